@@ -1,0 +1,73 @@
+#include "appmain.h"
+
+#include "dialogs.h"
+#include "errorreport.h"
+#include "frmScore/frmScore.h"
+#include "handleerror.h"
+#include "options.h"
+#include "print/printseam.h"
+#include "store/poolstore.h"
+#include "urlopener.h"
+#include "board/randomsource.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QSettings>
+
+#include <cstdio>
+
+QString dataFolder(const StartOptions &options)
+{
+    if (!options.dataDir.isEmpty())
+        return QDir(options.dataDir).absolutePath();
+    return QCoreApplication::applicationDirPath();
+}
+
+int CreateDatabase(const StartOptions &options)
+{
+    const QString path = PoolStore::poolFilePath(dataFolder(options));
+    try {
+        PoolDatabase::create(path);
+    } catch (const PoolError &error) {
+        std::fprintf(stderr, "quadrix: %s\n", qPrintable(error.description()));
+        return 1;
+    }
+    std::printf("Created the empty pool file %s\n", qPrintable(QDir::toNativeSeparators(path)));
+    return 0;
+}
+
+int Main(QApplication &app, const StartOptions &options)
+{
+    const QString dataDir = dataFolder(options);
+    const QString logPath = QDir(dataDir).filePath(ErrorReport::logFileName());
+    Dialogs dialogs;
+    PoolStore store;
+    RandomSource random;
+    PrintSeam print;
+    UrlOpener urls;
+    QSettings settings(QStringLiteral("Quadrix"), QStringLiteral("Quadrix"));
+
+    std::unique_ptr<frmScore> window;
+    try {
+        store.OpenDB(dataDir);
+        frmScoreServices services;
+        services.store = &store;
+        services.dialogs = &dialogs;
+        services.random = &random;
+        services.print = &print;
+        services.urls = &urls;
+        services.settings = &settings;
+        services.dataDir = dataDir;
+        services.programDir = QCoreApplication::applicationDirPath();
+        window = std::make_unique<frmScore>(services);
+        dialogs.setParent(window.get());
+        window->Form_Load();
+        window->show();
+    } catch (const PoolError &error) {
+        dialogs.setParent(nullptr);
+        window.reset();
+        HandleError(error, dialogs, logPath, true);
+        return 1;
+    }
+    return app.exec();
+}

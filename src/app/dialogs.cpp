@@ -1,0 +1,73 @@
+#include "dialogs.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon toQt(Dialogs::Icon icon)
+{
+    switch (icon) {
+    case Dialogs::Icon::Critical:
+        return QMessageBox::Critical;
+    case Dialogs::Icon::Information:
+        return QMessageBox::Information;
+    case Dialogs::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+QStringList Dialogs::shownTexts() const
+{
+    QStringList texts;
+    for (const Shown &s : m_shown)
+        texts << s.text;
+    return texts;
+}
+
+void Dialogs::message(const QString &text, const QString &title, Icon icon)
+{
+    m_shown.append({Shown::Kind::Message, text, title, QString(), icon});
+    if (m_scripted) {
+        if (!m_answers.isEmpty())
+            m_answers.removeFirst();
+        return;
+    }
+    QMessageBox box(toQt(icon), title, text, QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
+QString Dialogs::input(const QString &prompt, const QString &title, const QString &defaultText)
+{
+    m_shown.append({Shown::Kind::Input, prompt, title, defaultText, Icon::None});
+    if (m_scripted)
+        return m_inputs.isEmpty() ? defaultText : m_inputs.takeFirst();
+    bool ok = false;
+    const QString answer =
+        QInputDialog::getText(m_parent, title, prompt, QLineEdit::Normal, defaultText, &ok);
+    return ok ? answer : QString();
+}
+
+Dialogs::Answer Dialogs::question(const QString &text, const QString &title, Icon icon,
+                                  Answer defaultAnswer)
+{
+    m_shown.append({Shown::Kind::Question, text, title, QString(), icon});
+    if (m_scripted)
+        return m_answers.isEmpty() ? defaultAnswer : m_answers.takeFirst();
+    QMessageBox box(toQt(icon), title, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_parent);
+    box.setDefaultButton(defaultAnswer == Answer::Yes  ? QMessageBox::Yes
+                         : defaultAnswer == Answer::No ? QMessageBox::No
+                                                       : QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// Every message box, input box and question of the program goes through
+// here. Tests switch it to scripted mode: nothing is shown, each box is
+// recorded and answered from a queue (or with its default when the queue is
+// empty), so a test never blocks on a modal window.
+class Dialogs
+{
+public:
+    enum class Icon { None, Critical, Information };
+    enum class Answer { Ok, Cancel, Yes, No };
+
+    struct Shown
+    {
+        enum class Kind { Message, Input, Question } kind;
+        QString text;
+        QString title;
+        QString defaultText;
+        Icon icon = Icon::None;
+    };
+
+    explicit Dialogs(QWidget *parent = nullptr) : m_parent(parent) {}
+    virtual ~Dialogs() = default;
+
+    void setParent(QWidget *parent) { m_parent = parent; }
+
+    // A message with an OK button only.
+    void message(const QString &text, const QString &title = QStringLiteral("Quadrix"),
+                 Icon icon = Icon::None);
+    // An input box; Cancel gives the empty text.
+    QString input(const QString &prompt, const QString &title, const QString &defaultText);
+    // Yes, No and Cancel; defaultAnswer is the button Enter presses.
+    Answer question(const QString &text, const QString &title, Icon icon, Answer defaultAnswer);
+
+    // Scripted mode, for tests.
+    void setScripted(bool scripted) { m_scripted = scripted; }
+    bool isScripted() const { return m_scripted; }
+    void setNextAnswer(Answer answer) { m_answers.append(answer); }
+    void setNextInput(const QString &text) { m_inputs.append(text); }
+    const QList<Shown> &shown() const { return m_shown; }
+    QStringList shownTexts() const;
+    void clearShown() { m_shown.clear(); }
+
+private:
+    QWidget *m_parent;
+    bool m_scripted = false;
+    QList<Answer> m_answers;
+    QStringList m_inputs;
+    QList<Shown> m_shown;
+};

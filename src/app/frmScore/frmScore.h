@@ -1,0 +1,211 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QString>
+
+#include <array>
+
+class Dialogs;
+class PoolStore;
+class PrintSeam;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QSettings;
+class QToolButton;
+class QUrl;
+class RandomSource;
+class UrlOpener;
+
+// A square of the board: a multi-line box, so a long name wraps inside it,
+// with the text accessors the rest of the program uses for every box.
+class SquareBox : public QPlainTextEdit
+{
+    Q_OBJECT
+public:
+    explicit SquareBox(QWidget *parent = nullptr);
+    QString text() const { return toPlainText(); }
+    void setText(const QString &text);
+};
+
+// What the window needs from outside, handed in so that tests can replace
+// every part that would touch the user's files, screen, printer or browser.
+struct frmScoreServices
+{
+    PoolStore *store = nullptr;
+    Dialogs *dialogs = nullptr;
+    RandomSource *random = nullptr;
+    PrintSeam *print = nullptr;
+    UrlOpener *urls = nullptr;
+    QSettings *settings = nullptr;
+    QString dataDir;    // pool file, team lists, error log
+    QString programDir; // help page
+};
+
+// The main window. Its controls are the pool on show and the user's work on
+// it; there is no second copy of the board. The class holds the controls,
+// the flags and the routing of events; each subsystem implements its own
+// handlers in its own folder.
+class frmScore : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit frmScore(const frmScoreServices &services, QWidget *parent = nullptr);
+    ~frmScore() override;
+
+    // --- Controls (names and indices as the layout tables give them) ---
+    std::array<QLineEdit *, 4> Who{};
+    QGroupBox *Frame3 = nullptr;
+    std::array<QRadioButton *, 4> Quarter{};
+    std::array<QComboBox *, 3> Combo1{};
+    std::array<QLabel *, 3> Label1{}; // only Label1(2) exists
+    QGroupBox *Frame1 = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    std::array<SquareBox *, 100> Imput{};
+    std::array<QLineEdit *, 20> Number{};
+    QGroupBox *frSearch = nullptr;
+    QLabel *Label3 = nullptr;
+    QLineEdit *txtSearch = nullptr;
+    QPushButton *cmdFind = nullptr;
+    QLabel *Picture1 = nullptr;
+    QLineEdit *txtID = nullptr;
+    QLabel *Label4 = nullptr;
+    QLineEdit *txtGameDate = nullptr;
+    QGroupBox *Frame4 = nullptr;
+    QGroupBox *Frame5 = nullptr;
+    std::array<QLabel *, 5> Label6{};
+    QLabel *lblOpen = nullptr;
+    QLabel *lblLeft = nullptr;
+    QPushButton *cmdQuick = nullptr;
+    std::array<QLineEdit *, 2> TeamScore{};
+    std::array<QLineEdit *, 2> Score{};
+    QPushButton *cmdPrint = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *lblLocked = nullptr;
+    QLineEdit *Text2 = nullptr;
+    QPushButton *cmdLock = nullptr;
+    QLineEdit *Text1 = nullptr;
+    QPushButton *cmdunlock = nullptr;
+    QLabel *lblAgain = nullptr;
+    QPushButton *Command3 = nullptr;
+    QPushButton *cmdAdd = nullptr;
+    QPushButton *cmdUpdate = nullptr;
+    QPushButton *cmdEdit = nullptr;
+    QPushButton *cmdCancel = nullptr;
+    QPushButton *cmdDelete = nullptr;
+    QPushButton *cmdSearch = nullptr;
+    QToolButton *cmdFirst = nullptr;
+    QToolButton *cmdPrevious = nullptr;
+    QLabel *lblStatus = nullptr;
+    QProgressBar *Pb1 = nullptr;
+    QToolButton *cmdNext = nullptr;
+    QToolButton *cmdLast = nullptr;
+    QGroupBox *frAmount = nullptr;
+    std::array<QRadioButton *, 3> Option1{};
+    QLabel *lblAmountPer = nullptr;
+    QLineEdit *txtPoolAmount = nullptr;
+    QLabel *lblPayOut = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label7 = nullptr;
+    QLabel *Label8 = nullptr;
+
+    // --- Flags ---
+    bool StartUp = false;
+    bool Moveit = false;
+    bool Locked = false;
+    bool mbAddNewFlag = false;
+    qint16 MyValue = 0;
+    bool NumbersSet = false; // one window per program, so this is program-wide
+    QString PrintCopies;
+
+    // --- Start-up and shutdown (app) ---
+    void Form_Load();
+    void Form_Unload();
+    // The placement Form_Load applied, in pixels (outer rectangle).
+    QRect restoredPlacement() const { return m_restored; }
+
+    // --- Web links (app) ---
+    void Label5_Click();
+    void Label8_Click();
+    QUrl baseAddress() const;
+
+    // --- Record load and save, commands, search (store) ---
+    void Fill();
+    void Update();
+    void ClearBoard();
+    void SetBrowseMode(bool browse);
+    void cmdAdd_Click();
+    void cmdEdit_Click();
+    void cmdUpdate_Click();
+    void cmdCancel_Click();
+    void cmdDelete_Click();
+    void cmdFirst_Click();
+    void cmdPrevious_Click();
+    void cmdNext_Click();
+    void cmdLast_Click();
+    void cmdSearch_Click();
+    void cmdFind_Click();
+
+    // --- Board: counts, Quick Pick, number draw, winner lookup (board) ---
+    void AddUm();
+    void Imput_LostFocus(int index);
+    void Score_GotFocus(int index);
+    void txtPoolAmount_GotFocus();
+    void cmdQuick_Click();
+    void Command3_Click();
+    bool IsUsedLower(int num) const;
+    bool IsUsedUpper(int num) const;
+    void FindWinner();
+    int downColum(int dNum) const;
+    int acrossColum(int aNum) const;
+    void Quarter_Click(int index);
+    void Score_Change(int index);
+
+    // --- Money (money) ---
+    // fromLoad: called by Fill for a stored amount, which loads as zero
+    // without a message when it is not a number.
+    void txtPoolAmount_LostFocus(bool fromLoad = false);
+    void Payout();
+    void Option1_Click(int index);
+
+    // --- Lock (lock) ---
+    void cmdLock_Click();
+    void cmdunlock_Click();
+    void Text2_LostFocus();
+    void LockControls();
+    void UnlockControls();
+
+    // --- Printing (print) ---
+    void cmdPrint_Click();
+
+    // --- Team lists (teams) ---
+    void ProFootball();
+    void Collage();
+    void Combo1_Click(int index);
+    // Returns with keyAscii 0 when the key was consumed by a completion.
+    void Combo1_KeyPress(int index, int &keyAscii);
+
+    const frmScoreServices &services() const { return m_services; }
+
+    static const QString kLockMessage; // "You Must UnLock This Record Before This Is Allowed"
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildLayout();
+    void bindControls();
+    void routeEvents();
+    void setTabOrder();
+
+    frmScoreServices m_services;
+    QRect m_restored;
+    QString m_lastGoodAmount = QStringLiteral("$000.00"); // money
+    int m_teamLoadGeneration = 0;                         // teams
+};

@@ -1,0 +1,4 @@
+list(APPEND QUADRIX_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/randomsource.cpp)
+list(APPEND QUADRIX_GUI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/boardhandlers.cpp)

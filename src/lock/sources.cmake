@@ -1,0 +1,2 @@
+list(APPEND QUADRIX_GUI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/lockhandlers.cpp)

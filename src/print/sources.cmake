@@ -1,0 +1,3 @@
+list(APPEND QUADRIX_GUI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/printseam.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/printhandlers.cpp)

@@ -1,0 +1,212 @@
+#include "pooldatabase.h"
+
+#include "schema.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+#include <QSqlError>
+#include <QUrl>
+
+namespace {
+
+// SQLite's primary result codes that users meet in practice.
+constexpr int kSqliteBusy = 5;
+constexpr int kSqliteLocked = 6;
+constexpr int kSqliteReadOnly = 8;
+constexpr int kSqliteCantOpen = 14;
+constexpr int kSqliteNotADb = 26;
+
+QString uriFor(const QString &path, const char *mode)
+{
+    QString uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded);
+    return uri + QStringLiteral("?mode=") + QLatin1String(mode);
+}
+
+QSqlDatabase connect(const QString &name, const QString &path, const char *mode)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    db.setDatabaseName(uriFor(path, mode));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=3000"));
+    return db;
+}
+
+PoolError invalidPath(const QString &path)
+{
+    return PoolError(ErrorNumber::InvalidPath, kStoreSource,
+                     QStringLiteral("'%1' is not a valid path. Check that the folder exists and "
+                                    "that the name is spelled correctly.")
+                         .arg(path));
+}
+
+} // namespace
+
+PoolDatabase::PoolDatabase(QString connectionName) : m_connectionName(std::move(connectionName))
+{
+}
+
+PoolDatabase::~PoolDatabase() { close(); }
+
+void PoolDatabase::close()
+{
+    m_statements.clear();
+    if (m_db.isValid()) {
+        m_db.close();
+        m_db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_connectionName);
+    }
+}
+
+bool PoolDatabase::isOpen() const { return m_db.isValid() && m_db.isOpen(); }
+
+void PoolDatabase::open(const QString &filePath)
+{
+    close();
+    const QFileInfo info(filePath);
+    if (filePath.trimmed().isEmpty() || filePath.contains(QChar(0)) || !info.dir().exists())
+        throw invalidPath(filePath);
+    if (info.isDir())
+        throw PoolError(ErrorNumber::NotADatabase, kStoreSource,
+                        QStringLiteral("'%1' is a folder, not a pool file.").arg(filePath));
+    if (!info.exists())
+        throw PoolError(ErrorNumber::FileNotFound, kStoreSource,
+                        QStringLiteral("Could not find the pool file '%1'.").arg(filePath));
+    if (!info.isReadable())
+        throw PoolError(ErrorNumber::CannotOpen, kStoreSource,
+                        QStringLiteral("Quadrix cannot read the pool file '%1'. Check that you "
+                                       "may read and write it.")
+                            .arg(filePath));
+
+    m_filePath = filePath;
+    m_db = connect(m_connectionName, filePath, "rw");
+    if (!m_db.open()) {
+        const PoolError error = errorFrom(m_db.lastError(), filePath);
+        close();
+        throw error;
+    }
+    try {
+        checkSchema();
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+void PoolDatabase::checkSchema()
+{
+    QSqlQuery query(m_db);
+    if (!query.exec(QStringLiteral("PRAGMA table_info(Football)")))
+        throw errorFrom(query.lastError(), m_filePath);
+    QSet<QString> present;
+    while (query.next())
+        present.insert(query.value(1).toString());
+    query.finish();
+    if (present.isEmpty())
+        throw PoolError(ErrorNumber::NoTable, kStoreSource,
+                        QStringLiteral("The file '%1' has no table 'Football', so it is not a "
+                                       "pool file.")
+                            .arg(m_filePath));
+    for (const QString &column : Schema::allColumns()) {
+        if (!present.contains(column))
+            throw PoolError(ErrorNumber::MissingColumn, kStoreSource,
+                            QStringLiteral("The table 'Football' in '%1' has no column '%2', so "
+                                           "it is not a pool file.")
+                                .arg(m_filePath, column));
+    }
+}
+
+void PoolDatabase::create(const QString &filePath)
+{
+    const QFileInfo info(filePath);
+    if (filePath.trimmed().isEmpty() || filePath.contains(QChar(0)))
+        throw invalidPath(filePath);
+    if (info.exists() || info.isSymLink())
+        throw PoolError(ErrorNumber::StoreFailure, kStoreSource,
+                        QStringLiteral("'%1' exists already. Quadrix never overwrites a pool "
+                                       "file; nothing was changed.")
+                            .arg(filePath));
+    if (!QDir().mkpath(info.absolutePath()))
+        throw invalidPath(filePath);
+
+    const QString name = QStringLiteral("quadrix-create");
+    {
+        QSqlDatabase db = connect(name, filePath, "rwc");
+        bool ok = db.open();
+        QSqlError failure = db.lastError();
+        if (ok) {
+            QSqlQuery query(db);
+            ok = query.exec(QStringLiteral("BEGIN IMMEDIATE"));
+            for (const QString &statement : Schema::createStatements()) {
+                if (!ok)
+                    break;
+                ok = query.exec(statement);
+            }
+            if (ok)
+                ok = query.exec(QStringLiteral("COMMIT"));
+            if (!ok)
+                failure = query.lastError();
+            query.finish();
+        }
+        db.close();
+        if (!ok) {
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(name);
+            QFile::remove(filePath);
+            throw errorFrom(failure, filePath);
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+QSqlQuery &PoolDatabase::prepared(const QString &sql)
+{
+    auto it = m_statements.find(sql);
+    if (it == m_statements.end()) {
+        QSqlQuery query(m_db);
+        query.setForwardOnly(true);
+        if (!query.prepare(sql))
+            throw errorFrom(query.lastError(), m_filePath);
+        it = m_statements.insert(sql, query);
+    }
+    return it.value();
+}
+
+void PoolDatabase::execute(const QString &sql)
+{
+    QSqlQuery &query = prepared(sql);
+    if (!query.exec()) {
+        const QSqlError error = query.lastError();
+        query.finish();
+        throw errorFrom(error, m_filePath);
+    }
+    query.finish();
+}
+
+PoolError PoolDatabase::errorFrom(const QSqlError &error, const QString &path)
+{
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    const QString engine = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    switch (code) {
+    case kSqliteBusy:
+    case kSqliteLocked:
+        return PoolError(ErrorNumber::LockedByAnother, kStoreSource,
+                         QStringLiteral("The pool file is in use by another program, so the "
+                                        "change could not be saved. Try again in a moment."));
+    case kSqliteReadOnly:
+        return PoolError(ErrorNumber::ReadOnly, kStoreSource,
+                         QStringLiteral("The pool file '%1' is read-only, so the change could "
+                                        "not be saved.")
+                             .arg(path));
+    case kSqliteCantOpen:
+        return PoolError(ErrorNumber::CannotOpen, kStoreSource,
+                         QStringLiteral("Quadrix cannot open the pool file '%1' (%2).")
+                             .arg(path, engine));
+    case kSqliteNotADb:
+        return PoolError(ErrorNumber::NotADatabase, kStoreSource,
+                         QStringLiteral("'%1' is not a pool file: it is not a database.")
+                             .arg(path));
+    default:
+        return PoolError(ErrorNumber::StoreFailure, kStoreSource,
+                         QStringLiteral("The pool store reported an error: %1").arg(engine));
+    }
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "poolerror.h"
+
+#include <QHash>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+
+class QSqlError;
+
+// The open pool file. Opening never creates anything: a missing, foreign or
+// broken file is refused with a PoolError that names it, so start-up can tell
+// the user exactly what is wrong. Creating an empty pool file is a separate,
+// explicit step that never touches an existing file.
+class PoolDatabase
+{
+public:
+    explicit PoolDatabase(QString connectionName = QStringLiteral("quadrix"));
+    ~PoolDatabase();
+    PoolDatabase(const PoolDatabase &) = delete;
+    PoolDatabase &operator=(const PoolDatabase &) = delete;
+
+    // Opens an existing pool file and checks that it holds the pool table
+    // with every column. Throws PoolError.
+    void open(const QString &filePath);
+    void close();
+    bool isOpen() const;
+    QString filePath() const { return m_filePath; }
+
+    // Writes an empty pool file at filePath, creating its folder when needed.
+    // Throws PoolError when a file or folder of that name exists.
+    static void create(const QString &filePath);
+
+    // A statement prepared once and reused; the text must be built from
+    // schema names only.
+    QSqlQuery &prepared(const QString &sql);
+
+    // Runs a statement without values (transaction control). Throws.
+    void execute(const QString &sql);
+
+    // Turns a failure of the engine into the error users are shown.
+    static PoolError errorFrom(const QSqlError &error, const QString &path);
+
+private:
+    void checkSchema();
+
+    QString m_connectionName;
+    QString m_filePath;
+    QSqlDatabase m_db;
+    QHash<QString, QSqlQuery> m_statements;
+};
+

@@ -1,0 +1,321 @@
+#include "poolrecords.h"
+
+#include "schema.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+PoolError noCurrentRecord()
+{
+    return PoolError(ErrorNumber::NoCurrentRecord, kStoreSource,
+                     QStringLiteral("No current record."));
+}
+
+} // namespace
+
+PoolRecords::PoolRecords(PoolDatabase &database, PoolQuery query)
+    : m_db(database), m_query(std::move(query))
+{
+    m_state = State::Bof;
+    if (!seek(filtered(QString(), QStringLiteral("ID")), false))
+        m_state = State::Empty;
+}
+
+QString PoolRecords::filtered(const QString &condition, const QString &order) const
+{
+    QStringList where;
+    if (m_query.kind == PoolQuery::Kind::ByDate)
+        where << QStringLiteral("Date = :criterion");
+    else if (m_query.kind == PoolQuery::Kind::ById)
+        where << QStringLiteral("ID = :criterion");
+    if (!condition.isEmpty())
+        where << condition;
+    QString sql = QStringLiteral("SELECT ID FROM Football");
+    if (!where.isEmpty())
+        sql += QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
+    if (!order.isEmpty())
+        sql += QStringLiteral(" ORDER BY ") + order + QStringLiteral(" LIMIT 1");
+    return sql;
+}
+
+bool PoolRecords::seek(const QString &sql, bool withCurrent)
+{
+    QSqlQuery &query = m_db.prepared(sql);
+    if (m_query.kind != PoolQuery::Kind::All)
+        query.bindValue(QStringLiteral(":criterion"), m_query.value);
+    if (withCurrent)
+        query.bindValue(QStringLiteral(":current"), m_currentId);
+    if (!query.exec()) {
+        const QSqlError error = query.lastError();
+        query.finish();
+        throw PoolDatabase::errorFrom(error, m_db.filePath());
+    }
+    const bool found = query.next();
+    if (found) {
+        m_currentId = query.value(0).toLongLong();
+        m_state = State::Row;
+        m_rowLoaded = false;
+    }
+    query.finish();
+    return found;
+}
+
+int PoolRecords::RecordCount()
+{
+    if (m_count < 0) {
+        QString sql = filtered(QString(), QString());
+        sql.replace(QStringLiteral("SELECT ID"), QStringLiteral("SELECT COUNT(*)"));
+        QSqlQuery &query = m_db.prepared(sql);
+        if (m_query.kind != PoolQuery::Kind::All)
+            query.bindValue(QStringLiteral(":criterion"), m_query.value);
+        if (!query.exec() || !query.next()) {
+            const QSqlError error = query.lastError();
+            query.finish();
+            throw PoolDatabase::errorFrom(error, m_db.filePath());
+        }
+        m_count = query.value(0).toInt();
+        query.finish();
+    }
+    return m_count;
+}
+
+void PoolRecords::requireCurrent() const
+{
+    if (m_state != State::Row)
+        throw noCurrentRecord();
+}
+
+void PoolRecords::loadRow()
+{
+    if (m_rowLoaded)
+        return;
+    QSqlQuery &query = m_db.prepared(QStringLiteral("SELECT * FROM Football WHERE ID = :id"));
+    query.bindValue(QStringLiteral(":id"), m_currentId);
+    if (!query.exec()) {
+        const QSqlError error = query.lastError();
+        query.finish();
+        throw PoolDatabase::errorFrom(error, m_db.filePath());
+    }
+    if (!query.next()) {
+        // Another program removed the pool under us.
+        query.finish();
+        throw noCurrentRecord();
+    }
+    m_row = query.record();
+    query.finish();
+    m_rowLoaded = true;
+}
+
+QVariant PoolRecords::Fields(const QString &name)
+{
+    requireCurrent();
+    loadRow();
+    const int index = m_row.indexOf(name);
+    if (index < 0)
+        throw PoolError(ErrorNumber::MissingColumn, kStoreSource,
+                        QStringLiteral("Item not found in this collection: %1.").arg(name));
+    return m_row.value(index);
+}
+
+void PoolRecords::MoveFirst()
+{
+    if (m_state == State::Empty || !seek(filtered(QString(), QStringLiteral("ID")), false)) {
+        m_state = State::Empty;
+        throw noCurrentRecord();
+    }
+}
+
+void PoolRecords::MoveLast()
+{
+    if (m_state == State::Empty || !seek(filtered(QString(), QStringLiteral("ID DESC")), false)) {
+        m_state = State::Empty;
+        throw noCurrentRecord();
+    }
+}
+
+void PoolRecords::MoveNext()
+{
+    switch (m_state) {
+    case State::Empty:
+    case State::Eof:
+        throw noCurrentRecord();
+    case State::Bof:
+        if (!seek(filtered(QString(), QStringLiteral("ID")), false))
+            m_state = State::Eof;
+        return;
+    case State::Row:
+    case State::Deleted:
+        if (!seek(filtered(QStringLiteral("ID > :current"), QStringLiteral("ID")), true))
+            m_state = State::Eof;
+        return;
+    }
+}
+
+void PoolRecords::MovePrevious()
+{
+    switch (m_state) {
+    case State::Empty:
+    case State::Bof:
+        throw noCurrentRecord();
+    case State::Eof:
+        if (!seek(filtered(QString(), QStringLiteral("ID DESC")), false))
+            m_state = State::Bof;
+        return;
+    case State::Row:
+    case State::Deleted:
+        if (!seek(filtered(QStringLiteral("ID < :current"), QStringLiteral("ID DESC")), true))
+            m_state = State::Bof;
+        return;
+    }
+}
+
+bool PoolRecords::MoveTo(qint64 id)
+{
+    const qint64 previous = m_currentId;
+    const State previousState = m_state;
+    m_currentId = id;
+    if (seek(filtered(QStringLiteral("ID = :current"), QStringLiteral("ID")), true))
+        return true;
+    m_currentId = previous;
+    m_state = previousState;
+    return false;
+}
+
+void PoolRecords::Edit()
+{
+    requireCurrent();
+    m_pending = Pending::Edit;
+    m_writes.clear();
+}
+
+void PoolRecords::AddNew()
+{
+    m_pending = Pending::AddNew;
+    m_writes.clear();
+}
+
+void PoolRecords::setField(const QString &name, const QVariant &value)
+{
+    if (m_pending == Pending::None)
+        throw PoolError(ErrorNumber::StoreFailure, kStoreSource,
+                        QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
+    if (!Schema::isColumn(name) || name == Schema::kId)
+        throw PoolError(ErrorNumber::MissingColumn, kStoreSource,
+                        QStringLiteral("Item not found in this collection: %1.").arg(name));
+    for (auto &write : m_writes) {
+        if (write.first == name) {
+            write.second = value;
+            return;
+        }
+    }
+    m_writes.append({name, value});
+}
+
+void PoolRecords::begin() { m_db.execute(QStringLiteral("BEGIN IMMEDIATE")); }
+
+void PoolRecords::rollbackQuietly()
+{
+    try {
+        m_db.execute(QStringLiteral("ROLLBACK"));
+    } catch (const PoolError &) {
+        // The engine rolls back by itself when a statement failed hard.
+    }
+}
+
+qint64 PoolRecords::Update()
+{
+    if (m_pending == Pending::None)
+        throw PoolError(ErrorNumber::StoreFailure, kStoreSource,
+                        QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
+    if (m_pending == Pending::Edit)
+        requireCurrent();
+
+    QStringList names;
+    for (const auto &write : m_writes)
+        names << write.first;
+    QString sql;
+    if (m_pending == Pending::AddNew) {
+        if (names.isEmpty()) {
+            sql = QStringLiteral("INSERT INTO Football DEFAULT VALUES");
+        } else {
+            QStringList marks;
+            for (int i = 0; i < names.size(); ++i)
+                marks << QStringLiteral("?");
+            sql = QStringLiteral("INSERT INTO Football (%1) VALUES (%2)")
+                      .arg(names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
+        }
+    } else {
+        QStringList sets;
+        for (const QString &name : names)
+            sets << name + QStringLiteral(" = ?");
+        if (sets.isEmpty())
+            sets << QStringLiteral("ID = ID");
+        sql = QStringLiteral("UPDATE Football SET %1 WHERE ID = ?")
+                  .arg(sets.join(QStringLiteral(", ")));
+    }
+
+    begin();
+    qint64 id = m_currentId;
+    try {
+        QSqlQuery &query = m_db.prepared(sql);
+        int position = 0;
+        for (const auto &write : m_writes)
+            query.bindValue(position++, write.second);
+        if (m_pending == Pending::Edit)
+            query.bindValue(position, m_currentId);
+        if (!query.exec()) {
+            const QSqlError error = query.lastError();
+            query.finish();
+            throw PoolDatabase::errorFrom(error, m_db.filePath());
+        }
+        if (m_pending == Pending::AddNew)
+            id = query.lastInsertId().toLongLong();
+        else if (query.numRowsAffected() != 1) {
+            query.finish();
+            throw noCurrentRecord();
+        }
+        query.finish();
+        m_db.execute(QStringLiteral("COMMIT"));
+    } catch (...) {
+        rollbackQuietly();
+        throw;
+    }
+    if (m_pending == Pending::AddNew && m_count >= 0)
+        ++m_count;
+    m_pending = Pending::None;
+    m_writes.clear();
+    m_rowLoaded = false;
+    return id;
+}
+
+void PoolRecords::Cancel()
+{
+    m_pending = Pending::None;
+    m_writes.clear();
+}
+
+void PoolRecords::Delete()
+{
+    requireCurrent();
+    begin();
+    try {
+        QSqlQuery &query = m_db.prepared(QStringLiteral("DELETE FROM Football WHERE ID = :id"));
+        query.bindValue(QStringLiteral(":id"), m_currentId);
+        if (!query.exec()) {
+            const QSqlError error = query.lastError();
+            query.finish();
+            throw PoolDatabase::errorFrom(error, m_db.filePath());
+        }
+        query.finish();
+        m_db.execute(QStringLiteral("COMMIT"));
+    } catch (...) {
+        rollbackQuietly();
+        throw;
+    }
+    m_state = State::Deleted;
+    m_rowLoaded = false;
+    if (m_count > 0)
+        --m_count;
+}

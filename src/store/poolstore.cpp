@@ -1,0 +1,35 @@
+#include "poolstore.h"
+
+#include "schema.h"
+
+#include <QDir>
+
+PoolStore::PoolStore() = default;
+PoolStore::~PoolStore()
+{
+    m_records.reset();
+    m_database.close();
+}
+
+QString PoolStore::poolFilePath(const QString &dataDir)
+{
+    return QDir(dataDir).filePath(Schema::kFileName);
+}
+
+void PoolStore::OpenDB(const QString &dataDir)
+{
+    m_records.reset();
+    m_database.open(poolFilePath(dataDir));
+}
+
+bool PoolStore::OpenRecordSet(const PoolQuery &query)
+{
+    if (!m_database.isOpen())
+        return false;
+    try {
+        m_records = std::make_unique<PoolRecords>(m_database, query);
+        return true;
+    } catch (const PoolError &) {
+        return false;
+    }
+}

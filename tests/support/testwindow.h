@@ -1,0 +1,88 @@
+#pragma once
+
+#include "app/dialogs.h"
+#include "app/frmScore/frmScore.h"
+#include "app/urlopener.h"
+#include "board/randomsource.h"
+#include "print/printseam.h"
+#include "store/poolstore.h"
+
+#include <QHash>
+#include <QList>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QVariant>
+
+#include <memory>
+
+// Records the addresses the window would have opened.
+class RecordingOpener : public UrlOpener
+{
+public:
+    void open(const QUrl &url) override { opened.append(url); }
+    QList<QUrl> opened;
+};
+
+// Prints into a PDF file in the test's folder; "no printer" on request.
+class PdfPrintSeam : public PrintSeam
+{
+public:
+    explicit PdfPrintSeam(QString pdfPath) : pdfPath(std::move(pdfPath)) {}
+    std::unique_ptr<QPrinter> printer() override;
+    QString pdfPath;
+    bool noPrinter = false;
+    int printersMade = 0;
+};
+
+using PoolValues = QHash<QString, QVariant>;
+
+// A fresh data folder with an empty pool file, the shipped team lists, and
+// settings of its own; nothing of the user's is read or written.
+class TestData
+{
+public:
+    TestData();
+    QString dir() const { return m_dir.path(); }
+    QString poolFile() const;
+    QString logFile() const;
+    bool isValid() const { return m_dir.isValid(); }
+
+    // Writes a pool straight into the file (columns not named stay Null);
+    // returns its key.
+    qint64 addPool(const PoolValues &values);
+    // Reads one column of a stored pool.
+    QVariant stored(qint64 id, const QString &column);
+    int poolCount();
+    void writeTeamList(const QString &fileName, const QByteArray &contents);
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// The main window over a TestData folder, with scripted dialogs, a seeded
+// random source, a recording URL opener and a PDF printer, shown and active.
+class TestWindow
+{
+public:
+    explicit TestWindow(TestData &data, bool load = true, std::uint64_t seed = 12345);
+    ~TestWindow();
+
+    frmScore *operator->() { return window.get(); }
+    frmScore &w() { return *window; }
+
+    // Every message shown so far, oldest first.
+    QStringList messages() const { return dialogs.shownTexts(); }
+
+    TestData &data;
+    Dialogs dialogs;
+    PoolStore store;
+    RandomSource random;
+    RecordingOpener urls;
+    PdfPrintSeam print;
+    std::unique_ptr<QSettings> settings;
+    std::unique_ptr<frmScore> window;
+};
+
+// Typical values of a whole pool, for tests that need one.
+PoolValues samplePool(const QString &date, const QString &team1, const QString &team2);
