@@ -207,5 +207,11 @@ private:
     frmScoreServices m_services;
     QRect m_restored;
     QString m_lastGoodAmount = QStringLiteral("$000.00"); // money
-    int m_teamLoadGeneration = 0;                         // teams
+
+    // --- board: private members of the board subsystem go here ---
+
+    // --- teams: private members of the team lists go here ---
+    int m_teamLoadGeneration = 0;
+
+    // --- print: private members of printing go here ---
 };
