@@ -7,6 +7,7 @@
 #include <array>
 
 class Dialogs;
+class PoolRecords;
 class PoolStore;
 class PrintSeam;
 class QComboBox;
@@ -203,6 +204,14 @@ private:
     void bindControls();
     void routeEvents();
     void setTabOrder();
+
+    // store: reloads the current pool with the board's handlers kept quiet
+    void reloadQuietly();
+    void reloadBoardCleared();
+    // lock: the editable controls of the board, in the order they switch
+    void setBoardEnabled(bool enabled);
+    void moveRecord(void (PoolRecords::*step)(), void (PoolRecords::*correction)(),
+              bool (PoolRecords::*overrun)() const, bool report);
 
     frmScoreServices m_services;
     QRect m_restored;

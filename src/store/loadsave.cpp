@@ -1,0 +1,135 @@
+// Copying a pool between its record and the board.
+#include "app/frmScore/frmScore.h"
+
+#include "app/dialogs.h"
+#include "poolstore.h"
+#include "recordmapping.h"
+#include "schema.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QRadioButton>
+
+namespace {
+
+PoolRecords &recordsOf(PoolStore &store)
+{
+    if (!store.records() && !store.OpenRecordSet(PoolQuery::all()))
+        throw PoolError(ErrorNumber::NoCurrentRecord, kStoreSource,
+                        QStringLiteral("No current record."));
+    return *store.records();
+}
+
+} // namespace
+
+void frmScore::Fill()
+{
+    PoolRecords *records = m_services.store->records();
+    if (!records || records->RecordCount() == 0)
+        return;
+    auto load = [records](const QString &column, auto &&write) {
+        const QVariant value = records->Fields(column);
+        if (!value.isNull())
+            write(value.toString());
+    };
+
+    setWindowTitle(QStringLiteral("QUADRIX POOL"));
+    for (int i = 0; i < Schema::kHeaderCount; ++i)
+        load(Schema::numColumn(i), [&](const QString &v) { Number[i]->setText(v); });
+    for (int i = 0; i < Schema::kSquareCount; ++i)
+        load(Schema::imColumn(i), [&](const QString &v) { Imput[i]->setText(v); });
+    load(QStringLiteral("PoolAmount"), [&](const QString &v) {
+        txtPoolAmount->setText(v);
+        m_lastGoodAmount = v;
+    });
+    if (RecordMapping::isTrue(records->Fields(QStringLiteral("Quarter"))))
+        Option1[2]->setChecked(true);
+    if (RecordMapping::isTrue(records->Fields(QStringLiteral("Game"))))
+        Option1[0]->setChecked(true);
+    if (RecordMapping::isTrue(records->Fields(QStringLiteral("Half"))))
+        Option1[1]->setChecked(true);
+    for (int q = 1; q <= 4; ++q)
+        load(Schema::quarterColumn(q), [&](const QString &v) { Who[q - 1]->setText(v); });
+    load(QStringLiteral("Team1"), [&](const QString &v) { TeamScore[0]->setText(v); });
+    load(QStringLiteral("Team2"), [&](const QString &v) { TeamScore[1]->setText(v); });
+    load(QStringLiteral("Team1"), [&](const QString &v) { Combo1[1]->setEditText(v); });
+    load(QStringLiteral("Team2"), [&](const QString &v) { Combo1[2]->setEditText(v); });
+    load(QStringLiteral("Score1"), [&](const QString &v) { Score[0]->setText(v); });
+    load(QStringLiteral("Score2"), [&](const QString &v) { Score[1]->setText(v); });
+    load(Schema::kDate, [&](const QString &v) { txtGameDate->setText(v); });
+    Combo1[0]->setEditText(RecordMapping::selectorText(records->Fields(QStringLiteral("ProCollage"))));
+    load(Schema::kId, [&](const QString &v) { txtID->setText(v); });
+
+    const QVariant password = records->Fields(Schema::kPassword);
+    if (!password.isNull() && !password.toString().isEmpty()) {
+        Locked = true;
+        setWindowTitle(windowTitle() + QStringLiteral("  ") + QStringLiteral("LOCKED"));
+        lblLocked->show();
+        LockControls();
+    }
+    txtPoolAmount_LostFocus(true);
+    lblStatus->setText(RecordMapping::gameLine(records->Fields(Schema::kDate),
+                                               records->Fields(QStringLiteral("Team1")),
+                                               records->Fields(QStringLiteral("Team2"))));
+    StartUp = false;
+    Moveit = false;
+}
+
+void frmScore::Update()
+{
+    // A date box with nothing or only part of a date in it counts as empty.
+    if (!RecordMapping::isWholeDate(txtGameDate->text())) {
+        m_services.dialogs->message(QStringLiteral(" Game Date Has To Have A Date"));
+        return;
+    }
+    Pb1->show();
+    Pb1->setValue(0);
+    auto step = [this] { Pb1->setValue(Pb1->value() + 10); };
+
+    PoolRecords &records = recordsOf(*m_services.store);
+    if (mbAddNewFlag)
+        records.AddNew();
+    else
+        records.Edit();
+    if (mbAddNewFlag)
+        records.setField(Schema::kDate, txtGameDate->text());
+    for (int i = 0; i < Schema::kHeaderCount; ++i) {
+        const QString column = Schema::numColumn(i);
+        records.setField(column, Number[i]->text());
+        if (RecordMapping::isProgressStep(column))
+            step();
+    }
+    for (int i = 0; i < Schema::kSquareCount; ++i) {
+        const QString column = Schema::imColumn(i);
+        records.setField(column, Imput[i]->text());
+        if (RecordMapping::isProgressStep(column))
+            step();
+    }
+    records.setField(QStringLiteral("PoolAmount"), txtPoolAmount->text());
+    records.setField(QStringLiteral("Quarter"), Option1[2]->isChecked() ? 1 : 0);
+    records.setField(QStringLiteral("Game"), Option1[0]->isChecked() ? 1 : 0);
+    records.setField(QStringLiteral("Half"), Option1[1]->isChecked() ? 1 : 0);
+    for (int q = 1; q <= 4; ++q)
+        records.setField(Schema::quarterColumn(q), Who[q - 1]->text());
+    step();
+    records.setField(QStringLiteral("Team1"), Combo1[1]->currentText());
+    records.setField(QStringLiteral("Team2"), Combo1[2]->currentText());
+    records.setField(QStringLiteral("Score1"), Score[0]->text());
+    records.setField(QStringLiteral("Score2"), Score[1]->text());
+    records.setField(QStringLiteral("ProCollage"),
+                     RecordMapping::isProGame(Combo1[0]->currentText()) ? 1 : 0);
+    const qint64 saved = records.Update();
+    step();
+
+    // Back to all pools, standing on the one just saved, so that the next
+    // Edit and Update change this pool and the moves start from it.
+    if (m_services.store->OpenRecordSet(PoolQuery::all()))
+        m_services.store->records()->MoveTo(saved);
+    if (mbAddNewFlag)
+        txtID->setText(QString::number(saved));
+    Pb1->hide();
+    StartUp = false;
+    Moveit = false;
+}

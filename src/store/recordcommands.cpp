@@ -1,0 +1,205 @@
+// The record commands: add, edit, save, cancel, delete and the four moves.
+#include "app/frmScore/frmScore.h"
+
+#include "app/dialogs.h"
+#include "poolstore.h"
+#include "recordmapping.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+PoolRecords &current(PoolStore &store)
+{
+    if (!store.records())
+        throw PoolError(ErrorNumber::NoCurrentRecord, kStoreSource,
+                        QStringLiteral("No current record."));
+    return *store.records();
+}
+
+} // namespace
+
+void frmScore::SetBrowseMode(bool browse)
+{
+    cmdAdd->setVisible(browse);
+    cmdUpdate->setVisible(!browse);
+    cmdCancel->setVisible(!browse);
+    cmdEdit->setVisible(browse);
+    cmdDelete->setVisible(browse);
+    cmdNext->setEnabled(browse);
+    cmdFirst->setEnabled(browse);
+    cmdLast->setEnabled(browse);
+    cmdPrevious->setEnabled(browse);
+}
+
+void frmScore::ClearBoard()
+{
+    for (QLineEdit *header : Number)
+        header->setText(QString());
+    for (SquareBox *square : Imput)
+        square->setText(QString());
+    for (QLineEdit *winner : Who)
+        winner->setText(QString());
+    Combo1[1]->setEditText(QString());
+    Combo1[2]->setEditText(QString());
+    TeamScore[0]->setText(QString());
+    TeamScore[1]->setText(QString());
+    Score[0]->setText(QString());
+    Score[1]->setText(QString());
+    Text1->setText(QString());
+    Text2->setText(QString());
+    txtID->setText(QString());
+    lblOpen->setText(QStringLiteral("000"));
+    lblLeft->setText(QStringLiteral("000"));
+    txtPoolAmount->setText(QStringLiteral("$000.00"));
+    m_lastGoodAmount = txtPoolAmount->text();
+    Text1->hide();
+    lblAgain->hide();
+    lblLocked->hide();
+    Locked = false;
+    UnlockControls();
+    NumbersSet = false;
+}
+
+void frmScore::reloadQuietly()
+{
+    // The handlers that loading fires must neither warn about a lock nor
+    // look up winners while the program itself fills the board.
+    Moveit = true;
+    StartUp = true;
+    try {
+        ClearBoard();
+        Fill();
+    } catch (...) {
+        StartUp = false;
+        Moveit = false;
+        throw;
+    }
+    StartUp = false;
+    Moveit = false;
+}
+
+void frmScore::cmdAdd_Click()
+{
+    if (Locked) {
+        m_services.dialogs->message(kLockMessage);
+        return;
+    }
+    try {
+        ClearBoard();
+        lblStatus->setText(QStringLiteral("Add record"));
+        txtGameDate->setText(RecordMapping::dateText(QDate::currentDate()));
+        mbAddNewFlag = true;
+        SetBrowseMode(false);
+    } catch (const PoolError &error) {
+        m_services.dialogs->message(error.description());
+    }
+}
+
+void frmScore::cmdEdit_Click()
+{
+    if (Locked) {
+        m_services.dialogs->message(kLockMessage);
+        return;
+    }
+    lblStatus->setText(QStringLiteral("Edit record"));
+    mbAddNewFlag = false;
+    SetBrowseMode(false);
+}
+
+void frmScore::cmdUpdate_Click()
+{
+    try {
+        Update();
+        SetBrowseMode(true);
+    } catch (const PoolError &error) {
+        // The pool stays in editing so nothing typed is lost; the user can
+        // save again or cancel.
+        m_services.dialogs->message(error.description());
+    }
+}
+
+void frmScore::cmdCancel_Click()
+{
+    PoolRecords *records = m_services.store->records();
+    if (records)
+        records->Cancel();
+    SetBrowseMode(true);
+    // Show the stored pool again, so that nothing cancelled can later be
+    // saved into it; with no pool to show, the cleared board.
+    try {
+        if (records && records->hasCurrent())
+            reloadQuietly();
+        else
+            reloadBoardCleared();
+    } catch (const PoolError &) {
+        // Cancel always ends in browsing.
+    }
+}
+
+void frmScore::reloadBoardCleared()
+{
+    Moveit = true;
+    StartUp = true;
+    ClearBoard();
+    StartUp = false;
+    Moveit = false;
+}
+
+void frmScore::cmdDelete_Click()
+{
+    if (Locked) {
+        m_services.dialogs->message(kLockMessage);
+        return;
+    }
+    try {
+        PoolRecords &records = current(*m_services.store);
+        records.Delete();
+        // Show the next pool, or the previous one when the last went.
+        records.MoveNext();
+        if (records.atEOF())
+            records.MovePrevious();
+        if (records.hasCurrent())
+            reloadQuietly();
+        else
+            reloadBoardCleared();
+    } catch (const PoolError &error) {
+        m_services.dialogs->message(error.description());
+    }
+}
+
+void frmScore::moveRecord(void (PoolRecords::*step)(), void (PoolRecords::*correction)(),
+                    bool (PoolRecords::*overrun)() const, bool report)
+{
+    Moveit = true;
+    StartUp = true;
+    try {
+        PoolRecords &records = current(*m_services.store);
+        (records.*step)();
+        if (correction && (records.*overrun)())
+            (records.*correction)();
+        ClearBoard();
+        Fill();
+    } catch (const PoolError &error) {
+        if (report)
+            m_services.dialogs->message(error.description());
+    }
+    StartUp = false;
+    Moveit = false;
+}
+
+void frmScore::cmdFirst_Click() { moveRecord(&PoolRecords::MoveFirst, nullptr, nullptr, true); }
+void frmScore::cmdLast_Click() { moveRecord(&PoolRecords::MoveLast, nullptr, nullptr, true); }
+void frmScore::cmdNext_Click()
+{
+    moveRecord(&PoolRecords::MoveNext, &PoolRecords::MovePrevious, &PoolRecords::atEOF, false);
+}
+void frmScore::cmdPrevious_Click()
+{
+    moveRecord(&PoolRecords::MovePrevious, &PoolRecords::MoveNext, &PoolRecords::atBOF, false);
+}

@@ -1,0 +1,48 @@
+#include "recordmapping.h"
+
+#include <QSet>
+
+namespace RecordMapping {
+
+bool isTrue(const QVariant &value)
+{
+    if (value.isNull() || !value.isValid())
+        return false;
+    bool ok = false;
+    const qlonglong number = value.toLongLong(&ok);
+    return ok && number != 0;
+}
+
+bool isProGame(const QString &selectorText)
+{
+    return selectorText.compare(QLatin1String("Pro"), Qt::CaseInsensitive) == 0;
+}
+
+QString selectorText(const QVariant &proCollage)
+{
+    return isTrue(proCollage) ? QStringLiteral("Pro") : QStringLiteral("COLLAGE");
+}
+
+QString gameLine(const QVariant &date, const QVariant &team1, const QVariant &team2)
+{
+    auto text = [](const QVariant &v) { return v.isNull() ? QString() : v.toString(); };
+    return text(date) + QStringLiteral("  ") + text(team1) + QStringLiteral(" VS ") + text(team2);
+}
+
+bool isWholeDate(const QString &text)
+{
+    return text.size() == 10 && QDate::fromString(text, QStringLiteral("MM/dd/yyyy")).isValid();
+}
+
+QString dateText(const QDate &date) { return date.toString(QStringLiteral("MM/dd/yyyy")); }
+
+bool isProgressStep(const QString &column)
+{
+    static const QSet<QString> steps = {
+        QStringLiteral("Num2"),  QStringLiteral("Num13"), QStringLiteral("Im10"),
+        QStringLiteral("Im27"),  QStringLiteral("Im48"),  QStringLiteral("Im72"),
+        QStringLiteral("Im85"),  QStringLiteral("Im96")};
+    return steps.contains(column);
+}
+
+} // namespace RecordMapping

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QVariant>
+
+// The rules for moving a pool between its record and the board that need no
+// widget: how stored values read, what the status line says, which texts
+// count as a game date.
+namespace RecordMapping {
+
+// A stored flag is set when it holds a number other than zero; Null is not set.
+bool isTrue(const QVariant &value);
+
+// The game type selector stores a professional game for "Pro" in any case.
+bool isProGame(const QString &selectorText);
+
+// The selector's text for a loaded pool.
+QString selectorText(const QVariant &proCollage);
+
+// "date  team1 VS team2"; a Null value contributes nothing.
+QString gameLine(const QVariant &date, const QVariant &team1, const QVariant &team2);
+
+// Whether the date box holds a whole calendar date "mm/dd/yyyy". The masked
+// box reads "//" when nothing is typed and "12//" when partly filled.
+bool isWholeDate(const QString &text);
+
+// Today's date as the date box shows it.
+QString dateText(const QDate &date);
+
+// Whether the save's progress bar moves on after writing this column.
+bool isProgressStep(const QString &column);
+
+} // namespace RecordMapping
