@@ -36,10 +36,26 @@ int CreateDatabase(const StartOptions &options)
     return 0;
 }
 
+std::unique_ptr<frmScore> OpenMainWindow(const frmScoreServices &services)
+{
+    const QString logPath = QDir(services.dataDir).filePath(ErrorReport::logFileName());
+    std::unique_ptr<frmScore> window;
+    try {
+        services.store->OpenDB(services.dataDir);
+        window = std::make_unique<frmScore>(services);
+        services.dialogs->setParent(window.get());
+        window->Form_Load();
+        window->show();
+    } catch (const PoolError &error) {
+        services.dialogs->setParent(nullptr);
+        window.reset();
+        HandleError(error, *services.dialogs, logPath, true);
+    }
+    return window;
+}
+
 int Main(QApplication &app, const StartOptions &options)
 {
-    const QString dataDir = dataFolder(options);
-    const QString logPath = QDir(dataDir).filePath(ErrorReport::logFileName());
     Dialogs dialogs;
     PoolStore store;
     RandomSource random;
@@ -47,27 +63,17 @@ int Main(QApplication &app, const StartOptions &options)
     UrlOpener urls;
     QSettings settings(QStringLiteral("Quadrix"), QStringLiteral("Quadrix"));
 
-    std::unique_ptr<frmScore> window;
-    try {
-        store.OpenDB(dataDir);
-        frmScoreServices services;
-        services.store = &store;
-        services.dialogs = &dialogs;
-        services.random = &random;
-        services.print = &print;
-        services.urls = &urls;
-        services.settings = &settings;
-        services.dataDir = dataDir;
-        services.programDir = QCoreApplication::applicationDirPath();
-        window = std::make_unique<frmScore>(services);
-        dialogs.setParent(window.get());
-        window->Form_Load();
-        window->show();
-    } catch (const PoolError &error) {
-        dialogs.setParent(nullptr);
-        window.reset();
-        HandleError(error, dialogs, logPath, true);
+    frmScoreServices services;
+    services.store = &store;
+    services.dialogs = &dialogs;
+    services.random = &random;
+    services.print = &print;
+    services.urls = &urls;
+    services.settings = &settings;
+    services.dataDir = dataFolder(options);
+    services.programDir = QCoreApplication::applicationDirPath();
+    const std::unique_ptr<frmScore> window = OpenMainWindow(services);
+    if (!window)
         return 1;
-    }
     return app.exec();
 }

@@ -37,10 +37,8 @@ void frmScore::Form_Load()
     if (m_services.settings) {
         const QRect wanted = ontoAScreen(Placement::toPixels(Placement::load(*m_services.settings)));
         m_restored = wanted;
-        const QSize frame = frameGeometry().size() - geometry().size();
-        move(wanted.topLeft());
-        resize(std::max(1, wanted.width() - frame.width()),
-               std::max(1, wanted.height() - frame.height()));
+        m_placementPending = true;
+        applyPlacement();
     }
     StartUp = true;
     if (Combo1[0]->currentText() == QLatin1String("PRO"))
@@ -51,6 +49,35 @@ void frmScore::Form_Load()
     Fill();
     StartUp = false;
     Pb1->hide();
+
+    // The first control in Tab order that can take the focus gets it: the
+    // bottom-right square, unless a locked pool disabled the squares.
+    QWidget *first = Imput[99];
+    for (int guard = 0; guard < 400 && first; ++guard) {
+        if (first->isEnabled() && first->isVisibleTo(this) && (first->focusPolicy() & Qt::TabFocus))
+            break;
+        first = first->nextInFocusChain();
+    }
+    if (first)
+        first->setFocus(Qt::OtherFocusReason);
+}
+
+void frmScore::applyPlacement()
+{
+    // The stored size is the outer one, frame included.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    move(m_restored.topLeft());
+    resize(std::max(1, m_restored.width() - frame.width()),
+           std::max(1, m_restored.height() - frame.height()));
+}
+
+void frmScore::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_placementPending && frameGeometry().size() != geometry().size()) {
+        m_placementPending = false;
+        applyPlacement();
+    }
 }
 
 void frmScore::Form_Unload()

@@ -1,4 +1,5 @@
 list(APPEND QUADRIX_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/boardrules.cpp
     ${CMAKE_CURRENT_LIST_DIR}/randomsource.cpp)
 list(APPEND QUADRIX_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/boardhandlers.cpp)

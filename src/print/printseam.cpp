@@ -26,7 +26,9 @@ QPixmap PrintSeam::capture(QWidget *window)
         const QRect onScreen = outer.translated(-screen->geometry().topLeft());
         picture = screen->grabWindow(0, onScreen.x(), onScreen.y(), outer.width(), outer.height());
     }
-    if (picture.isNull() || picture.size() != outer.size()) {
+    // A screen copy comes in device pixels; on a scaled screen its size in
+    // device-independent pixels is the one to compare.
+    if (picture.isNull() || picture.deviceIndependentSize().toSize() != outer.size()) {
         // No screen copy here: render the window itself, frame excluded,
         // onto a picture of the outer size.
         QPixmap own(outer.size());

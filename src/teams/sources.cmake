@@ -1,2 +1,5 @@
+list(APPEND QUADRIX_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/teamlist.cpp)
 list(APPEND QUADRIX_GUI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/combofill.cpp
     ${CMAKE_CURRENT_LIST_DIR}/teamhandlers.cpp)

@@ -198,6 +198,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildLayout();
@@ -215,12 +216,16 @@ private:
 
     frmScoreServices m_services;
     QRect m_restored;
+    bool m_placementPending = false; // the frame's size is known only once shown
+    void applyPlacement();
     QString m_lastGoodAmount = QStringLiteral("$000.00"); // money
 
     // --- board: private members of the board subsystem go here ---
 
     // --- teams: private members of the team lists go here ---
     int m_teamLoadGeneration = 0;
+    // Empties both team boxes and fills them from the named team list.
+    void loadTeamBoxes(const QString &fileName);
 
     // --- print: private members of printing go here ---
 };

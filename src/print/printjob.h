@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QRectF>
+
+#include <optional>
+
+class QLocale;
+class QPixmap;
+class QPrinter;
+class QSizeF;
+class QString;
+
+// One print of the board: the picture of the main window on one landscape
+// page, as many copies as asked for. Kept apart from the window so the
+// arithmetic of copies and placement can be checked without a printer.
+namespace PrintJob {
+
+// The number of copies an answer to the copies prompt asks for: a whole
+// number from 1 to 32767 in the user's locale ("3", " 3 ", "3.0"); nothing
+// for any other answer.
+std::optional<int> copiesFrom(const QString &answer, const QLocale &locale);
+
+// Where a picture of the given size in screen pixels (device-independent)
+// lands on the page: at the top-left corner of the printable area, as large
+// as it is on the screen, converted through the two resolutions.
+QRectF placement(const QSizeF &screenSize, double screenDpiX, double screenDpiY,
+                 double printerDpiX, double printerDpiY);
+
+// Prints the picture in landscape with the given number of copies. Where
+// the printer cannot make copies itself (PDF output, some drivers), the
+// page is drawn that many times. False when the printer would not start
+// the document.
+bool print(QPrinter &printer, const QPixmap &picture, int copies, double screenDpiX,
+           double screenDpiY);
+
+} // namespace PrintJob
