@@ -95,7 +95,7 @@ std::optional<int> drawFreeSquare(RandomSource &random, const std::function<bool
     if (!anyFree)
         return std::nullopt;
     for (;;) {
-        const int square = scaled(random, kSquares);
+        const int square = int(99 * random.next());
         if (!isTaken(square))
             return square;
     }
@@ -109,7 +109,7 @@ std::optional<int> drawDigit(RandomSource &random, const std::function<bool(int)
     if (!anyFree)
         return std::nullopt;
     for (;;) {
-        const int digit = scaled(random, kDigits);
+        const int digit = int(9.8 * random.next());
         if (!isUsed(digit))
             return digit;
     }

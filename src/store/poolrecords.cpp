@@ -204,13 +204,18 @@ void PoolRecords::setField(const QString &name, const QVariant &value)
     if (!Schema::isColumn(name) || name == Schema::kId)
         throw PoolError(ErrorNumber::MissingColumn, kStoreSource,
                         QStringLiteral("Item not found in this collection: %1.").arg(name));
+    // An empty text is stored as the empty text, never as Null: Null means
+    // "no value" to the loader, which would leave the control as it was.
+    QVariant stored = value;
+    if (value.typeId() == QMetaType::QString && value.toString().isNull())
+        stored = QVariant(QString::fromLatin1(""));
     for (auto &write : m_writes) {
         if (write.first == name) {
-            write.second = value;
+            write.second = stored;
             return;
         }
     }
-    m_writes.append({name, value});
+    m_writes.append({name, stored});
 }
 
 void PoolRecords::begin() { m_db.execute(QStringLiteral("BEGIN IMMEDIATE")); }

@@ -1,0 +1,1 @@
+quadrix_add_test(test_money ${CMAKE_CURRENT_LIST_DIR}/test_money.cpp)
