@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHash>
 #include <QKeyEvent>
@@ -86,6 +87,12 @@ void SquareBox::setText(const QString &text)
 frmScore::frmScore(const frmScoreServices &services, QWidget *parent)
     : QMainWindow(parent), m_services(services)
 {
+    // The layout was drawn for narrow sans-serif faces; where those are
+    // missing, take the closest metric-compatible ones the system has.
+    const QStringList narrow = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")};
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), narrow);
+    QFont::insertSubstitutions(QStringLiteral("Microsoft Sans Serif"), narrow);
     setObjectName(QStringLiteral("frmScore"));
     setWindowTitle(QStringLiteral("Quadrix"));
     setWindowIcon(Artwork::programIcon());
@@ -117,7 +124,8 @@ void frmScore::buildLayout()
         switch (c.kind) {
         case Layout::Kind::Label: {
             auto *label = new QLabel(text, parent);
-            label->setWordWrap(true);
+            // Only a label tall enough for two lines wraps its caption.
+            label->setWordWrap(px(c.height) >= 2 * QFontMetrics(fontOf(c.font)).lineSpacing());
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             w = label;
             break;
