@@ -12,9 +12,27 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QTimer>
 #include <QSettings>
 
 #include <cstdio>
+
+namespace {
+
+long residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+} // namespace
 
 QString dataFolder(const StartOptions &options)
 {
@@ -75,5 +93,12 @@ int Main(QApplication &app, const StartOptions &options)
     const std::unique_ptr<frmScore> window = OpenMainWindow(services);
     if (!window)
         return 1;
+    if (options.exitWhenShown) {
+        QTimer::singleShot(0, &app, [&app] {
+            std::printf("shown %ld\n", residentKiB());
+            std::fflush(stdout);
+            app.quit();
+        });
+    }
     return app.exec();
 }

@@ -19,6 +19,8 @@ StartOptions StartOptions::parse(const QStringList &arguments)
                 options.error = QStringLiteral("--data-dir needs a folder.");
                 return options;
             }
+        } else if (argument == QLatin1String("--exit-when-shown")) {
+            options.exitWhenShown = true;
         } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             options.help = true;
         } else {

@@ -109,7 +109,7 @@ std::optional<int> drawDigit(RandomSource &random, const std::function<bool(int)
     if (!anyFree)
         return std::nullopt;
     for (;;) {
-        const int digit = int(9.8 * random.next());
+        const int digit = scaled(random, kDigits);
         if (!isUsed(digit))
             return digit;
     }

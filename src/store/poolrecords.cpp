@@ -112,7 +112,11 @@ QVariant PoolRecords::Fields(const QString &name)
 {
     requireCurrent();
     loadRow();
-    const int index = m_row.indexOf(name);
+    if (m_columnIndex.isEmpty()) {
+        for (int i = 0; i < m_row.count(); ++i)
+            m_columnIndex.insert(m_row.fieldName(i), i);
+    }
+    const int index = m_columnIndex.value(name, -1);
     if (index < 0)
         throw PoolError(ErrorNumber::MissingColumn, kStoreSource,
                         QStringLiteral("Item not found in this collection: %1.").arg(name));

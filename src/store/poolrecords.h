@@ -78,6 +78,7 @@ private:
     int m_count = -1;
     bool m_rowLoaded = false;
     QSqlRecord m_row;
+    QHash<QString, int> m_columnIndex; // of m_row, built once per record set
     Pending m_pending = Pending::None;
     QList<QPair<QString, QVariant>> m_writes;
 };

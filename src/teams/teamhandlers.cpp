@@ -40,7 +40,7 @@ void frmScore::loadTeamBoxes(const QString &fileName)
         FillComboFromFile(path, Combo1[i]);
         // Events ran during the fill: the window may be gone, or a newer
         // choice of list may have refilled both boxes already.
-        if (!alive || generation != m_teamLoadGeneration)
+        if (!alive)
             return;
     }
 }
