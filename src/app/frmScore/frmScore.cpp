@@ -76,12 +76,20 @@ SquareBox::SquareBox(QWidget *parent) : QPlainTextEdit(parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     document()->setDocumentMargin(1);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (!m_writing)
+            m_text = toPlainText();
+    });
 }
 
 void SquareBox::setText(const QString &text)
 {
-    if (text != toPlainText())
-        setPlainText(text);
+    if (text == m_text)
+        return;
+    m_text = text;
+    m_writing = true;
+    setPlainText(text);
+    m_writing = false;
 }
 
 frmScore::frmScore(const frmScoreServices &services, QWidget *parent)

@@ -30,8 +30,15 @@ class SquareBox : public QPlainTextEdit
     Q_OBJECT
 public:
     explicit SquareBox(QWidget *parent = nullptr);
-    QString text() const { return toPlainText(); }
+    QString text() const { return m_text; }
     void setText(const QString &text);
+
+private:
+    // The text exactly as written or typed: the editor's document turns some
+    // control characters into paragraph breaks, and a name must come back
+    // from the pool file exactly as it went in.
+    QString m_text;
+    bool m_writing = false;
 };
 
 // What the window needs from outside, handed in so that tests can replace
