@@ -8,6 +8,8 @@
 #include <QSqlError>
 #include <QUrl>
 
+#include <atomic>
+
 namespace {
 
 // SQLite's primary result codes that users meet in practice.
@@ -43,6 +45,9 @@ PoolError invalidPath(const QString &path)
 
 PoolDatabase::PoolDatabase(QString connectionName) : m_connectionName(std::move(connectionName))
 {
+    static std::atomic<int> instances{0};
+    if (m_connectionName.isEmpty())
+        m_connectionName = QStringLiteral("quadrix-%1").arg(instances++);
 }
 
 PoolDatabase::~PoolDatabase() { close(); }

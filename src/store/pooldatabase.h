@@ -16,7 +16,9 @@ class QSqlError;
 class PoolDatabase
 {
 public:
-    explicit PoolDatabase(QString connectionName = QStringLiteral("quadrix"));
+    // Each instance has a connection of its own, so two stores (a test's
+    // second copy of the program, say) never share one.
+    explicit PoolDatabase(QString connectionName = QString());
     ~PoolDatabase();
     PoolDatabase(const PoolDatabase &) = delete;
     PoolDatabase &operator=(const PoolDatabase &) = delete;

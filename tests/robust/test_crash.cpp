@@ -1,0 +1,145 @@
+// A process killed at any moment of a save leaves a sound pool file in which
+// every pool is either its previous or its new version, whole.
+#include "support/testwindow.h"
+
+#include "store/schema.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTest>
+
+#include <csignal>
+
+namespace {
+
+constexpr int kPools = 5;
+
+struct Snapshot
+{
+    bool sound = false;
+    QString problem;
+    QList<long> versions; // per pool, index 0 = pool 1
+};
+
+Snapshot inspect(const QString &path)
+{
+    Snapshot snapshot;
+    const QString name = QStringLiteral("inspect");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        if (!db.open()) {
+            snapshot.problem = QStringLiteral("cannot open");
+            QSqlDatabase::removeDatabase(name);
+            return snapshot;
+        }
+        QSqlQuery query(db);
+        query.exec(QStringLiteral("PRAGMA integrity_check"));
+        query.next();
+        const QString integrity = query.value(0).toString();
+        query.finish();
+        if (integrity != QLatin1String("ok")) {
+            snapshot.problem = integrity;
+        } else {
+            snapshot.sound = true;
+            query.exec(QStringLiteral("SELECT * FROM Football ORDER BY ID"));
+            while (query.next()) {
+                const QString version = query.value(QStringLiteral("Im0")).toString();
+                for (int i = 0; i < query.record().count(); ++i) {
+                    const QString column = query.record().fieldName(i);
+                    if (column == Schema::kId || column == Schema::kDate ||
+                        column == Schema::kPassword || Schema::isBooleanColumn(column))
+                        continue;
+                    if (query.value(i).toString() != version) {
+                        snapshot.sound = false;
+                        snapshot.problem = QStringLiteral("pool %1 is torn at %2")
+                                               .arg(query.value(0).toString(), column);
+                    }
+                }
+                snapshot.versions << version.mid(1).toLong();
+            }
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return snapshot;
+}
+
+} // namespace
+
+class TestCrash : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void killedSavesLoseNothing()
+    {
+        const int kills = qEnvironmentVariableIntValue("QUADRIX_LONG") ? 2000 : 200;
+        TestData data;
+        for (int i = 0; i < kPools; ++i) {
+            PoolValues pool;
+            for (const QString &c : Schema::allColumns())
+                if (c != Schema::kId && c != Schema::kDate && c != Schema::kPassword &&
+                    !Schema::isBooleanColumn(c))
+                    pool.insert(c, QStringLiteral("v0"));
+            data.addPool(pool);
+        }
+        const QString saver = QDir(QCoreApplication::applicationDirPath()).filePath("quadrix_saver");
+        QRandomGenerator random(20261206);
+        QList<long> expected(kPools, 0);
+        int commitsSeen = 0;
+        int killedInFlight = 0;
+        for (int run = 0; run < kills; ++run) {
+            QProcess child;
+            child.start(saver, {data.dir(), QString::number(kPools)});
+            QVERIFY(child.waitForStarted());
+            QByteArray out;
+            while (!out.contains("ready\n") && child.waitForReadyRead(10000))
+                out += child.readAllStandardOutput();
+            QVERIFY2(out.contains("ready\n"), out.constData());
+            QTest::qSleep(int(random.bounded(1, 60)));
+            ::kill(pid_t(child.processId()), SIGKILL);
+            child.waitForFinished();
+            out += child.readAllStandardOutput();
+
+            QList<long> begun(kPools, -1);
+            for (const QByteArray &line : out.split('\n')) {
+                const QList<QByteArray> parts = line.split(' ');
+                if (parts.size() != 3)
+                    continue;
+                const int index = parts[1].toInt() - 1;
+                if (parts[0] == "begin") {
+                    begun[index] = parts[2].toLong();
+                } else if (parts[0] == "done") {
+                    expected[index] = parts[2].toLong();
+                    begun[index] = -1;
+                    ++commitsSeen;
+                }
+            }
+            const Snapshot snapshot = inspect(data.poolFile());
+            QVERIFY2(snapshot.sound, qPrintable(snapshot.problem));
+            QCOMPARE(snapshot.versions.size(), kPools);
+            for (int i = 0; i < kPools; ++i) {
+                const long stored = snapshot.versions[i];
+                if (stored == begun[i]) {
+                    ++killedInFlight; // committed, but killed before it could say so
+                    expected[i] = stored;
+                }
+                QVERIFY2(stored == expected[i],
+                         qPrintable(QStringLiteral("pool %1: stored v%2, expected v%3 or v%4")
+                                        .arg(i + 1)
+                                        .arg(stored)
+                                        .arg(expected[i])
+                                        .arg(begun[i])));
+            }
+        }
+        qInfo("kills survived: %d, commits seen: %d, commits whose report the kill cut: %d",
+              kills, commitsSeen, killedInFlight);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCrash)
+#include "test_crash.moc"
