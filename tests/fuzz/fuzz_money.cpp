@@ -1,0 +1,35 @@
+// Whatever a user types into the pool amount box reads as a number or is
+// refused; a number the program then shows reads back as itself.
+#include "money/money.h"
+
+#include <QByteArray>
+#include <QLocale>
+#include <QString>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    static const QLocale locales[] = {QLocale(QLocale::English, QLocale::UnitedStates),
+                                      QLocale(QLocale::German, QLocale::Germany),
+                                      QLocale(QLocale::French, QLocale::France),
+                                      QLocale(QLocale::Hindi, QLocale::India)};
+    if (size == 0)
+        return 0;
+    const QLocale &locale = locales[data[0] % 4];
+    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data + 1),
+                                           qsizetype(size - 1));
+    const std::optional<double> value = Money::read(text, locale);
+    if (!value)
+        return 0;
+    if (!std::isfinite(*value))
+        std::abort();
+    if (std::fabs(*value) < 1.0e12) {
+        const std::optional<double> again = Money::read(Money::currency(*value, locale), locale);
+        if (!again || std::fabs(*again - *value) > 0.0051)
+            std::abort();
+    }
+    return 0;
+}

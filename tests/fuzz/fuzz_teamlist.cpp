@@ -1,0 +1,23 @@
+// Any bytes at all make a team list: no crash, no hang, and no entry that
+// would show as an empty or broken line in the drop-down list.
+#include "teams/teamlist.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QStringList entries = TeamList::parse(bytes);
+    for (const QString &entry : entries) {
+        if (entry.isEmpty())
+            std::abort();
+        for (QChar c : entry)
+            if (c.unicode() < 32 && c != QLatin1Char('\t'))
+                std::abort();
+    }
+    return 0;
+}
