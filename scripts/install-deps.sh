@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config libsqlite3-dev
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-qpa-plugins
   libgl-dev libqt6opengl6-dev
-  fonts-dejavu-core fonts-liberation
+  fonts-dejavu-core fonts-liberation clang libclang-rt-14-dev
 )
 if [[ "${QUADRIX_EXTRA_PACKAGES:-}" != "" ]]; then
   read -r -a extra <<<"$QUADRIX_EXTRA_PACKAGES"

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and
+# runs the whole test suite under them.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+export QUADRIX_BUILD_DIR=build-asan
+scripts/build.sh -DQUADRIX_SANITIZE=ON -DQUADRIX_BUILD_BENCH=OFF
+# Qt and fontconfig keep caches until exit, which LeakSanitizer would count.
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+ctest --test-dir build-asan --output-on-failure -j "$(nproc)" "$@"
