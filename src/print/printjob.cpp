@@ -20,8 +20,8 @@ std::optional<int> copiesFrom(const QString &answer, const QLocale &locale)
     return int(value);
 }
 
-QRectF placement(const QSizeF &screenSize, double screenDpiX, double screenDpiY,
-                 double printerDpiX, double printerDpiY)
+QRectF placement(const QSizeF &screenSize, double screenDpiX, double screenDpiY, double printerDpiX,
+                 double printerDpiY)
 {
     if (screenDpiX <= 0 || screenDpiY <= 0)
         return QRectF(QPointF(0, 0), screenSize);

@@ -23,8 +23,8 @@ std::optional<int> copiesFrom(const QString &answer, const QLocale &locale);
 // Where a picture of the given size in screen pixels (device-independent)
 // lands on the page: at the top-left corner of the printable area, as large
 // as it is on the screen, converted through the two resolutions.
-QRectF placement(const QSizeF &screenSize, double screenDpiX, double screenDpiY,
-                 double printerDpiX, double printerDpiY);
+QRectF placement(const QSizeF &screenSize, double screenDpiX, double screenDpiY, double printerDpiX,
+                 double printerDpiY);
 
 // Prints the picture in landscape with the given number of copies. Where
 // the printer cannot make copies itself (PDF output, some drivers), the

@@ -21,9 +21,15 @@ constexpr int kCompletionFailed = 5;
 
 } // namespace
 
-void frmScore::ProFootball() { loadTeamBoxes(QStringLiteral("Pro.txt")); }
+void frmScore::ProFootball()
+{
+    loadTeamBoxes(QStringLiteral("Pro.txt"));
+}
 
-void frmScore::Collage() { loadTeamBoxes(QStringLiteral("Collage.txt")); }
+void frmScore::Collage()
+{
+    loadTeamBoxes(QStringLiteral("Collage.txt"));
+}
 
 void frmScore::loadTeamBoxes(const QString &fileName)
 {
@@ -40,7 +46,7 @@ void frmScore::loadTeamBoxes(const QString &fileName)
         FillComboFromFile(path, Combo1[i]);
         // Events ran during the fill: the window may be gone, or a newer
         // choice of list may have refilled both boxes already.
-        if (!alive)
+        if (!alive || generation != m_teamLoadGeneration)
             return;
     }
 }

@@ -33,8 +33,14 @@ QString decode(const QByteArray &contents)
     return text;
 }
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
-bool isLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+bool isLineEnd(QChar c)
+{
+    return c == u'\r' || c == u'\n';
+}
 
 // Removes what a combo box cannot show sensibly: NULs, escapes and the like.
 QString withoutControls(QString entry)

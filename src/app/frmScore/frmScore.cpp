@@ -354,6 +354,9 @@ void frmScore::routeEvents()
                 Option1_Click(i);
         });
         connect(Combo1[i], &QComboBox::activated, this, [this, i] { Combo1_Click(i); });
+        // Keys reach the combo box, which hands them to its line edit without
+        // passing the line edit's filters, so both are watched.
+        Combo1[i]->installEventFilter(this);
         Combo1[i]->lineEdit()->installEventFilter(this);
     }
     for (int i = 0; i < 4; ++i) {
@@ -431,7 +434,7 @@ bool frmScore::eventFilter(QObject *watched, QEvent *event)
     } else if (type == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         for (int i = 0; i < 3; ++i) {
-            if (watched != Combo1[i]->lineEdit())
+            if (watched != Combo1[i] && watched != Combo1[i]->lineEdit())
                 continue;
             const QString text = key->text();
             if (text.size() != 1 || text.at(0).unicode() < 32)
