@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -165,6 +166,34 @@ private slots:
         QVERIFY(m_dialogs.shown().isEmpty());
         QCOMPARE(window->windowTitle(), QStringLiteral("Quadrix"));
         QVERIFY(!QFileInfo::exists(m_dir->filePath("Quadrix.log")));
+    }
+
+    void aReadOnlyPoolFileOpensAndRefusesSaves()
+    {
+        const QString path = m_dir->filePath("QDX_DB.mdb");
+        PoolDatabase::create(path);
+        runSql(path, {"INSERT INTO Football (Date, Im0) VALUES ('01/01/2025', 'kept')"});
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+        QFile::setPermissions(m_dir->path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        if (QFileInfo(path).isWritable()) {
+            QFile::setPermissions(m_dir->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                     QFileDevice::ExeOwner);
+            QSKIP("this user may write read-only files (root)");
+        }
+        const QByteArray before = checksum(path);
+        {
+            auto window = start(m_dir->path());
+            QVERIFY(window);
+            window->cmdEdit_Click();
+            window->Imput[0]->setText(QStringLiteral("changed"));
+            window->cmdUpdate_Click();
+            QCOMPARE(m_dialogs.shown().size(), 1);
+            QVERIFY(m_dialogs.shownTexts().first().contains(QStringLiteral("read-only")));
+            QVERIFY(window->cmdUpdate->isVisibleTo(window.get()));
+        }
+        QFile::setPermissions(m_dir->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                 QFileDevice::ExeOwner);
+        QCOMPARE(checksum(path), before);
     }
 
     void createDatabaseNeverOverwrites()
