@@ -75,11 +75,20 @@ void frmScore::AddUm()
     lblLeft->setText(QString::number(BoardRules::kSquares - taken));
 }
 
-void frmScore::Imput_LostFocus(int) { AddUm(); }
+void frmScore::Imput_LostFocus(int)
+{
+    AddUm();
+}
 
-void frmScore::Score_GotFocus(int) { SelectText(); }
+void frmScore::Score_GotFocus(int)
+{
+    SelectText();
+}
 
-void frmScore::txtPoolAmount_GotFocus() { SelectText(); }
+void frmScore::txtPoolAmount_GotFocus()
+{
+    SelectText();
+}
 
 // --- Quick Pick ---
 
@@ -95,8 +104,8 @@ void frmScore::cmdQuick_Click()
         QStringLiteral("What is Your Name?\n\n First,Last or Nickname"), title, QString());
     if (name.isEmpty())
         return;
-    const QString answer = dialogs.input(QStringLiteral("How Many Squares?"), title,
-                                         QStringLiteral("0"));
+    const QString answer =
+        dialogs.input(QStringLiteral("How Many Squares?"), title, QStringLiteral("0"));
     if (answer.isEmpty())
         return;
 
@@ -169,7 +178,10 @@ void frmScore::Command3_Click()
     NumbersSet = true;
 }
 
-bool frmScore::IsUsedLower(int num) const { return headerOf(*this, 0, num) >= 0; }
+bool frmScore::IsUsedLower(int num) const
+{
+    return headerOf(*this, 0, num) >= 0;
+}
 
 bool frmScore::IsUsedUpper(int num) const
 {
@@ -196,10 +208,16 @@ void frmScore::FindWinner()
 }
 
 // The row, or -1 when no row header holds the digit.
-int frmScore::downColum(int dNum) const { return headerOf(*this, BoardRules::kDigits, dNum); }
+int frmScore::downColum(int dNum) const
+{
+    return headerOf(*this, BoardRules::kDigits, dNum);
+}
 
 // The column, or -1 when no column header holds the digit.
-int frmScore::acrossColum(int aNum) const { return headerOf(*this, 0, aNum); }
+int frmScore::acrossColum(int aNum) const
+{
+    return headerOf(*this, 0, aNum);
+}
 
 void frmScore::Quarter_Click(int index)
 {

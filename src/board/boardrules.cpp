@@ -15,11 +15,17 @@ namespace {
 
 // int(n r) for a uniform r, 0 <= r < 1; kept inside 0..n-1 should a source
 // ever hand out 1.
-int scaled(RandomSource &random, int n) { return std::clamp(int(n * random.next()), 0, n - 1); }
+int scaled(RandomSource &random, int n)
+{
+    return std::clamp(int(n * random.next()), 0, n - 1);
+}
 
 } // namespace
 
-bool isTaken(const QString &square) { return !square.isEmpty(); }
+bool isTaken(const QString &square)
+{
+    return !square.isEmpty();
+}
 
 int countTaken(const QStringList &squares)
 {
@@ -49,7 +55,10 @@ std::optional<int> headerDigit(const QString &header)
     return std::nullopt;
 }
 
-bool holdsDigit(const QString &header, int digit) { return headerDigit(header) == digit; }
+bool holdsDigit(const QString &header, int digit)
+{
+    return headerDigit(header) == digit;
+}
 
 std::optional<int> findHeader(const QStringList &headers, int digit)
 {
@@ -95,7 +104,7 @@ std::optional<int> drawFreeSquare(RandomSource &random, const std::function<bool
     if (!anyFree)
         return std::nullopt;
     for (;;) {
-        const int square = int(99 * random.next());
+        const int square = scaled(random, kSquares);
         if (!isTaken(square))
             return square;
     }

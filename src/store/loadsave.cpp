@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QScopeGuard>
 
 namespace {
 
@@ -27,7 +28,7 @@ PoolRecords &recordsOf(PoolStore &store)
 void frmScore::Fill()
 {
     PoolRecords *records = m_services.store->records();
-    if (!records || records->RecordCount() == 0)
+    if (!records || records->isEmpty())
         return;
     auto load = [records](const QString &column, auto &&write) {
         const QVariant value = records->Fields(column);
@@ -86,6 +87,10 @@ void frmScore::Update()
     }
     Pb1->show();
     Pb1->setValue(0);
+    // A progress bar repaints itself at once on every step, which would cost
+    // more than the save itself; its steps are drawn at the next paint.
+    Pb1->setUpdatesEnabled(false);
+    const auto drawAgain = qScopeGuard([this] { Pb1->setUpdatesEnabled(true); });
     auto step = [this] { Pb1->setValue(Pb1->value() + 10); };
 
     PoolRecords &records = recordsOf(*m_services.store);

@@ -81,6 +81,27 @@ int PoolRecords::RecordCount()
     return m_count;
 }
 
+bool PoolRecords::isEmpty()
+{
+    if (m_state == State::Row)
+        return false;
+    if (m_state == State::Empty || m_count == 0)
+        return true;
+    if (m_count > 0)
+        return false;
+    QSqlQuery &query = m_db.prepared(filtered(QString(), QStringLiteral("ID")));
+    if (m_query.kind != PoolQuery::Kind::All)
+        query.bindValue(QStringLiteral(":criterion"), m_query.value);
+    if (!query.exec()) {
+        const QSqlError error = query.lastError();
+        query.finish();
+        throw PoolDatabase::errorFrom(error, m_db.filePath());
+    }
+    const bool empty = !query.next();
+    query.finish();
+    return empty;
+}
+
 void PoolRecords::requireCurrent() const
 {
     if (m_state != State::Row)

@@ -35,6 +35,8 @@ public:
     const PoolQuery &query() const { return m_query; }
 
     int RecordCount();
+    // Whether the set holds no pool; cheaper than counting them.
+    bool isEmpty();
     // BOF and EOF of the record set; EOF itself is a C library macro.
     bool atBOF() const { return m_state == State::Bof || m_state == State::Empty; }
     bool atEOF() const { return m_state == State::Eof || m_state == State::Empty; }
