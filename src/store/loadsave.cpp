@@ -39,8 +39,12 @@ void frmScore::Fill()
     setWindowTitle(QStringLiteral("QUADRIX POOL"));
     for (int i = 0; i < Schema::kHeaderCount; ++i)
         load(Schema::numColumn(i), [&](const QString &v) { Number[i]->setText(v); });
-    for (int i = 0; i < Schema::kSquareCount; ++i)
-        load(Schema::imColumn(i), [&](const QString &v) { Imput[i]->setText(v); });
+    for (int i = 0; i < Schema::kSquareCount; ++i) {
+        load(Schema::imColumn(i), [&](const QString &v) {
+            Imput[i]->setText(v);
+            m_filledSquares.set(size_t(i));
+        });
+    }
     load(QStringLiteral("PoolAmount"), [&](const QString &v) {
         txtPoolAmount->setText(v);
         m_lastGoodAmount = v;

@@ -213,12 +213,14 @@ void PoolRecords::Edit()
     requireCurrent();
     m_pending = Pending::Edit;
     m_writes.clear();
+    m_writeIndex.clear();
 }
 
 void PoolRecords::AddNew()
 {
     m_pending = Pending::AddNew;
     m_writes.clear();
+    m_writeIndex.clear();
 }
 
 void PoolRecords::setField(const QString &name, const QVariant &value)
@@ -234,12 +236,12 @@ void PoolRecords::setField(const QString &name, const QVariant &value)
     QVariant stored = value;
     if (value.typeId() == QMetaType::QString && value.toString().isNull())
         stored = QVariant(QString::fromLatin1(""));
-    for (auto &write : m_writes) {
-        if (write.first == name) {
-            write.second = stored;
-            return;
-        }
+    const auto known = m_writeIndex.constFind(name);
+    if (known != m_writeIndex.cend()) {
+        m_writes[known.value()].second = stored;
+        return;
     }
+    m_writeIndex.insert(name, int(m_writes.size()));
     m_writes.append({name, stored});
 }
 
@@ -316,6 +318,7 @@ qint64 PoolRecords::Update()
         ++m_count;
     m_pending = Pending::None;
     m_writes.clear();
+    m_writeIndex.clear();
     m_rowLoaded = false;
     return id;
 }
@@ -324,6 +327,7 @@ void PoolRecords::Cancel()
 {
     m_pending = Pending::None;
     m_writes.clear();
+    m_writeIndex.clear();
 }
 
 void PoolRecords::Delete()

@@ -83,4 +83,5 @@ private:
     QHash<QString, int> m_columnIndex; // of m_row, built once per record set
     Pending m_pending = Pending::None;
     QList<QPair<QString, QVariant>> m_writes;
+    QHash<QString, int> m_writeIndex; // column -> its place in m_writes
 };

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QToolButton>
 
 namespace {
@@ -41,8 +42,10 @@ void frmScore::ClearBoard()
 {
     for (QLineEdit *header : Number)
         header->setText(QString());
-    for (SquareBox *square : Imput)
-        square->setText(QString());
+    if (!m_squaresLeftForFill) {
+        for (SquareBox *square : Imput)
+            square->setText(QString());
+    }
     for (QLineEdit *winner : Who)
         winner->setText(QString());
     Combo1[1]->setEditText(QString());
@@ -72,16 +75,19 @@ void frmScore::reloadQuietly()
     // look up winners while the program itself fills the board.
     Moveit = true;
     StartUp = true;
-    try {
-        ClearBoard();
-        Fill();
-    } catch (...) {
+    const auto settle = qScopeGuard([this] {
+        m_squaresLeftForFill = false;
+        for (int k = 0; k < 100; ++k)
+            if (!m_filledSquares[k])
+                Imput[k]->setText(QString());
         StartUp = false;
         Moveit = false;
-        throw;
-    }
-    StartUp = false;
-    Moveit = false;
+    });
+    m_filledSquares.reset();
+    m_squaresLeftForFill = true;
+    ClearBoard();
+    m_squaresLeftForFill = false;
+    Fill();
 }
 
 void frmScore::cmdAdd_Click()
@@ -183,8 +189,7 @@ void frmScore::moveRecord(void (PoolRecords::*step)(), void (PoolRecords::*corre
         (records.*step)();
         if (correction && (records.*overrun)())
             (records.*correction)();
-        ClearBoard();
-        Fill();
+        reloadQuietly();
     } catch (const PoolError &error) {
         if (report)
             m_services.dialogs->message(error.description());

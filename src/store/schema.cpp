@@ -4,9 +4,36 @@
 
 namespace Schema {
 
-QString numColumn(int index) { return QStringLiteral("Num%1").arg(index); }
-QString imColumn(int index) { return QStringLiteral("Im%1").arg(index); }
-QString quarterColumn(int q) { return QStringLiteral("Quarter%1").arg(q); }
+namespace {
+
+// Names are asked for on every load and save; build each once.
+QStringList numbered(const char *prefix, int first, int count)
+{
+    QStringList names;
+    for (int i = first; i < first + count; ++i)
+        names << QLatin1String(prefix) + QString::number(i);
+    return names;
+}
+
+} // namespace
+
+QString numColumn(int index)
+{
+    static const QStringList names = numbered("Num", 0, kHeaderCount);
+    return names.value(index);
+}
+
+QString imColumn(int index)
+{
+    static const QStringList names = numbered("Im", 0, kSquareCount);
+    return names.value(index);
+}
+
+QString quarterColumn(int q)
+{
+    static const QStringList names = numbered("Quarter", 1, 4);
+    return names.value(q - 1);
+}
 
 static const QStringList kBooleans = {QStringLiteral("Quarter"), QStringLiteral("Game"),
                                       QStringLiteral("Half"), QStringLiteral("ProCollage")};

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <array>
+#include <bitset>
 
 class Dialogs;
 class PoolRecords;
@@ -216,6 +217,10 @@ private:
     // store: reloads the current pool with the board's handlers kept quiet
     void reloadQuietly();
     void reloadBoardCleared();
+    // A reload clears only the squares the loaded pool leaves empty: writing
+    // every square twice was the larger part of a move's cost.
+    bool m_squaresLeftForFill = false;
+    std::bitset<100> m_filledSquares;
     // lock: the editable controls of the board, in the order they switch
     void setBoardEnabled(bool enabled);
     void moveRecord(void (PoolRecords::*step)(), void (PoolRecords::*correction)(),
