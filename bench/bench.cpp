@@ -46,7 +46,10 @@ double percentile(std::vector<double> values, double p)
     return values[index];
 }
 
-double median(const std::vector<double> &values) { return percentile(values, 0.5); }
+double median(const std::vector<double> &values)
+{
+    return percentile(values, 0.5);
+}
 
 double timeMs(const std::function<void()> &work)
 {
@@ -104,8 +107,8 @@ StartUp measureStartUp(const QString &program, const QString &dataDir, int runs)
         child.setProcessEnvironment(env);
         QElapsedTimer timer;
         timer.start();
-        child.start(program, {QStringLiteral("--data-dir"), dataDir,
-                              QStringLiteral("--exit-when-shown")});
+        child.start(program,
+                    {QStringLiteral("--data-dir"), dataDir, QStringLiteral("--exit-when-shown")});
         QByteArray out;
         while (!out.contains('\n') && child.waitForReadyRead(20000))
             out += child.readAllStandardOutput();
@@ -139,8 +142,12 @@ QList<Row> measure(const QString &program, int pools, int reps)
     const StartUp empty = measureStartUp(program, emptyDir.path(), std::max(5, reps / 20));
     rows << Row{QStringLiteral("start-up"), pools, median(full.ms), percentile(full.ms, 0.95),
                 median(empty.ms)};
-    rows << Row{QStringLiteral("memory after start-up"), pools, full.residentKiB / 1024.0,
-                full.residentKiB / 1024.0, empty.residentKiB / 1024.0, QStringLiteral("MB")};
+    rows << Row{QStringLiteral("memory after start-up"),
+                pools,
+                full.residentKiB / 1024.0,
+                full.residentKiB / 1024.0,
+                empty.residentKiB / 1024.0,
+                QStringLiteral("MB")};
 
     Session session(dir.path());
     frmScore &w = *session.window;
@@ -152,7 +159,8 @@ QList<Row> measure(const QString &program, int pools, int reps)
         moves.push_back(timeMs([&] { (i % 40 < 20) ? w.cmdNext_Click() : w.cmdPrevious_Click(); }));
     qint64 id = floors.firstId();
     for (int i = 0; i < reps; ++i)
-        moveFloors.push_back(timeMs([&] { id = floors.moveAndShow(i % 40 < 20 ? id : id - 2, w); }));
+        moveFloors.push_back(
+            timeMs([&] { id = floors.moveAndShow(i % 40 < 20 ? id : id - 2, w); }));
     rows << Row{QStringLiteral("Next / Previous"), pools, median(moves), percentile(moves, 0.95),
                 median(moveFloors)};
 
@@ -169,7 +177,8 @@ QList<Row> measure(const QString &program, int pools, int reps)
     }
     const qint64 first = floors.firstId();
     for (int i = 0; i < reps; ++i)
-        saveFloors.push_back(timeMs([&] { floors.saveEdited(first, QStringLiteral("e%1").arg(i)); }));
+        saveFloors.push_back(
+            timeMs([&] { floors.saveEdited(first, QStringLiteral("e%1").arg(i)); }));
     rows << Row{QStringLiteral("save an edited pool"), pools, median(saves),
                 percentile(saves, 0.95), median(saveFloors)};
 
@@ -253,7 +262,8 @@ QList<Row> measure(const QString &program, int pools, int reps)
         loadFloors.push_back(timeMs([&] {
             QFile file(QDir(dir.path()).filePath(QStringLiteral("Pro.txt")));
             file.open(QIODevice::ReadOnly);
-            const QStringList names = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+            const QStringList names =
+                QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
             for (int box : {1, 2}) {
                 w.Combo1[box]->clear();
                 w.Combo1[box]->addItems(names);

@@ -14,9 +14,9 @@
 
 namespace {
 
-const char *const kNames[] = {"Ann",  "Bob",  "Cy",   "Dee", "Ed",   "Flo", "Gus",
-                              "Hal",  "Ivy",  "Jo",   "Kim", "Lou",  "Max", "Ned",
-                              "Olga", "Pete", "Quin", "Roz", "Sal",  "Tess"};
+const char *const kNames[] = {"Ann",  "Bob",  "Cy",   "Dee", "Ed",  "Flo", "Gus",
+                              "Hal",  "Ivy",  "Jo",   "Kim", "Lou", "Max", "Ned",
+                              "Olga", "Pete", "Quin", "Roz", "Sal", "Tess"};
 
 void check(int rc, sqlite3 *db)
 {
@@ -114,8 +114,8 @@ Floors::Floors(const QString &poolFile)
     QStringList sets;
     for (const QString &c : savedColumns(false))
         sets << c + QStringLiteral(" = ?");
-    m_update = prepare(
-        QStringLiteral("UPDATE Football SET %1 WHERE ID = ?").arg(sets.join(',')).toUtf8());
+    m_update =
+        prepare(QStringLiteral("UPDATE Football SET %1 WHERE ID = ?").arg(sets.join(',')).toUtf8());
     m_insert = prepare(insertSql(savedColumns(true)).toUtf8());
     m_delete = prepare("DELETE FROM Football WHERE ID = ?");
     m_password = prepare("UPDATE Football SET Password = ? WHERE ID = ?");
@@ -135,7 +135,10 @@ sqlite3_stmt *Floors::prepare(const char *sql)
     return statement;
 }
 
-void Floors::exec(const char *sql) { check(sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr), m_db); }
+void Floors::exec(const char *sql)
+{
+    check(sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr), m_db);
+}
 
 qint64 Floors::firstId()
 {

@@ -12,9 +12,8 @@ int main(int argc, char *argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     const StartOptions options = StartOptions::parse(arguments);
     if (!options.error.isEmpty() || options.help) {
-        std::fprintf(options.help ? stdout : stderr, "%s%s%s",
-                     qPrintable(options.error), options.error.isEmpty() ? "" : "\n\n",
-                     qPrintable(StartOptions::usage()));
+        std::fprintf(options.help ? stdout : stderr, "%s%s%s", qPrintable(options.error),
+                     options.error.isEmpty() ? "" : "\n\n", qPrintable(StartOptions::usage()));
         return options.help ? 0 : 2;
     }
     if (options.createDatabase) {

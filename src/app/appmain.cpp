@@ -1,5 +1,6 @@
 #include "appmain.h"
 
+#include "board/randomsource.h"
 #include "dialogs.h"
 #include "errorreport.h"
 #include "frmScore/frmScore.h"
@@ -8,13 +9,12 @@
 #include "print/printseam.h"
 #include "store/poolstore.h"
 #include "urlopener.h"
-#include "board/randomsource.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QTimer>
 #include <QSettings>
+#include <QTimer>
 
 #include <cstdio>
 

@@ -13,12 +13,28 @@ class QWidget;
 class Dialogs
 {
 public:
-    enum class Icon { None, Critical, Information };
-    enum class Answer { Ok, Cancel, Yes, No };
+    enum class Icon
+    {
+        None,
+        Critical,
+        Information
+    };
+    enum class Answer
+    {
+        Ok,
+        Cancel,
+        Yes,
+        No
+    };
 
     struct Shown
     {
-        enum class Kind { Message, Input, Question } kind;
+        enum class Kind
+        {
+            Message,
+            Input,
+            Question
+        } kind;
         QString text;
         QString title;
         QString defaultText;

@@ -34,6 +34,9 @@ bool appendToLog(const QString &logPath, const QString &line)
     return log.flush() && written;
 }
 
-QString logFileName() { return QStringLiteral("Quadrix.log"); }
+QString logFileName()
+{
+    return QStringLiteral("Quadrix.log");
+}
 
 } // namespace ErrorReport

@@ -35,7 +35,8 @@ QRect ontoAScreen(const QRect &wanted)
 void frmScore::Form_Load()
 {
     if (m_services.settings) {
-        const QRect wanted = ontoAScreen(Placement::toPixels(Placement::load(*m_services.settings)));
+        const QRect wanted =
+            ontoAScreen(Placement::toPixels(Placement::load(*m_services.settings)));
         m_restored = wanted;
         m_placementPending = true;
         applyPlacement();

@@ -16,6 +16,5 @@ void HandleError(const PoolError &error, Dialogs &dialogs, const QString &logPat
     dialogs.message(message, QStringLiteral("Error"));
     // A log that cannot be written must not turn one failure into two: the
     // user has seen the message already.
-    ErrorReport::appendToLog(logPath,
-                             ErrorReport::logLine(QDateTime::currentDateTime(), message));
+    ErrorReport::appendToLog(logPath, ErrorReport::logLine(QDateTime::currentDateTime(), message));
 }

@@ -44,8 +44,7 @@ void save(QSettings &settings, const QRect &outerPixels)
 QRect toPixels(const std::array<double, 4> &twips)
 {
     auto px = [](double t) { return static_cast<int>(std::lround(t / kTwipsPerPixel)); };
-    return QRect(px(twips[0]), px(twips[1]), std::max(1, px(twips[2])),
-                 std::max(1, px(twips[3])));
+    return QRect(px(twips[0]), px(twips[1]), std::max(1, px(twips[2])), std::max(1, px(twips[3])));
 }
 
 } // namespace Placement

@@ -21,10 +21,8 @@ struct Key
     int defaultTwips;
 };
 
-inline constexpr std::array<Key, 4> kKeys{{{"ScoreLeft", 450},
-                                           {"ScoreTop", 60},
-                                           {"ScoreWidth", 13620},
-                                           {"ScoreHeight", 11145}}};
+inline constexpr std::array<Key, 4> kKeys{
+    {{"ScoreLeft", 450}, {"ScoreTop", 60}, {"ScoreWidth", 13620}, {"ScoreHeight", 11145}}};
 
 // Reads a stored value as a number, or the default when it is not one.
 double readValue(const QVariant &stored, double defaultValue);

@@ -55,8 +55,7 @@ void frmScore::cmdLock_Click()
             if (!windowTitle().endsWith(QLatin1String("LOCKED")))
                 setWindowTitle(windowTitle() + QStringLiteral("  LOCKED"));
         } catch (const PoolError &error) {
-            dialogs.message(error.description() +
-                            QStringLiteral("\nThe pool was not locked."));
+            dialogs.message(error.description() + QStringLiteral("\nThe pool was not locked."));
         }
     } else {
         dialogs.message(QStringLiteral("Save this pool before you lock it: only a saved pool can "
@@ -130,4 +129,7 @@ void frmScore::LockControls()
     Pb1->hide();
 }
 
-void frmScore::UnlockControls() { setBoardEnabled(true); }
+void frmScore::UnlockControls()
+{
+    setBoardEnabled(true);
+}

@@ -12,7 +12,10 @@ QLocale userLocale()
 
 namespace {
 
-bool isBlank(QChar c) { return c.isSpace() || c == QChar(0x00A0) || c == QChar(0x202F); }
+bool isBlank(QChar c)
+{
+    return c.isSpace() || c == QChar(0x00A0) || c == QChar(0x202F);
+}
 
 QString withoutBlanks(const QString &text)
 {
@@ -56,9 +59,9 @@ std::optional<double> read(const QString &text, const QLocale &locale)
         negative = true;
         t = t.mid(1, t.size() - 2).trimmed();
     }
-    for (const QString &mark : {locale.currencySymbol(QLocale::CurrencySymbol),
-                                locale.currencySymbol(QLocale::CurrencyIsoCode),
-                                QStringLiteral("$")}) {
+    for (const QString &mark :
+         {locale.currencySymbol(QLocale::CurrencySymbol),
+          locale.currencySymbol(QLocale::CurrencyIsoCode), QStringLiteral("$")}) {
         if (!mark.isEmpty())
             t.remove(mark);
     }

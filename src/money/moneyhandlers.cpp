@@ -10,7 +10,10 @@
 
 namespace {
 
-double amountOf(const QString &text) { return Money::read(text).value_or(0.0); }
+double amountOf(const QString &text)
+{
+    return Money::read(text).value_or(0.0);
+}
 
 } // namespace
 

@@ -64,7 +64,8 @@ void frmScore::Fill()
     load(QStringLiteral("Score1"), [&](const QString &v) { Score[0]->setText(v); });
     load(QStringLiteral("Score2"), [&](const QString &v) { Score[1]->setText(v); });
     load(Schema::kDate, [&](const QString &v) { txtGameDate->setText(v); });
-    Combo1[0]->setEditText(RecordMapping::selectorText(records->Fields(QStringLiteral("ProCollage"))));
+    Combo1[0]->setEditText(
+        RecordMapping::selectorText(records->Fields(QStringLiteral("ProCollage"))));
     load(Schema::kId, [&](const QString &v) { txtID->setText(v); });
 
     const QVariant password = records->Fields(Schema::kPassword);

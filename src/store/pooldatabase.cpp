@@ -21,7 +21,8 @@ constexpr int kSqliteNotADb = 26;
 
 QString uriFor(const QString &path, const char *mode)
 {
-    QString uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded);
+    QString uri =
+        QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded);
     return uri + QStringLiteral("?mode=") + QLatin1String(mode);
 }
 
@@ -50,7 +51,10 @@ PoolDatabase::PoolDatabase(QString connectionName) : m_connectionName(std::move(
         m_connectionName = QStringLiteral("quadrix-%1").arg(instances++);
 }
 
-PoolDatabase::~PoolDatabase() { close(); }
+PoolDatabase::~PoolDatabase()
+{
+    close();
+}
 
 void PoolDatabase::close()
 {
@@ -62,7 +66,10 @@ void PoolDatabase::close()
     }
 }
 
-bool PoolDatabase::isOpen() const { return m_db.isValid() && m_db.isOpen(); }
+bool PoolDatabase::isOpen() const
+{
+    return m_db.isValid() && m_db.isOpen();
+}
 
 void PoolDatabase::open(const QString &filePath)
 {
@@ -203,13 +210,13 @@ PoolError PoolDatabase::errorFrom(const QSqlError &error, const QString &path)
                                         "not be saved.")
                              .arg(path));
     case kSqliteCantOpen:
-        return PoolError(ErrorNumber::CannotOpen, kStoreSource,
-                         QStringLiteral("Quadrix cannot open the pool file '%1' (%2).")
-                             .arg(path, engine));
+        return PoolError(
+            ErrorNumber::CannotOpen, kStoreSource,
+            QStringLiteral("Quadrix cannot open the pool file '%1' (%2).").arg(path, engine));
     case kSqliteNotADb:
-        return PoolError(ErrorNumber::NotADatabase, kStoreSource,
-                         QStringLiteral("'%1' is not a pool file: it is not a database.")
-                             .arg(path));
+        return PoolError(
+            ErrorNumber::NotADatabase, kStoreSource,
+            QStringLiteral("'%1' is not a pool file: it is not a database.").arg(path));
     default:
         return PoolError(ErrorNumber::StoreFailure, kStoreSource,
                          QStringLiteral("The pool store reported an error: %1").arg(engine));

@@ -52,4 +52,3 @@ private:
     QSqlDatabase m_db;
     QHash<QString, QSqlQuery> m_statements;
 };
-

@@ -245,7 +245,10 @@ void PoolRecords::setField(const QString &name, const QVariant &value)
     m_writes.append({name, stored});
 }
 
-void PoolRecords::begin() { m_db.execute(QStringLiteral("BEGIN IMMEDIATE")); }
+void PoolRecords::begin()
+{
+    m_db.execute(QStringLiteral("BEGIN IMMEDIATE"));
+}
 
 void PoolRecords::rollbackQuietly()
 {

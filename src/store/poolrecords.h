@@ -11,7 +11,12 @@
 // always bound as a parameter, never spliced into the statement.
 struct PoolQuery
 {
-    enum class Kind { All, ByDate, ById };
+    enum class Kind
+    {
+        All,
+        ByDate,
+        ById
+    };
     Kind kind = Kind::All;
     QString value;
 
@@ -63,8 +68,20 @@ public:
     void Delete();
 
 private:
-    enum class State { Empty, Bof, Row, Eof, Deleted };
-    enum class Pending { None, Edit, AddNew };
+    enum class State
+    {
+        Empty,
+        Bof,
+        Row,
+        Eof,
+        Deleted
+    };
+    enum class Pending
+    {
+        None,
+        Edit,
+        AddNew
+    };
 
     QString filtered(const QString &condition, const QString &order) const;
     bool seek(const QString &sql, bool withCurrent);

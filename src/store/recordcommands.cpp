@@ -180,7 +180,7 @@ void frmScore::cmdDelete_Click()
 }
 
 void frmScore::moveRecord(void (PoolRecords::*step)(), void (PoolRecords::*correction)(),
-                    bool (PoolRecords::*overrun)() const, bool report)
+                          bool (PoolRecords::*overrun)() const, bool report)
 {
     Moveit = true;
     StartUp = true;
@@ -198,8 +198,14 @@ void frmScore::moveRecord(void (PoolRecords::*step)(), void (PoolRecords::*corre
     Moveit = false;
 }
 
-void frmScore::cmdFirst_Click() { moveRecord(&PoolRecords::MoveFirst, nullptr, nullptr, true); }
-void frmScore::cmdLast_Click() { moveRecord(&PoolRecords::MoveLast, nullptr, nullptr, true); }
+void frmScore::cmdFirst_Click()
+{
+    moveRecord(&PoolRecords::MoveFirst, nullptr, nullptr, true);
+}
+void frmScore::cmdLast_Click()
+{
+    moveRecord(&PoolRecords::MoveLast, nullptr, nullptr, true);
+}
 void frmScore::cmdNext_Click()
 {
     moveRecord(&PoolRecords::MoveNext, &PoolRecords::MovePrevious, &PoolRecords::atEOF, false);

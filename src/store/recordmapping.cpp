@@ -34,14 +34,17 @@ bool isWholeDate(const QString &text)
     return text.size() == 10 && QDate::fromString(text, QStringLiteral("MM/dd/yyyy")).isValid();
 }
 
-QString dateText(const QDate &date) { return date.toString(QStringLiteral("MM/dd/yyyy")); }
+QString dateText(const QDate &date)
+{
+    return date.toString(QStringLiteral("MM/dd/yyyy"));
+}
 
 bool isProgressStep(const QString &column)
 {
-    static const QSet<QString> steps = {
-        QStringLiteral("Num2"),  QStringLiteral("Num13"), QStringLiteral("Im10"),
-        QStringLiteral("Im27"),  QStringLiteral("Im48"),  QStringLiteral("Im72"),
-        QStringLiteral("Im85"),  QStringLiteral("Im96")};
+    static const QSet<QString> steps = {QStringLiteral("Num2"), QStringLiteral("Num13"),
+                                        QStringLiteral("Im10"), QStringLiteral("Im27"),
+                                        QStringLiteral("Im48"), QStringLiteral("Im72"),
+                                        QStringLiteral("Im85"), QStringLiteral("Im96")};
     return steps.contains(column);
 }
 

@@ -57,7 +57,10 @@ const QStringList &allColumns()
     return columns;
 }
 
-bool isBooleanColumn(const QString &name) { return kBooleans.contains(name); }
+bool isBooleanColumn(const QString &name)
+{
+    return kBooleans.contains(name);
+}
 
 bool isColumn(const QString &name)
 {

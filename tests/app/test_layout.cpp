@@ -103,13 +103,13 @@ private slots:
 
     void hiddenAtStart()
     {
-        const QList<QWidget *> hidden = {w().txtID,    w().Text1,    w().lblAgain,
-                                         w().lblLocked, w().cmdUpdate, w().cmdCancel,
-                                         w().frSearch, w().Pb1};
+        const QList<QWidget *> hidden = {w().txtID,     w().Text1,     w().lblAgain, w().lblLocked,
+                                         w().cmdUpdate, w().cmdCancel, w().frSearch, w().Pb1};
         for (QWidget *control : hidden)
             QVERIFY2(!control->isVisible(), qPrintable(control->objectName()));
-        for (QWidget *control : {static_cast<QWidget *>(w().cmdAdd), static_cast<QWidget *>(w().cmdEdit),
-                                 static_cast<QWidget *>(w().lblStatus), static_cast<QWidget *>(w().Text2)})
+        for (QWidget *control :
+             {static_cast<QWidget *>(w().cmdAdd), static_cast<QWidget *>(w().cmdEdit),
+              static_cast<QWidget *>(w().lblStatus), static_cast<QWidget *>(w().Text2)})
             QVERIFY2(control->isVisible(), qPrintable(control->objectName()));
     }
 
@@ -117,11 +117,16 @@ private slots:
     {
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
-        QTest::newRow("square to square") << "Imput(50)" << "Imput(49)";
-        QTest::newRow("last square to first header") << "Imput(0)" << "Number(0)";
-        QTest::newRow("headers in order") << "Number(9)" << "Number(10)";
-        QTest::newRow("last header to type") << "Number(19)" << "Combo1(0)";
-        QTest::newRow("scores") << "Score(0)" << "Score(1)";
+        QTest::newRow("square to square") << "Imput(50)"
+                                          << "Imput(49)";
+        QTest::newRow("last square to first header") << "Imput(0)"
+                                                     << "Number(0)";
+        QTest::newRow("headers in order") << "Number(9)"
+                                          << "Number(10)";
+        QTest::newRow("last header to type") << "Number(19)"
+                                             << "Combo1(0)";
+        QTest::newRow("scores") << "Score(0)"
+                                << "Score(1)";
     }
     void tabWalksTheBoardBackwards()
     {
@@ -133,7 +138,8 @@ private slots:
         QTest::keyClick(start, Qt::Key_Tab);
         QWidget *focused = QApplication::focusWidget();
         // A combo box takes the focus through its line edit.
-        if (focused && focused->parentWidget() && qobject_cast<QComboBox *>(focused->parentWidget()))
+        if (focused && focused->parentWidget() &&
+            qobject_cast<QComboBox *>(focused->parentWidget()))
             focused = focused->parentWidget();
         QVERIFY(focused);
         QCOMPARE(focused->objectName(), to);

@@ -11,10 +11,10 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -61,8 +61,8 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         m_dialogs.setScripted(true);
         m_dialogs.clearShown();
-        m_settings = std::make_unique<QSettings>(m_dir->filePath("settings.ini"),
-                                                 QSettings::IniFormat);
+        m_settings =
+            std::make_unique<QSettings>(m_dir->filePath("settings.ini"), QSettings::IniFormat);
     }
     void cleanup()
     {
@@ -79,10 +79,10 @@ private slots:
         QTest::newRow("empty file") << "empty" << 3078
                                     << "The file '%1' has no table 'Football', so it is not a "
                                        "pool file.";
-        QTest::newRow("text file") << "text" << 3343
-                                   << "'%1' is not a pool file: it is not a database.";
-        QTest::newRow("random bytes") << "random" << 3343
-                                      << "'%1' is not a pool file: it is not a database.";
+        QTest::newRow("text file")
+            << "text" << 3343 << "'%1' is not a pool file: it is not a database.";
+        QTest::newRow("random bytes")
+            << "random" << 3343 << "'%1' is not a pool file: it is not a database.";
         QTest::newRow("other table") << "other table" << 3078
                                      << "The file '%1' has no table 'Football', so it is not a "
                                         "pool file.";
@@ -205,8 +205,8 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(PoolError, PoolDatabase::create(path));
         QCOMPARE(checksum(path), before);
 
-        StartOptions options = StartOptions::parse({"quadrix", "--create-database", "--data-dir",
-                                                    m_dir->path()});
+        StartOptions options =
+            StartOptions::parse({"quadrix", "--create-database", "--data-dir", m_dir->path()});
         QVERIFY(options.error.isEmpty());
         QCOMPARE(CreateDatabase(options), 1);
         QCOMPARE(checksum(path), before);
@@ -223,8 +223,8 @@ private slots:
                                 << QRect(100, 50, 800, 600);
         QTest::newRow("garbage falls back per key")
             << QStringList{"abc", "750", "", "1e400"} << QRect(30, 50, 908, 743);
-        QTest::newRow("off every screen") << QStringList{"-300000", "-300000", "12000", "9000"}
-                                          << QRect(0, 0, 800, 600);
+        QTest::newRow("off every screen")
+            << QStringList{"-300000", "-300000", "12000", "9000"} << QRect(0, 0, 800, 600);
     }
     void placementIsRestored()
     {

@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (size == 0)
         return 0;
     const QLocale &locale = locales[data[0] % 4];
-    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data + 1),
-                                           qsizetype(size - 1));
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
     const std::optional<double> value = Money::read(text, locale);
     if (!value)
         return 0;

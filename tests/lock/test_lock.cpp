@@ -40,7 +40,8 @@ private slots:
         QTest::keyClicks(w().Text1, QStringLiteral("pw"));
         w().cmdLock->click();
         QVERIFY(messages().isEmpty());
-        QCOMPARE(m_data->stored(m_first, QStringLiteral("Password")).toString(), QStringLiteral("pw"));
+        QCOMPARE(m_data->stored(m_first, QStringLiteral("Password")).toString(),
+                 QStringLiteral("pw"));
         QVERIFY(w().Locked);
         QCOMPARE(w().Text2->text(), QString());
         QVERIFY(!w().Text1->isVisible() && !w().lblAgain->isVisible());
@@ -58,9 +59,15 @@ private slots:
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("again");
         QTest::addColumn<QString>("message");
-        QTest::newRow("nothing typed") << "" << "" << "Please enter Password";
-        QTest::newRow("letter case differs") << "Pass" << "pass" << "Passwords do not match";
-        QTest::newRow("second entry differs") << "one" << "two" << "Passwords do not match";
+        QTest::newRow("nothing typed") << ""
+                                       << ""
+                                       << "Please enter Password";
+        QTest::newRow("letter case differs") << "Pass"
+                                             << "pass"
+                                             << "Passwords do not match";
+        QTest::newRow("second entry differs") << "one"
+                                              << "two"
+                                              << "Passwords do not match";
     }
     void lockRefusals()
     {
@@ -85,7 +92,8 @@ private slots:
         w().Text2->setText(QStringLiteral("  "));
         w().Text1->setText(QStringLiteral("  "));
         w().cmdLock->click();
-        QCOMPARE(m_data->stored(m_first, QStringLiteral("Password")).toString(), QStringLiteral("  "));
+        QCOMPARE(m_data->stored(m_first, QStringLiteral("Password")).toString(),
+                 QStringLiteral("  "));
         QVERIFY(w().Locked);
     }
 
@@ -111,7 +119,8 @@ private slots:
         QVERIFY(!w().Locked);
         expectBoardEnabled(true);
         QVERIFY(m_data->stored(m_first, QStringLiteral("Password")).toString().isEmpty());
-        QVERIFY(m_data->stored(m_second, QStringLiteral("Password")).toString() == QStringLiteral("Secret"));
+        QVERIFY(m_data->stored(m_second, QStringLiteral("Password")).toString() ==
+                QStringLiteral("Secret"));
     }
 
     void aRefusedWriteLeavesThePoolUnlocked()
@@ -139,9 +148,12 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message"); // empty: unlocked
-        QTest::newRow("right password") << "Secret" << "";
-        QTest::newRow("other letter case") << "secret" << "Passwords Do Not Match";
-        QTest::newRow("trailing blank") << "Secret " << "Passwords Do Not Match";
+        QTest::newRow("right password") << "Secret"
+                                        << "";
+        QTest::newRow("other letter case") << "secret"
+                                           << "Passwords Do Not Match";
+        QTest::newRow("trailing blank") << "Secret "
+                                        << "Passwords Do Not Match";
     }
     void unlock()
     {
@@ -163,7 +175,8 @@ private slots:
         } else {
             QCOMPARE(messages(), QStringList{message});
             QVERIFY(w().Locked);
-            QCOMPARE(m_data->stored(m_second, QStringLiteral("Password")).toString(), QStringLiteral("Secret"));
+            QCOMPARE(m_data->stored(m_second, QStringLiteral("Password")).toString(),
+                     QStringLiteral("Secret"));
             expectBoardEnabled(false);
         }
     }
@@ -212,17 +225,14 @@ private:
         for (auto *c : w().Who)
             board << c;
         board << w().Combo1[1] << w().Combo1[2] << w().TeamScore[0] << w().TeamScore[1]
-              << w().Score[0] << w().Score[1] << w().txtPoolAmount << w().Frame3
-              << w().frAmount;
+              << w().Score[0] << w().Score[1] << w().txtPoolAmount << w().Frame3 << w().frAmount;
         for (QWidget *control : board)
             QVERIFY2(control->isEnabled() == enabled, qPrintable(control->objectName()));
         // What stays usable while locked.
-        for (QWidget *control : {static_cast<QWidget *>(w().Combo1[0]),
-                                 static_cast<QWidget *>(w().txtGameDate),
-                                 static_cast<QWidget *>(w().Text2),
-                                 static_cast<QWidget *>(w().cmdAdd),
-                                 static_cast<QWidget *>(w().cmdQuick),
-                                 static_cast<QWidget *>(w().Command3)})
+        for (QWidget *control :
+             {static_cast<QWidget *>(w().Combo1[0]), static_cast<QWidget *>(w().txtGameDate),
+              static_cast<QWidget *>(w().Text2), static_cast<QWidget *>(w().cmdAdd),
+              static_cast<QWidget *>(w().cmdQuick), static_cast<QWidget *>(w().Command3)})
             QVERIFY2(control->isEnabled(), qPrintable(control->objectName()));
     }
 

@@ -25,18 +25,30 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("value");
-        QTest::newRow("plain") << "en_US" << "250" << 250.0;
-        QTest::newRow("grouped") << "en_US" << "1,000" << 1000.0;
-        QTest::newRow("currency") << "en_US" << "$1,234,567.50" << 1234567.5;
-        QTest::newRow("cleared board") << "en_US" << "$000.00" << 0.0;
-        QTest::newRow("blanks around") << "en_US" << "  $62.50 " << 62.5;
-        QTest::newRow("minus") << "en_US" << "-$5.00" << -5.0;
-        QTest::newRow("parentheses") << "en_US" << "($5.00)" << -5.0;
-        QTest::newRow("german currency") << "de_DE" << "1.234.567,50 €" << 1234567.5;
-        QTest::newRow("german plain") << "de_DE" << "250,00" << 250.0;
-        QTest::newRow("german cleared board") << "de_DE" << "$000.00" << 0.0;
-        QTest::newRow("german iso code") << "de_DE" << "EUR 12,50" << 12.5;
-        QTest::newRow("french narrow blank") << "fr_FR" << QString::fromUtf8("1 234,50 €") << 1234.5;
+        QTest::newRow("plain") << "en_US"
+                               << "250" << 250.0;
+        QTest::newRow("grouped") << "en_US"
+                                 << "1,000" << 1000.0;
+        QTest::newRow("currency") << "en_US"
+                                  << "$1,234,567.50" << 1234567.5;
+        QTest::newRow("cleared board") << "en_US"
+                                       << "$000.00" << 0.0;
+        QTest::newRow("blanks around") << "en_US"
+                                       << "  $62.50 " << 62.5;
+        QTest::newRow("minus") << "en_US"
+                               << "-$5.00" << -5.0;
+        QTest::newRow("parentheses") << "en_US"
+                                     << "($5.00)" << -5.0;
+        QTest::newRow("german currency") << "de_DE"
+                                         << "1.234.567,50 €" << 1234567.5;
+        QTest::newRow("german plain") << "de_DE"
+                                      << "250,00" << 250.0;
+        QTest::newRow("german cleared board") << "de_DE"
+                                              << "$000.00" << 0.0;
+        QTest::newRow("german iso code") << "de_DE"
+                                         << "EUR 12,50" << 12.5;
+        QTest::newRow("french narrow blank")
+            << "fr_FR" << QString::fromUtf8("1 234,50 €") << 1234.5;
     }
     void readsWhatUsersTypeAndTheProgramWrote()
     {
@@ -80,23 +92,42 @@ private slots:
         QTest::addColumn<QString>("perSquare");
         QTest::addColumn<QString>("payout");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("quarter") << "en_US" << "250" << 2 << "$250.00" << "$2.50" << "$62.50"
+        QTest::newRow("quarter") << "en_US"
+                                 << "250" << 2 << "$250.00"
+                                 << "$2.50"
+                                 << "$62.50"
                                  << "PayOut Per Quarter";
-        QTest::newRow("half") << "en_US" << "250" << 1 << "$250.00" << "$2.50" << "$125.00"
+        QTest::newRow("half") << "en_US"
+                              << "250" << 1 << "$250.00"
+                              << "$2.50"
+                              << "$125.00"
                               << "PayOut Per Half";
-        QTest::newRow("game") << "en_US" << "250" << 0 << "$250.00" << "$2.50" << "$250.00"
+        QTest::newRow("game") << "en_US"
+                              << "250" << 0 << "$250.00"
+                              << "$2.50"
+                              << "$250.00"
                               << "PayOut Game";
-        QTest::newRow("grouped") << "en_US" << "1,000" << 2 << "$1,000.00" << "$10.00"
-                                 << "$250.00" << "PayOut Per Quarter";
-        QTest::newRow("again") << "en_US" << "$1,000.00" << 2 << "$1,000.00" << "$10.00"
-                               << "$250.00" << "PayOut Per Quarter";
-        QTest::newRow("cents round") << "en_US" << "10.556" << 0 << "$10.56" << "$0.11"
-                                     << "$10.56" << "PayOut Game";
-        QTest::newRow("german") << "de_DE" << "250" << 2 << QString::fromUtf8("250,00\u00A0€")
-                                << QString::fromUtf8("2,50\u00A0€") << QString::fromUtf8("62,50\u00A0€")
-                                << "PayOut Per Quarter";
-        QTest::newRow("german grouped") << "de_DE" << "1.000" << 1
-                                        << QString::fromUtf8("1.000,00\u00A0€")
+        QTest::newRow("grouped") << "en_US"
+                                 << "1,000" << 2 << "$1,000.00"
+                                 << "$10.00"
+                                 << "$250.00"
+                                 << "PayOut Per Quarter";
+        QTest::newRow("again") << "en_US"
+                               << "$1,000.00" << 2 << "$1,000.00"
+                               << "$10.00"
+                               << "$250.00"
+                               << "PayOut Per Quarter";
+        QTest::newRow("cents round") << "en_US"
+                                     << "10.556" << 0 << "$10.56"
+                                     << "$0.11"
+                                     << "$10.56"
+                                     << "PayOut Game";
+        QTest::newRow("german") << "de_DE"
+                                << "250" << 2 << QString::fromUtf8("250,00\u00A0€")
+                                << QString::fromUtf8("2,50\u00A0€")
+                                << QString::fromUtf8("62,50\u00A0€") << "PayOut Per Quarter";
+        QTest::newRow("german grouped") << "de_DE"
+                                        << "1.000" << 1 << QString::fromUtf8("1.000,00\u00A0€")
                                         << QString::fromUtf8("10,00\u00A0€")
                                         << QString::fromUtf8("500,00\u00A0€") << "PayOut Per Half";
     }

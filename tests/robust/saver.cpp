@@ -38,7 +38,8 @@ int main(int argc, char *argv[])
     long version = 0;
     for (qint64 id = 1; id <= pools; ++id) {
         records.MoveTo(id);
-        version = std::max(version, records.Fields(QStringLiteral("Im0")).toString().mid(1).toLong());
+        version =
+            std::max(version, records.Fields(QStringLiteral("Im0")).toString().mid(1).toLong());
     }
     const QStringList columns = versionedColumns();
     std::printf("ready\n");

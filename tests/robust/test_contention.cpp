@@ -4,10 +4,10 @@
 
 #include <QElapsedTimer>
 #include <QPushButton>
-#include <QToolButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
+#include <QToolButton>
 
 class TestContention : public QObject
 {

@@ -87,7 +87,8 @@ private slots:
                     pool.insert(c, QStringLiteral("v0"));
             data.addPool(pool);
         }
-        const QString saver = QDir(QCoreApplication::applicationDirPath()).filePath("quadrix_saver");
+        const QString saver =
+            QDir(QCoreApplication::applicationDirPath()).filePath("quadrix_saver");
         QRandomGenerator random(20261206);
         QList<long> expected(kPools, 0);
         int commitsSeen = 0;
@@ -136,8 +137,8 @@ private slots:
                                         .arg(begun[i])));
             }
         }
-        qInfo("kills survived: %d, commits seen: %d, commits whose report the kill cut: %d",
-              kills, commitsSeen, killedInFlight);
+        qInfo("kills survived: %d, commits seen: %d, commits whose report the kill cut: %d", kills,
+              commitsSeen, killedInFlight);
     }
 };
 

@@ -22,8 +22,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("single quotes") << QStringLiteral("O'Neil's 'pool'");
         QTest::newRow("double quotes") << QStringLiteral("\"Big\" Al");
-        QTest::newRow("semicolons and SQL")
-            << QStringLiteral("x'; DROP TABLE Football; --");
+        QTest::newRow("semicolons and SQL") << QStringLiteral("x'; DROP TABLE Football; --");
         QTest::newRow("union") << QStringLiteral("' OR 1=1 UNION SELECT * FROM Football --");
         QTest::newRow("wildcards") << QStringLiteral("100%_ of _it_%");
         QTest::newRow("control characters") << QString::fromUtf8("tab\there\x01\x1f\x7f end");

@@ -133,10 +133,14 @@ private slots:
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("searched");
         QTest::addColumn<int>("found");
-        QTest::newRow("same date") << "09/14/2025" << "09/14/2025" << 2;
-        QTest::newRow("other date") << "09/14/2025" << "09/15/2025" << 0;
-        QTest::newRow("injection") << "09/14/2025" << "' OR '1'='1" << 0;
-        QTest::newRow("quote in date") << "0'/14/2025" << "0'/14/2025" << 2;
+        QTest::newRow("same date") << "09/14/2025"
+                                   << "09/14/2025" << 2;
+        QTest::newRow("other date") << "09/14/2025"
+                                    << "09/15/2025" << 0;
+        QTest::newRow("injection") << "09/14/2025"
+                                   << "' OR '1'='1" << 0;
+        QTest::newRow("quote in date") << "0'/14/2025"
+                                       << "0'/14/2025" << 2;
     }
     void criteriaAreValuesNotText()
     {

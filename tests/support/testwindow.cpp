@@ -62,8 +62,14 @@ TestData::TestData()
     }
 }
 
-QString TestData::poolFile() const { return QDir(m_dir.path()).filePath(Schema::kFileName); }
-QString TestData::logFile() const { return QDir(m_dir.path()).filePath(QStringLiteral("Quadrix.log")); }
+QString TestData::poolFile() const
+{
+    return QDir(m_dir.path()).filePath(Schema::kFileName);
+}
+QString TestData::logFile() const
+{
+    return QDir(m_dir.path()).filePath(QStringLiteral("Quadrix.log"));
+}
 
 qint64 TestData::addPool(const PoolValues &values)
 {
@@ -127,8 +133,8 @@ TestWindow::TestWindow(TestData &data, bool load, std::uint64_t seed)
     : data(data), random(seed), print(QDir(data.dir()).filePath(QStringLiteral("print.pdf")))
 {
     dialogs.setScripted(true);
-    settings = std::make_unique<QSettings>(QDir(data.dir()).filePath(QStringLiteral("settings.ini")),
-                                           QSettings::IniFormat);
+    settings = std::make_unique<QSettings>(
+        QDir(data.dir()).filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
     store.OpenDB(data.dir());
     frmScoreServices services;
     services.store = &store;

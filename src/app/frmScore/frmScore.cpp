@@ -43,7 +43,10 @@ QString keyOf(const char *name, int index)
                      : QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
-int px(int twips) { return qRound(double(twips) / Layout::kTwipsPerPixel); }
+int px(int twips)
+{
+    return qRound(double(twips) / Layout::kTwipsPerPixel);
+}
 
 QColor fromBgr(std::uint32_t bgr)
 {
@@ -366,14 +369,14 @@ void frmScore::routeEvents()
         });
     }
     const std::pair<QAbstractButton *, void (frmScore::*)()> buttons[] = {
-        {cmdQuick, &frmScore::cmdQuick_Click},   {Command3, &frmScore::Command3_Click},
-        {cmdLock, &frmScore::cmdLock_Click},     {cmdunlock, &frmScore::cmdunlock_Click},
-        {cmdAdd, &frmScore::cmdAdd_Click},       {cmdEdit, &frmScore::cmdEdit_Click},
-        {cmdUpdate, &frmScore::cmdUpdate_Click}, {cmdCancel, &frmScore::cmdCancel_Click},
-        {cmdDelete, &frmScore::cmdDelete_Click}, {cmdFirst, &frmScore::cmdFirst_Click},
+        {cmdQuick, &frmScore::cmdQuick_Click},       {Command3, &frmScore::Command3_Click},
+        {cmdLock, &frmScore::cmdLock_Click},         {cmdunlock, &frmScore::cmdunlock_Click},
+        {cmdAdd, &frmScore::cmdAdd_Click},           {cmdEdit, &frmScore::cmdEdit_Click},
+        {cmdUpdate, &frmScore::cmdUpdate_Click},     {cmdCancel, &frmScore::cmdCancel_Click},
+        {cmdDelete, &frmScore::cmdDelete_Click},     {cmdFirst, &frmScore::cmdFirst_Click},
         {cmdPrevious, &frmScore::cmdPrevious_Click}, {cmdNext, &frmScore::cmdNext_Click},
-        {cmdLast, &frmScore::cmdLast_Click},     {cmdSearch, &frmScore::cmdSearch_Click},
-        {cmdFind, &frmScore::cmdFind_Click},     {cmdPrint, &frmScore::cmdPrint_Click},
+        {cmdLast, &frmScore::cmdLast_Click},         {cmdSearch, &frmScore::cmdSearch_Click},
+        {cmdFind, &frmScore::cmdFind_Click},         {cmdPrint, &frmScore::cmdPrint_Click},
     };
     for (const auto &[button, handler] : buttons)
         connect(button, &QAbstractButton::clicked, this, handler);

@@ -224,7 +224,7 @@ private:
     // lock: the editable controls of the board, in the order they switch
     void setBoardEnabled(bool enabled);
     void moveRecord(void (PoolRecords::*step)(), void (PoolRecords::*correction)(),
-              bool (PoolRecords::*overrun)() const, bool report);
+                    bool (PoolRecords::*overrun)() const, bool report);
 
     frmScoreServices m_services;
     QRect m_restored;

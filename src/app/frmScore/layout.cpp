@@ -130,7 +130,10 @@ const Control *searchControls(int *count)
     return kSearchControls;
 }
 
-const HeaderPlace &headerPlace(int index) { return kHeaders[index]; }
+const HeaderPlace &headerPlace(int index)
+{
+    return kHeaders[index];
+}
 
 const TabStop *tabOrder(int *count)
 {

@@ -6,7 +6,8 @@
 // container each one sits in. The window is built by walking these rows.
 namespace Layout {
 
-enum class Kind {
+enum class Kind
+{
     Label,
     TextBox,
     MultiLine,
@@ -61,8 +62,14 @@ struct HeaderPlace
 };
 const HeaderPlace &headerPlace(int index);
 // Square k = 10 r + c inside Frame2.
-inline int squareLeft(int k) { return 135 + 855 * (k % 10); }
-inline int squareTop(int k) { return 315 + 720 * (k / 10); }
+inline int squareLeft(int k)
+{
+    return 135 + 855 * (k % 10);
+}
+inline int squareTop(int k)
+{
+    return 315 + 720 * (k / 10);
+}
 constexpr int kSquareWidth = 825;
 constexpr int kSquareHeight = 690;
 
