@@ -125,16 +125,7 @@ private slots:
 
     void aRefusedWriteLeavesThePoolUnlocked()
     {
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "refuse");
-            db.setDatabaseName(m_data->poolFile());
-            QVERIFY(db.open());
-            QSqlQuery query(db);
-            QVERIFY(query.exec("CREATE TRIGGER refuse BEFORE UPDATE ON Football "
-                               "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
-            db.close();
-        }
-        QSqlDatabase::removeDatabase("refuse");
+        m_data->refuseWrites();
         w().Text2->setText(QStringLiteral("pw"));
         w().Text1->setText(QStringLiteral("pw"));
         w().cmdLock->click();

@@ -208,7 +208,7 @@ private slots:
     {
         const qint64 id = m_data->addPool({{QStringLiteral("Im0"), QStringLiteral("kept")},
                                            {QStringLiteral("Im99"), QStringLiteral("kept")}});
-        refuseWrites();
+        m_data->refuseWrites();
         auto records = open(PoolQuery::all());
         records->Edit();
         records->setField(QStringLiteral("Im0"), QStringLiteral("lost"));
@@ -242,22 +242,6 @@ private:
     std::unique_ptr<PoolRecords> open(const PoolQuery &query)
     {
         return std::make_unique<PoolRecords>(m_store->database(), query);
-    }
-
-    void refuseWrites()
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "refuse");
-        db.setDatabaseName(m_data->poolFile());
-        QVERIFY(db.open());
-        QSqlQuery query(db);
-        QVERIFY(query.exec("CREATE TRIGGER refuse_update BEFORE UPDATE ON Football "
-                           "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
-        QVERIFY(query.exec("CREATE TRIGGER refuse_insert BEFORE INSERT ON Football "
-                           "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
-        query.finish();
-        db.close();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase("refuse");
     }
 
     std::unique_ptr<TestData> m_data;

@@ -276,7 +276,7 @@ private slots:
     {
         m_data->addPool(samplePool("01/01/2025", "Stored", "X"));
         open();
-        refuseWrites();
+        m_data->refuseWrites();
         w().cmdEdit->click();
         w().Imput[0]->setText(QStringLiteral("typed"));
         w().cmdUpdate->click();
@@ -351,20 +351,6 @@ private:
     {
         return m_data->stored(id, QLatin1String(column)).toString();
     }
-    void refuseWrites()
-    {
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "refuse");
-            db.setDatabaseName(m_data->poolFile());
-            QVERIFY(db.open());
-            QSqlQuery query(db);
-            QVERIFY(query.exec("CREATE TRIGGER refuse BEFORE UPDATE ON Football "
-                               "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
-            db.close();
-        }
-        QSqlDatabase::removeDatabase("refuse");
-    }
-
     std::unique_ptr<TestData> m_data;
     std::unique_ptr<TestWindow> m_window;
 };

@@ -121,6 +121,20 @@ int TestData::poolCount()
     });
 }
 
+void TestData::refuseWrites()
+{
+    withConnection(poolFile(), [](QSqlDatabase &db) {
+        QSqlQuery query(db);
+        for (const char *event : {"UPDATE", "INSERT", "DELETE"}) {
+            if (!query.exec(QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE %1 ON Football "
+                                           "BEGIN SELECT RAISE(ABORT, 'refused'); END")
+                                .arg(QLatin1String(event))))
+                qFatal("cannot add the refusing trigger");
+        }
+        return true;
+    });
+}
+
 void TestData::writeTeamList(const QString &fileName, const QByteArray &contents)
 {
     QFile file(QDir(dir()).filePath(fileName));

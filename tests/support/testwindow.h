@@ -55,6 +55,9 @@ public:
     QVariant stored(qint64 id, const QString &column);
     int poolCount();
     void writeTeamList(const QString &fileName, const QByteArray &contents);
+    // Makes the store refuse every change and new pool, as a file that can
+    // no longer be written would; the error text says "refused".
+    void refuseWrites();
 
 private:
     QTemporaryDir m_dir;
