@@ -52,7 +52,10 @@ void bindPool(sqlite3_stmt *statement, const QStringList &columns, int seed)
         else if (column.startsWith(QLatin1String("Num")))
             value = QString::number((column.mid(3).toInt() * 7 + seed) % 10);
         else if (column.startsWith(QLatin1String("Im")))
-            value = QLatin1String(kNames[(column.mid(2).toInt() + seed) % 20]);
+            // Players differ from pool to pool, as they do in real pools.
+            value = QStringLiteral("%1 %2")
+                        .arg(QLatin1String(kNames[(column.mid(2).toInt() + seed) % 20]))
+                        .arg(seed % 997);
         else if (column == QLatin1String("PoolAmount"))
             value = QStringLiteral("$%1.00").arg(100 + seed % 900);
         else if (Schema::isBooleanColumn(column)) {

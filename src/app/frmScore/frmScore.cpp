@@ -91,7 +91,10 @@ void SquareBox::setText(const QString &text)
         return;
     m_text = text;
     m_writing = true;
-    setPlainText(text);
+    // Straight into the document: the editor's own setPlainText also resets
+    // its cursor and viewport, which costs more than the text itself when a
+    // whole board is loaded.
+    document()->setPlainText(text);
     m_writing = false;
 }
 
