@@ -128,6 +128,20 @@ private slots:
         QCOMPARE(QFileInfo::exists(path), kind != "missing");
     }
 
+    void unreadablePoolFileIsReported()
+    {
+        const QString path = m_dir->filePath("QDX_DB.mdb");
+        PoolDatabase::create(path);
+        QFile::setPermissions(path, QFileDevice::Permissions());
+        if (QFileInfo(path).isReadable())
+            QSKIP("this user may read unreadable files (root)");
+        const auto window = start(m_dir->path());
+        QVERIFY(!window);
+        QCOMPARE(m_dialogs.shown().size(), 1);
+        QVERIFY(m_dialogs.shownTexts().first().contains(QStringLiteral("cannot read")));
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+
     void reportTextHasTheFixedShape()
     {
         QCOMPARE(ErrorReport::message(3024, "Engine", "Gone."),

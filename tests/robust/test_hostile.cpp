@@ -3,6 +3,7 @@
 #include "support/testwindow.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -85,6 +86,34 @@ private slots:
         QCOMPARE(window->txtSearch->text(), QStringLiteral("10/10/2025"));
         window->cmdFind->click();
         QCOMPARE(window->Combo1[1]->currentText(), QStringLiteral("A"));
+        QVERIFY(window.messages().isEmpty());
+    }
+
+    void brokenTeamListsLoad_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QByteArray names;
+        for (int i = 0; names.size() < 5 * 1024 * 1024; ++i)
+            names += "Team " + QByteArray::number(i) + "\r\n";
+        QTest::newRow("5 MB, CRLF") << names;
+        QByteArray garbage(5 * 1024 * 1024, Qt::Uninitialized);
+        for (int i = 0; i < garbage.size(); ++i)
+            garbage[i] = char((i * 2654435761u) >> 13);
+        QTest::newRow("5 MB of binary garbage") << garbage;
+        QTest::newRow("CR line ends") << QByteArray("Dallas\rDenver\rDetroit\r");
+        QTest::newRow("unbalanced quotes") << QByteArray("\"Dallas\nDenver\"\"\n\"\n");
+    }
+    void brokenTeamListsLoad()
+    {
+        QFETCH(QByteArray, contents);
+        m_data->writeTeamList(QStringLiteral("Pro.txt"), contents);
+        TestWindow window(*m_data);
+        QElapsedTimer timer;
+        timer.start();
+        window->ProFootball();
+        QVERIFY(timer.elapsed() < 20000);
+        QVERIFY(window->Combo1[1]->count() > 0);
+        QCOMPARE(window->Combo1[1]->count(), window->Combo1[2]->count());
         QVERIFY(window.messages().isEmpty());
     }
 
