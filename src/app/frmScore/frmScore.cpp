@@ -53,12 +53,12 @@ QColor fromBgr(std::uint32_t bgr)
     return QColor(int(bgr & 0xff), int((bgr >> 8) & 0xff), int((bgr >> 16) & 0xff));
 }
 
-QFont fontOf(const Layout::Font &spec)
+QFont fontOf(const Layout::Font &look)
 {
-    QFont font(QString::fromLatin1(spec.family ? spec.family : "MS Sans Serif"));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
+    QFont font(QString::fromLatin1(look.family ? look.family : "MS Sans Serif"));
+    font.setPointSizeF(look.points);
+    font.setBold(look.bold);
+    font.setUnderline(look.underline);
     return font;
 }
 
