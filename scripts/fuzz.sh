@@ -11,6 +11,8 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWit
 cmake --build build-fuzz --target fuzz_teamlist fuzz_money fuzz_poolrow
 export QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
 status=0
+passed=0
+failed=0
 for target in teamlist money poolrow; do
   work=build-fuzz/corpus/$target
   findings=build-fuzz/findings/$target
@@ -27,6 +29,10 @@ for target in teamlist money poolrow; do
     tail -40 "build-fuzz/$target.log" >&2
     echo "fuzz_$target found a problem: see build-fuzz/$target.log and $findings" >&2
     status=1
+    failed=$((failed + 1))
+  else
+    passed=$((passed + 1))
   fi
 done
+echo "fuzz: $passed passed, $failed failed"
 exit $status
