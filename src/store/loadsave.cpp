@@ -55,10 +55,15 @@ void frmScore::Fill()
         Option1[0]->setChecked(true);
     if (RecordMapping::isTrue(records->Fields(QStringLiteral("Half"))))
         Option1[1]->setChecked(true);
+    // A long name shows from its start, as the user would type it.
+    auto showStart = [](QLineEdit *box, const QString &v) {
+        box->setText(v);
+        box->setCursorPosition(0);
+    };
     for (int q = 1; q <= 4; ++q)
-        load(Schema::quarterColumn(q), [&](const QString &v) { Who[q - 1]->setText(v); });
-    load(QStringLiteral("Team1"), [&](const QString &v) { TeamScore[0]->setText(v); });
-    load(QStringLiteral("Team2"), [&](const QString &v) { TeamScore[1]->setText(v); });
+        load(Schema::quarterColumn(q), [&](const QString &v) { showStart(Who[q - 1], v); });
+    load(QStringLiteral("Team1"), [&](const QString &v) { showStart(TeamScore[0], v); });
+    load(QStringLiteral("Team2"), [&](const QString &v) { showStart(TeamScore[1], v); });
     load(QStringLiteral("Team1"), [&](const QString &v) { Combo1[1]->setEditText(v); });
     load(QStringLiteral("Team2"), [&](const QString &v) { Combo1[2]->setEditText(v); });
     load(QStringLiteral("Score1"), [&](const QString &v) { Score[0]->setText(v); });
