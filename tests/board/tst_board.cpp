@@ -1,0 +1,548 @@
+// The board: its rules, counts, Quick Pick, the number draw and the winner.
+#include "board/boardrules.h"
+#include "support/testwindow.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <numeric>
+
+namespace {
+
+// Pearson's statistic against degrees of freedom + 4 standard deviations;
+// `lost` cells are tied by the totals.
+bool looksUniform(const QList<int> &counts, double expected, int lost)
+{
+    double chi = 0;
+    for (int observed : counts)
+        chi += (observed - expected) * (observed - expected) / expected;
+    const double freedom = counts.size() - lost;
+    qDebug("chi-square %g with %g degrees of freedom", chi, freedom);
+    return chi < freedom + 4 * std::sqrt(2 * freedom);
+}
+
+bool isPermutation(QStringList digits)
+{
+    digits.sort();
+    return digits.join(QString()) == QLatin1String("0123456789");
+}
+
+} // namespace
+
+class BoardTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestData> data;
+    std::unique_ptr<TestWindow> tw;
+    frmScore *w = nullptr;
+
+    // Columns Number(0..9), then rows Number(10..19); square k is "P<k>".
+    void layOutBoard()
+    {
+        const QStringList digits =
+            QStringLiteral("1 0 6 3 9 8 2 5 7 4 5 2 9 4 0 1 8 3 6 7").split(QLatin1Char(' '));
+        for (int i = 0; i < 20; ++i)
+            w->Number[i]->setText(digits[i]);
+        for (int k = 0; k < 100; ++k)
+            w->Imput[k]->setText(QStringLiteral("P%1").arg(k));
+    }
+
+    // Each "Name=text" writes text into the box of that object name.
+    void apply(const QStringList &edits)
+    {
+        for (const QString &edit : edits) {
+            const QString name = edit.section(QLatin1Char('='), 0, 0);
+            if (auto *square = w->findChild<SquareBox *>(name))
+                square->setText(edit.section(QLatin1Char('='), 1));
+            else
+                w->findChild<QLineEdit *>(name)->setText(edit.section(QLatin1Char('='), 1));
+        }
+    }
+
+    QStringList headers(int first, int count = 10) const
+    {
+        QStringList texts;
+        for (int i = first; i < first + count; ++i)
+            texts << w->Number[i]->text();
+        return texts;
+    }
+
+    int holding(const QString &name) const
+    {
+        return int(std::count_if(w->Imput.begin(), w->Imput.end(),
+                                 [&](const SquareBox *square) { return square->text() == name; }));
+    }
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void init()
+    {
+        tw.reset();
+        data = std::make_unique<TestData>();
+        tw = std::make_unique<TestWindow>(*data);
+        w = &tw->w();
+        tw->dialogs.clearShown();
+    }
+
+    void headerDigit_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("digit"); // -1: holds none
+
+        QTest::newRow("plain") << "7" << 7;
+        QTest::newRow("zero") << "0" << 0;
+        QTest::newRow("blanks around") << " 7 " << 7;
+        QTest::newRow("leading zero") << "07" << 7;
+        QTest::newRow("blanks only") << "  " << -1;
+        QTest::newRow("trailing text") << "7x" << -1;
+        QTest::newRow("two digits") << "10" << -1;
+        QTest::newRow("negative") << "-1" << -1;
+        QTest::newRow("fraction") << "7.5" << -1;
+    }
+
+    void headerDigit()
+    {
+        QFETCH(QString, text);
+        QTEST(BoardRules::headerDigit(text).value_or(-1), "digit");
+    }
+
+    // With nothing left to find, a draw must give up rather than loop.
+    void drawsGiveUpWhenNothingIsFree()
+    {
+        QVERIFY(!BoardRules::drawFreeSquare(tw->random, [](int) { return true; }));
+        QVERIFY(!BoardRules::drawDigit(tw->random, [](int) { return true; }));
+    }
+
+    void unseededSourcesDiffer() { QVERIFY(RandomSource().next() != RandomSource().next()); }
+
+    void counts_data()
+    {
+        QTest::addColumn<int>("named"); // squares 0.. holding the name
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("taken");
+
+        QTest::newRow("empty board") << 0 << "Ann" << 0;
+        QTest::newRow("full board") << 100 << "Ann" << 100;
+        QTest::newRow("a blank is a name") << 1 << " " << 1;
+    }
+
+    // Recounted when a square loses the focus.
+    void counts()
+    {
+        QFETCH(int, named);
+        QFETCH(QString, name);
+        QFETCH(int, taken);
+        for (int k = 0; k < named; ++k)
+            w->Imput[k]->setText(name);
+        w->lblOpen->setText(QStringLiteral("000"));
+        w->Imput[99]->setFocus(Qt::OtherFocusReason);
+        QTRY_VERIFY(w->Imput[99]->hasFocus());
+        QTest::keyClick(w->Imput[99], Qt::Key_Tab);
+        QCOMPARE(w->lblOpen->text(), QString::number(taken));
+        QCOMPARE(w->lblLeft->text(), QString::number(100 - taken));
+    }
+
+    void selectsTheWholeText_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("click"); // else focus given by the program
+
+        QTest::newRow("first score") << "Score(0)" << false;
+        QTest::newRow("second score, clicked") << "Score(1)" << true;
+        QTest::newRow("pool amount") << "txtPoolAmount" << false;
+    }
+
+    void selectsTheWholeText()
+    {
+        QFETCH(QString, box);
+        QFETCH(bool, click);
+        auto *edit = w->findChild<QLineEdit *>(box);
+        QVERIFY(edit);
+        edit->setText(QStringLiteral("21"));
+        edit->setCursorPosition(1);
+        if (click)
+            QTest::mouseClick(edit, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+        else
+            edit->setFocus(Qt::OtherFocusReason);
+        QTRY_COMPARE(edit->selectedText(), QStringLiteral("21"));
+        QTest::keyClicks(edit, QStringLiteral("28"));
+        QCOMPARE(edit->text(), QStringLiteral("28"));
+    }
+
+    void quickPick_data()
+    {
+        QTest::addColumn<int>("taken");       // squares 0.. already sold to "T"
+        QTest::addColumn<QString>("name");    // first answer
+        QTest::addColumn<QString>("count");   // second answer, asked after a name
+        QTest::addColumn<int>("placed");      // -1: refused, nothing changes
+        QTest::addColumn<QString>("message"); // owed at $2.50 a square, or the refusal
+
+        // clang-format off
+        QTest::newRow("zero")                << 0   << "Bob" << "0"    << 0  << "$0.00";
+        QTest::newRow("two and a half")      << 0   << "Bob" << "2.5"  << 2  << "$6.25";
+        QTest::newRow("all that are free")   << 93  << "Bob" << "7"    << 7  << "$17.50";
+        QTest::newRow("fraction at the end") << 93  << "Bob" << "7.5"  << 7  << "$18.75";
+        QTest::newRow("blank name")          << 10  << " "   << "3"    << 3  << "$7.50";
+        QTest::newRow("too many")            << 93  << "Bob" << "8"    << -1
+            << "Only 7 squares are free. Ask for 7 or fewer.";
+        QTest::newRow("board full")          << 100 << "Bob" << "1"    << -1
+            << "No squares are free. The board is full.";
+        QTest::newRow("not a number")        << 0   << "Bob" << "lots" << -1
+            << "\"lots\" is not a number. Type the number of squares, such as 3.";
+        QTest::newRow("negative")            << 0   << "Bob" << "-2"   << -1
+            << "The number of squares cannot be less than 0.";
+        QTest::newRow("no name")             << 0   << ""    << "3"    << -1 << "";
+        QTest::newRow("no count")            << 0   << "Bob" << ""     << -1 << "";
+        // clang-format on
+    }
+
+    void quickPick()
+    {
+        QFETCH(int, taken);
+        QFETCH(QString, name);
+        QFETCH(QString, count);
+        QFETCH(int, placed);
+        QFETCH(QString, message);
+        for (int k = 0; k < taken; ++k)
+            w->Imput[k]->setText(QStringLiteral("T"));
+        w->lblAmountPer->setText(QStringLiteral("$2.50"));
+        w->lblOpen->setText(QStringLiteral("000"));
+        tw->dialogs.setNextInput(name);
+        tw->dialogs.setNextInput(count);
+
+        w->cmdQuick->click();
+
+        QStringList expected{QStringLiteral("What is Your Name?\n\n First,Last or Nickname")};
+        if (!name.isEmpty())
+            expected << QStringLiteral("How Many Squares?");
+        if (placed >= 0)
+            expected << name + QStringLiteral("   Owes   ") + message +
+                            QStringLiteral("   Please Collect the Money Now");
+        else if (!message.isEmpty())
+            expected << message;
+        QCOMPARE(tw->messages(), expected);
+        const QList<Dialogs::Shown> &shown = tw->dialogs.shown();
+        QCOMPARE(shown[0].title, QStringLiteral("QUICK PICK"));
+        QCOMPARE(shown.value(1).defaultText, name.isEmpty() ? QString() : QStringLiteral("0"));
+        QCOMPARE(holding(QStringLiteral("T")), taken);
+        QCOMPARE(holding(name), placed >= 0 ? placed : name.isEmpty() ? 100 - taken : 0);
+        QCOMPARE(w->lblOpen->text(),
+                 placed < 0 ? QStringLiteral("000") : QString::number(taken + placed));
+    }
+
+    void quickPickEveryFreeSquareEquallyLikely()
+    {
+        // One block of sold squares: a pick that slid to the next free square
+        // would pile up on square 30.
+        const int taken = 30;
+        const int runs = 100 * (100 - taken);
+        for (int k = 0; k < taken; ++k)
+            w->Imput[k]->setText(QStringLiteral("T"));
+        QList<int> hits(100, 0);
+        for (int run = 0; run < runs; ++run) {
+            tw->dialogs.setNextInput(QStringLiteral("X"));
+            tw->dialogs.setNextInput(QStringLiteral("1"));
+            w->cmdQuick_Click();
+            for (int k = taken; k < 100; ++k) {
+                if (!w->Imput[k]->text().isEmpty()) {
+                    ++hits[k];
+                    w->Imput[k]->setText(QString());
+                }
+            }
+        }
+        QCOMPARE(holding(QStringLiteral("T")), taken);
+        QCOMPARE(std::accumulate(hits.begin(), hits.end(), 0), runs);
+        QVERIFY(looksUniform(hits.mid(taken), 100, 1));
+    }
+
+    void drawsTwoPermutations_data()
+    {
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<QStringList>("typed"); // header digits typed by hand first
+
+        QTest::newRow("full board") << false << QStringList();
+        QTest::newRow("locked pool") << true << QStringList();
+        QTest::newRow("typed by hand")
+            << false << QStringList{"Number(3)=5",  "Number(7)= 5",  "Number(9)=9",
+                                    "Number(15)=2", "Number(19)=02", "Number(11)=0"};
+    }
+
+    void drawsTwoPermutations()
+    {
+        QFETCH(bool, locked);
+        QFETCH(QStringList, typed);
+        apply(typed);
+        w->Locked = locked;
+        w->lblOpen->setText(QStringLiteral("100"));
+        w->Command3->click();
+        QCOMPARE(tw->messages(), QStringList());
+        QVERIFY(w->NumbersSet);
+        for (int first : {0, 10})
+            QVERIFY2(isPermutation(headers(first)), qPrintable(headers(first).join(' ')));
+    }
+
+    void drawAsksAboutUnusedSquares_data()
+    {
+        QTest::addColumn<QString>("taken");          // caption of lblOpen
+        QTest::addColumn<Dialogs::Answer>("answer"); // Ok: the default button
+
+        QTest::newRow("cleared board, yes") << "000" << Dialogs::Answer::Yes;
+        QTest::newRow("one unsold, no") << "99" << Dialogs::Answer::No;
+        QTest::newRow("cancel") << " 42 " << Dialogs::Answer::Cancel;
+        QTest::newRow("default button") << "0" << Dialogs::Answer::Ok;
+    }
+
+    void drawAsksAboutUnusedSquares()
+    {
+        QFETCH(QString, taken);
+        QFETCH(Dialogs::Answer, answer);
+        w->lblOpen->setText(taken);
+        if (answer != Dialogs::Answer::Ok)
+            tw->dialogs.setNextAnswer(answer);
+
+        w->Command3_Click();
+
+        const QList<Dialogs::Shown> &shown = tw->dialogs.shown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(
+            shown[0].text,
+            QStringLiteral("You Have Unused Squares, Do You Want TO Set The Numbers Anyway? "));
+        QCOMPARE(shown[0].title, QStringLiteral("All Squares Are Not Used!!!"));
+        QCOMPARE(shown[0].icon, Dialogs::Icon::Critical);
+        const bool yes = answer == Dialogs::Answer::Yes;
+        QCOMPARE(w->NumbersSet, yes);
+        QCOMPARE(isPermutation(headers(0)), yes);
+        if (!yes) {
+            QCOMPARE(headers(0, 20).join(QString()), QString());
+            w->Command3_Click(); // nothing was decided, so it asks again
+            QCOMPARE(tw->dialogs.shown().size(), 2);
+        }
+    }
+
+    void drawLeavesHeadersAlone_data()
+    {
+        QTest::addColumn<bool>("drawnBefore"); // else digits loaded with a pool
+
+        QTest::newRow("second press") << true;
+        QTest::newRow("digits loaded") << false;
+    }
+
+    void drawLeavesHeadersAlone()
+    {
+        QFETCH(bool, drawnBefore);
+        w->lblOpen->setText(QStringLiteral("100"));
+        if (drawnBefore) {
+            w->Command3_Click();
+            for (QLineEdit *header : w->Number)
+                header->clear();
+            w->lblOpen->setText(QStringLiteral("000"));
+        } else {
+            layOutBoard();
+            w->Number[5]->clear(); // only the first box decides
+        }
+        const QStringList before = headers(0, 20);
+        w->Command3_Click();
+        QCOMPARE(headers(0, 20), before);
+        QCOMPARE(tw->messages(), QStringList());
+        QCOMPARE(w->NumbersSet, drawnBefore);
+    }
+
+    void drawEveryOrderEquallyLikely()
+    {
+        // Per axis: each digit in each place, and each pair in neighbouring
+        // places (a draw that slides to the next free digit has fair places
+        // but unfair neighbours); across the axes, the pair of first digits.
+        const int runs = 3000;
+        QList<int> places(2 * 100, 0);
+        QList<int> neighbours(2 * 9 * 100, 0);
+        QList<int> firsts(100, 0);
+        w->lblOpen->setText(QStringLiteral("100"));
+        for (int run = 0; run < runs; ++run) {
+            for (QLineEdit *header : w->Number)
+                header->clear();
+            w->NumbersSet = false;
+            w->Command3_Click();
+            int d[20];
+            for (int i = 0; i < 20; ++i)
+                d[i] = w->Number[i]->text().toInt();
+            for (int a = 0; a < 20; a += 10) {
+                for (int i = 0; i < 10; ++i)
+                    ++places[a * 10 + i * 10 + d[a + i]];
+                for (int i = 0; i < 9; ++i)
+                    ++neighbours[(a / 10 * 9 + i) * 100 + d[a + i] * 10 + d[a + i + 1]];
+            }
+            ++firsts[d[0] * 10 + d[10]];
+        }
+        QList<int> pairs; // a digit never neighbours itself
+        for (int cell = 0; cell < neighbours.size(); ++cell)
+            if (cell % 100 / 10 != cell % 10)
+                pairs << neighbours[cell];
+        QVERIFY(looksUniform(places, runs / 10.0, 38));
+        QVERIFY(looksUniform(pairs, runs / 90.0, 18));
+        QVERIFY(looksUniform(firsts, runs / 100.0, 1));
+    }
+
+    void winner_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<QStringList>("edits");
+        QTest::addColumn<QString>("winner"); // "Keep": no lookup
+
+        // clang-format off
+        QTest::newRow("24 to 17")          << "24" << "17"  << QStringList() << "P38";
+        QTest::newRow("17 to 10")          << "17" << "10"  << QStringList() << "P91";
+        QTest::newRow("last row, column")  << "7"  << "4"   << QStringList() << "P99";
+        QTest::newRow("first row, column") << "35" << "21"  << QStringList() << "P0";
+        QTest::newRow("unsold square")     << "24" << "17"  << QStringList{"Imput(38)="} << "";
+        QTest::newRow("a score empty")     << ""   << "17"  << QStringList() << "Keep";
+        QTest::newRow("ends in a letter")  << "2a" << "17"  << QStringList() << "Keep";
+        QTest::newRow("ends in a blank")   << "24" << "17 " << QStringList() << "Keep";
+        QTest::newRow("a header empty")    << "24" << "17"  << QStringList{"Number(19)="} << "Keep";
+        QTest::newRow("digit on no row")   << "24" << "17"  << QStringList{"Number(13)=5"} << "Keep";
+        // clang-format on
+    }
+
+    void winner()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(QStringList, edits);
+        layOutBoard();
+        apply(edits);
+        w->Who[0]->setText(QStringLiteral("Keep"));
+        w->Score[0]->setText(first);
+        w->Score[1]->setText(second);
+        QTEST(w->Who[0]->text(), "winner");
+        for (int q = 1; q < 4; ++q)
+            QCOMPARE(w->Who[q]->text(), QString());
+        QCOMPARE(tw->messages(), QStringList());
+    }
+
+    void winnerFollowsTyping()
+    {
+        layOutBoard();
+        w->Score[1]->setText(QStringLiteral("7"));
+        QStringList winners;
+        connect(w->Who[0], &QLineEdit::textChanged, this, [&](const QString &t) { winners << t; });
+        w->Score[0]->setFocus(Qt::OtherFocusReason);
+        QTest::keyClicks(w->Score[0], QStringLiteral("14"));
+        QCOMPARE(winners, (QStringList{QStringLiteral("P58"), QStringLiteral("P38")}));
+    }
+
+    void selectedQuarterFollowsScores()
+    {
+        layOutBoard();
+        w->Score[0]->setText(QStringLiteral("24"));
+        w->Score[1]->setText(QStringLiteral("17"));
+        QCOMPARE(w->Who[0]->text(), QStringLiteral("P38"));
+        w->Score[1]->setText(QStringLiteral("10")); // typed before the next quarter is selected
+        QCOMPARE(w->Who[0]->text(), QStringLiteral("P31"));
+        w->Quarter[1]->setChecked(true);
+        QCOMPARE(w->Who[1]->text(), QStringLiteral("P31"));
+        w->Score[0]->setText(QStringLiteral("17"));
+        QCOMPARE(w->Who[1]->text(), QStringLiteral("P91"));
+        QCOMPARE(w->Who[0]->text(), QStringLiteral("P31"));
+        QCOMPARE(tw->messages(), QStringList());
+    }
+
+    void earlierQuartersMustBeFilled_data()
+    {
+        QTest::addColumn<int>("quarter");    // selected after the first
+        QTest::addColumn<QString>("filled"); // 'x' for each winner box with a name
+        QTest::addColumn<bool>("refused");
+
+        QTest::newRow("second, first empty") << 1 << ".x.." << true;
+        QTest::newRow("second, first filled") << 1 << "x..." << false;
+        QTest::newRow("fourth, third empty") << 3 << "xx.x" << true;
+    }
+
+    void earlierQuartersMustBeFilled()
+    {
+        QFETCH(int, quarter);
+        QFETCH(QString, filled);
+        QFETCH(bool, refused);
+        layOutBoard();
+        w->Moveit = true; // no lookups while the scores are set
+        w->Score[0]->setText(QStringLiteral("24"));
+        w->Score[1]->setText(QStringLiteral("17"));
+        w->Moveit = false;
+        for (int q = 0; q < 4; ++q)
+            w->Who[q]->setText(filled[q] == QLatin1Char('x') ? QStringLiteral("W") : QString());
+        const QString before = w->Who[quarter]->text();
+
+        w->Quarter[quarter]->setChecked(true);
+
+        QCOMPARE(tw->messages(), refused ? QStringList{QStringLiteral(" You Left A Quarter Blank")}
+                                         : QStringList());
+        QCOMPARE(w->Who[quarter]->text(), refused ? before : QStringLiteral("P38"));
+    }
+
+    void guards_data()
+    {
+        QTest::addColumn<QString>("action"); // "pick", "quarter" or "score"
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<bool>("startUp");
+        QTest::addColumn<bool>("moveit");
+        QTest::addColumn<bool>("lookup");
+
+        // clang-format off
+        QTest::newRow("pick, locked")          << "pick"    << true  << false << false << false;
+        QTest::newRow("score, locked")         << "score"   << true  << false << false << false;
+        QTest::newRow("score, locked loading") << "score"   << true  << true  << false << false;
+        QTest::newRow("score, loading")        << "score"   << false << true  << false << false;
+        QTest::newRow("score, moving")         << "score"   << false << false << true  << false;
+        QTest::newRow("quarter, locked")       << "quarter" << true  << false << false << false;
+        QTest::newRow("quarter, moving")       << "quarter" << false << false << true  << false;
+        QTest::newRow("quarter, loading")      << "quarter" << false << true  << false << true;
+        // clang-format on
+    }
+
+    void guards()
+    {
+        QFETCH(QString, action);
+        QFETCH(bool, locked);
+        QFETCH(bool, startUp);
+        QFETCH(bool, moveit);
+        QFETCH(bool, lookup);
+        layOutBoard();
+        w->Imput[0]->clear(); // a free square for Quick Pick
+        w->Who[0]->setText(QStringLiteral("Q1"));
+        w->Who[1]->setText(QStringLiteral("Keep"));
+        w->Moveit = true; // no lookups while the board is set
+        w->Score[1]->setText(QStringLiteral("17"));
+        if (action != QLatin1String("score"))
+            w->Score[0]->setText(QStringLiteral("24"));
+        if (action != QLatin1String("quarter"))
+            w->Quarter[1]->setChecked(true);
+        w->Locked = locked;
+        w->StartUp = startUp;
+        w->Moveit = moveit;
+        tw->dialogs.setNextInput(QStringLiteral("Bob"));
+        tw->dialogs.setNextInput(QStringLiteral("1"));
+
+        if (action == QLatin1String("pick"))
+            w->cmdQuick->click();
+        else if (action == QLatin1String("quarter"))
+            w->Quarter[1]->setChecked(true);
+        else
+            w->Score[0]->setText(QStringLiteral("24"));
+
+        const bool lockMessage = locked && !(startUp && action == QLatin1String("score"));
+        QCOMPARE(tw->messages(), lockMessage ? QStringList{frmScore::kLockMessage} : QStringList());
+        QCOMPARE(holding(QStringLiteral("Bob")), 0);
+        QCOMPARE(w->Who[1]->text(), lookup ? QStringLiteral("P38") : QStringLiteral("Keep"));
+        QCOMPARE(w->Who[0]->text(), QStringLiteral("Q1"));
+    }
+};
+
+QTEST_MAIN(BoardTest)
+#include "tst_board.moc"
