@@ -7,44 +7,25 @@
 #include "store/pooldatabase.h"
 #include "support/testwindow.h"
 
-#include <QCryptographicHash>
-#include <QDir>
-#include <QFile>
-#include <QGuiApplication>
-#include <QPushButton>
-#include <QScreen>
-#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
+#include <QtWidgets>
 
 namespace {
 
-QByteArray checksum(const QString &path)
+QByteArray contents(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QStringList logLines(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
-
-void runSql(const QString &path, const QStringList &statements)
+void runSql(const QString &path, const QString &statement)
 {
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "make");
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "make");
         db.setDatabaseName(path);
         QVERIFY(db.open());
-        QSqlQuery query(db);
-        for (const QString &statement : statements)
-            QVERIFY2(query.exec(statement), qPrintable(statement));
-        db.close();
+        QVERIFY2(QSqlQuery(db).exec(statement), qPrintable(statement));
     }
     QSqlDatabase::removeDatabase("make");
 }
@@ -58,174 +39,121 @@ class TestStartup : public QObject
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
+        m_data = std::make_unique<TestData>(); // a good pool file, no log
         m_dialogs.setScripted(true);
         m_dialogs.clearShown();
         m_settings =
-            std::make_unique<QSettings>(m_dir->filePath("settings.ini"), QSettings::IniFormat);
+            std::make_unique<QSettings>(m_data->dir() + "/settings.ini", QSettings::IniFormat);
     }
     void cleanup()
     {
         m_settings.reset();
-        m_dir.reset();
+        m_data.reset();
     }
 
     void brokenPoolFilesAreReportedAndLeftAlone_data()
     {
-        QTest::addColumn<QString>("kind");
         QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("description");
-        QTest::newRow("missing") << "missing" << 3024 << "Could not find the pool file '%1'.";
-        QTest::newRow("empty file") << "empty" << 3078
-                                    << "The file '%1' has no table 'Football', so it is not a "
-                                       "pool file.";
-        QTest::newRow("text file")
-            << "text" << 3343 << "'%1' is not a pool file: it is not a database.";
-        QTest::newRow("random bytes")
-            << "random" << 3343 << "'%1' is not a pool file: it is not a database.";
-        QTest::newRow("other table") << "other table" << 3078
-                                     << "The file '%1' has no table 'Football', so it is not a "
-                                        "pool file.";
-        QTest::newRow("column missing") << "column missing" << 3265
-                                        << "The table 'Football' in '%1' has no column "
-                                           "'Password', so it is not a pool file.";
-        QTest::newRow("folder") << "folder" << 3343 << "'%1' is a folder, not a pool file.";
+        QTest::addColumn<QString>("reason"); // of the pool file '%1'
+        const QString missing = "Could not find the pool file '%1'.";
+        const QString noTable = "The file '%1' has no table 'Football', so it is not a pool file.";
+        const QString notDb = "'%1' is not a pool file: it is not a database.";
+        QTest::newRow("missing") << 3024 << missing;
+        QTest::newRow("empty file") << 3078 << noTable;
+        QTest::newRow("text file") << 3343 << notDb;
+        QTest::newRow("random bytes") << 3343 << notDb;
+        QTest::newRow("other table") << 3078 << noTable;
+        QTest::newRow("column missing")
+            << 3265
+            << "The table 'Football' in '%1' has no column 'Password', so it is not a "
+               "pool file.";
+        QTest::newRow("folder") << 3343 << "'%1' is a folder, not a pool file.";
+        QTest::newRow("unreadable") << 3051
+                                    << "Quadrix cannot read the pool file '%1'. Check "
+                                       "that you may read and write it.";
+        QTest::newRow("invalid path") << 3044
+                                      << "'%1' is not a valid path. Check that the folder "
+                                         "exists and that the name is spelled correctly.";
+        QTest::newRow("unwritable log") << 3024 << missing;
     }
     void brokenPoolFilesAreReportedAndLeftAlone()
     {
-        QFETCH(QString, kind);
         QFETCH(int, number);
-        QFETCH(QString, description);
-        const QString path = m_dir->filePath("QDX_DB.mdb");
-        if (kind == "empty" || kind == "text" || kind == "random") {
+        QFETCH(QString, reason);
+        const QString kind = QTest::currentDataTag();
+        const QString dir = m_data->dir() + (kind == "invalid path" ? "/no/such/folder" : "");
+        const QString path = QDir(dir).filePath("QDX_DB.mdb");
+        if (kind == "missing" || kind == "folder" || kind == "unwritable log")
+            QVERIFY(QFile::remove(path));
+        if (kind.endsWith("file") || kind == "random bytes") {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
-            if (kind == "text")
+            if (kind == "text file")
                 file.write("Team,Score\nDallas,21\n");
-            if (kind == "random")
-                for (int i = 0; i < 4096; ++i)
-                    file.putChar(char((i * 7919 + 13) % 251));
-        } else if (kind == "other table") {
-            runSql(path, {"CREATE TABLE Baseball (ID INTEGER)"});
-        } else if (kind == "column missing") {
-            PoolDatabase::create(path);
-            runSql(path, {"ALTER TABLE Football DROP COLUMN Password"});
-        } else if (kind == "folder") {
-            QVERIFY(QDir(m_dir->path()).mkdir("QDX_DB.mdb"));
+            for (int i = 0; kind == "random bytes" && i < 4096; ++i)
+                file.putChar(char((i * 7919 + 13) % 251));
+        } else if (kind == "other table" || kind == "column missing") {
+            runSql(path, kind == "other table" ? "ALTER TABLE Football RENAME TO Baseball"
+                                               : "ALTER TABLE Football DROP COLUMN Password");
+        } else if (kind == "unreadable") {
+            QFile::setPermissions(path, QFileDevice::Permissions());
+            if (QFileInfo(path).isReadable())
+                QSKIP("this user may read unreadable files (root)");
+        } else if (kind == "folder" || kind == "unwritable log") {
+            QVERIFY(QDir().mkdir(kind == "folder" ? path : m_data->logFile()));
         }
-        const QByteArray before = checksum(path);
-
-        const auto window = start(m_dir->path());
-        QVERIFY(!window);
-        const QString expected = ErrorReport::message(number, QStringLiteral("Quadrix pool store"),
-                                                      description.arg(path));
+        const QByteArray before = contents(path);
+        QVERIFY(!start(dir));
+        const QString expected =
+            ErrorReport::message(number, "Quadrix pool store", reason.arg(path));
+        QVERIFY(expected.startsWith(
+            QString("    You Have Error #  %1 was generated by Quadrix pool store\r").arg(number)));
         QCOMPARE(m_dialogs.shownTexts(), QStringList{expected});
         QCOMPARE(m_dialogs.shown().first().title, QStringLiteral("Error"));
-        const QStringList log = logLines(m_dir->filePath("Quadrix.log"));
-        QCOMPARE(log.size(), 1);
-        QVERIFY(log.first().endsWith(QStringLiteral(" : ") + expected));
-        QCOMPARE(checksum(path), before);
-        QCOMPARE(QFileInfo::exists(path), kind != "missing");
-    }
-
-    void unreadablePoolFileIsReported()
-    {
-        const QString path = m_dir->filePath("QDX_DB.mdb");
-        PoolDatabase::create(path);
-        QFile::setPermissions(path, QFileDevice::Permissions());
-        if (QFileInfo(path).isReadable())
-            QSKIP("this user may read unreadable files (root)");
-        const auto window = start(m_dir->path());
-        QVERIFY(!window);
-        QCOMPARE(m_dialogs.shown().size(), 1);
-        QVERIFY(m_dialogs.shownTexts().first().contains(QStringLiteral("cannot read")));
-        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    }
-
-    void reportTextHasTheFixedShape()
-    {
-        QCOMPARE(ErrorReport::message(3024, "Engine", "Gone."),
-                 QStringLiteral("    You Have Error #  3024 was generated by Engine\rGone."));
-        QCOMPARE(ErrorReport::message(-5, "E", "D"),
-                 QStringLiteral("    You Have Error # -5 was generated by E\rD"));
-        QVERIFY(ErrorReport::isSilent(0) && ErrorReport::isSilent(13));
-        QVERIFY(ErrorReport::isSilent(3044) && ErrorReport::isSilent(3260));
-        QVERIFY(!ErrorReport::isSilent(3024));
-    }
-
-    void invalidPathIsReportedToo()
-    {
-        const QString missingFolder = m_dir->filePath("no/such/folder");
-        const auto window = start(missingFolder);
-        QVERIFY(!window);
-        QCOMPARE(m_dialogs.shown().size(), 1);
-        QVERIFY(m_dialogs.shownTexts().first().contains(QStringLiteral("#  3044 ")));
-        QVERIFY(!QFileInfo::exists(missingFolder));
-    }
-
-    void unwritableLogStillShowsTheReport()
-    {
-        QVERIFY(QDir(m_dir->path()).mkdir("Quadrix.log")); // a folder where the log should be
-        const auto window = start(m_dir->path());
-        QVERIFY(!window);
-        QCOMPARE(m_dialogs.shown().size(), 1);
-    }
-
-    void aGoodPoolFileOpensTheWindow()
-    {
-        PoolDatabase::create(m_dir->filePath("QDX_DB.mdb"));
-        const auto window = start(m_dir->path());
-        QVERIFY(window);
-        QVERIFY(window->isVisible());
-        QVERIFY(m_dialogs.shown().isEmpty());
-        QCOMPARE(window->windowTitle(), QStringLiteral("Quadrix"));
-        QVERIFY(!QFileInfo::exists(m_dir->filePath("Quadrix.log")));
+        const QStringList logged =
+            QString::fromUtf8(contents(m_data->logFile())).split('\n', Qt::SkipEmptyParts);
+        if (kind == "invalid path" || kind == "unwritable log")
+            QVERIFY(logged.isEmpty());
+        else
+            QVERIFY(logged.size() == 1 && logged.first().endsWith(" : " + expected));
+        QCOMPARE(contents(path), before);
+        QCOMPARE(QFileInfo::exists(path), number != 3024 && number != 3044);
+        QCOMPARE(QFileInfo::exists(dir), number != 3044);
     }
 
     void aReadOnlyPoolFileOpensAndRefusesSaves()
     {
-        const QString path = m_dir->filePath("QDX_DB.mdb");
-        PoolDatabase::create(path);
-        runSql(path, {"INSERT INTO Football (Date, Im0) VALUES ('01/01/2025', 'kept')"});
-        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
-        QFile::setPermissions(m_dir->path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        if (QFileInfo(path).isWritable()) {
-            QFile::setPermissions(m_dir->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                     QFileDevice::ExeOwner);
+        m_data->addPool({{"Date", "01/01/2025"}, {"Im0", "kept"}});
+        const QString path = m_data->poolFile();
+        QFile::setPermissions(path, QFileDevice::ReadOwner);
+        QFile::setPermissions(m_data->dir(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const auto writable = qScopeGuard([&] {
+            QFile::setPermissions(m_data->dir(),
+                                  QFile::permissions(m_data->dir()) | QFileDevice::WriteOwner);
+        });
+        if (QFileInfo(path).isWritable())
             QSKIP("this user may write read-only files (root)");
-        }
-        const QByteArray before = checksum(path);
-        {
-            auto window = start(m_dir->path());
-            QVERIFY(window);
-            window->cmdEdit_Click();
-            window->Imput[0]->setText(QStringLiteral("changed"));
-            window->cmdUpdate_Click();
-            QCOMPARE(m_dialogs.shown().size(), 1);
-            QVERIFY(m_dialogs.shownTexts().first().contains(QStringLiteral("read-only")));
-            QVERIFY(window->cmdUpdate->isVisibleTo(window.get()));
-        }
-        QFile::setPermissions(m_dir->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                 QFileDevice::ExeOwner);
-        QCOMPARE(checksum(path), before);
+        const QByteArray before = contents(path);
+        auto window = start();
+        QVERIFY(window);
+        window->cmdEdit_Click();
+        window->Imput[0]->setText("changed");
+        window->cmdUpdate_Click();
+        QCOMPARE(m_dialogs.shown().size(), 1);
+        QVERIFY(m_dialogs.shownTexts().first().contains(QStringLiteral("read-only")));
+        QVERIFY(window->cmdUpdate->isVisibleTo(window.get()));
+        QCOMPARE(contents(path), before);
     }
 
     void createDatabaseNeverOverwrites()
     {
-        const QString path = m_dir->filePath("QDX_DB.mdb");
-        PoolDatabase::create(path);
-        runSql(path, {"INSERT INTO Football (Im0) VALUES ('kept')"});
-        const QByteArray before = checksum(path);
-        QVERIFY_THROWS_EXCEPTION(PoolError, PoolDatabase::create(path));
-        QCOMPARE(checksum(path), before);
-
-        StartOptions options =
-            StartOptions::parse({"quadrix", "--create-database", "--data-dir", m_dir->path()});
-        QVERIFY(options.error.isEmpty());
-        QCOMPARE(CreateDatabase(options), 1);
-        QCOMPARE(checksum(path), before);
-        QCOMPARE(StartOptions::parse({"quadrix", "--data-dir"}).error.isEmpty(), false);
-        QCOMPARE(StartOptions::parse({"quadrix", "--bogus"}).error.isEmpty(), false);
+        m_data->addPool({{"Im0", "kept"}});
+        const QByteArray before = contents(m_data->poolFile());
+        QVERIFY_THROWS_EXCEPTION(PoolError, PoolDatabase::create(m_data->poolFile()));
+        QCOMPARE(CreateDatabase(StartOptions::parse(
+                     {"quadrix", "--create-database", "--data-dir", m_data->dir()})),
+                 1);
+        QCOMPARE(contents(m_data->poolFile()), before);
     }
 
     void placementIsRestored_data()
@@ -244,38 +172,30 @@ private slots:
     {
         QFETCH(QStringList, stored);
         QFETCH(QRect, expected);
-        m_settings->beginGroup("Settings");
         for (int i = 0; i < 4; ++i)
             if (!stored[i].isEmpty())
-                m_settings->setValue(QLatin1String(Placement::kKeys[i].name), stored[i]);
-        m_settings->endGroup();
-        PoolDatabase::create(m_dir->filePath("QDX_DB.mdb"));
-        auto window = start(m_dir->path());
-        QVERIFY(window);
-        QRect wanted = expected;
+                m_settings->setValue(QString("Settings/%1").arg(Placement::kKeys[i].name),
+                                     stored[i]);
         if (QTest::currentDataTag() == QLatin1String("off every screen"))
-            wanted.moveTopLeft(QGuiApplication::primaryScreen()->availableGeometry().topLeft());
-        QCOMPARE(window->restoredPlacement(), wanted);
-        QCOMPARE(window->frameGeometry().size(), wanted.size());
+            expected.moveTopLeft(QGuiApplication::primaryScreen()->availableGeometry().topLeft());
+        auto window = start();
+        QVERIFY(window && window->isVisible() && m_dialogs.shown().isEmpty());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Quadrix"));
+        QVERIFY(!QFileInfo::exists(m_data->logFile()));
+        QCOMPARE(window->restoredPlacement(), expected);
+        QCOMPARE(window->frameGeometry().size(), expected.size());
     }
 
     void placementIsSavedUnlessMinimized()
     {
-        PoolDatabase::create(m_dir->filePath("QDX_DB.mdb"));
-        auto window = start(m_dir->path());
-        QVERIFY(window);
+        auto window = start();
         window->setGeometry(QRect(60, 40, 700, 500));
         const QRect outer = window->frameGeometry();
         window->close();
-        const auto saved = Placement::load(*m_settings);
-        QCOMPARE(saved[0], outer.x() * 15.0);
-        QCOMPARE(saved[1], outer.y() * 15.0);
-        QCOMPARE(saved[2], outer.width() * 15.0);
-        QCOMPARE(saved[3], outer.height() * 15.0);
-        QCOMPARE(m_settings->value("Settings/ScoreLeft").toString(),
-                 QString::number(outer.x() * 15));
-
-        window = start(m_dir->path());
+        QCOMPARE(Placement::load(*m_settings),
+                 (std::array<double, 4>{outer.x() * 15.0, outer.y() * 15.0, outer.width() * 15.0,
+                                        outer.height() * 15.0}));
+        window = start();
         QCOMPARE(window->restoredPlacement(), outer);
         QCOMPARE(window->frameGeometry(), outer);
         window->setGeometry(QRect(10, 10, 300, 300));
@@ -285,7 +205,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<frmScore> start(const QString &dataDir)
+    std::unique_ptr<frmScore> start(QString dataDir = {})
     {
         m_store = std::make_unique<PoolStore>();
         frmScoreServices services;
@@ -295,12 +215,11 @@ private:
         services.print = &m_print;
         services.urls = &m_urls;
         services.settings = m_settings.get();
-        services.dataDir = dataDir;
-        services.programDir = dataDir;
+        services.dataDir = services.programDir = dataDir.isEmpty() ? m_data->dir() : dataDir;
         return OpenMainWindow(services);
     }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TestData> m_data;
     std::unique_ptr<QSettings> m_settings;
     std::unique_ptr<PoolStore> m_store;
     Dialogs m_dialogs;

@@ -2,15 +2,8 @@
 // and that a lock that could not be stored is no lock.
 #include "support/testwindow.h"
 
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTest>
-#include <QToolButton>
+#include <QtWidgets>
 
 class TestLock : public QObject
 {
@@ -19,39 +12,38 @@ class TestLock : public QObject
 private slots:
     void init()
     {
+        m_window.reset();
         m_data = std::make_unique<TestData>();
-        m_first = m_data->addPool(samplePool("01/01/2025", "Open", "X"));
+        m_data->addPool(samplePool("01/01/2025", "Open", "X"));
         PoolValues locked = samplePool("02/02/2025", "Shut", "Y");
         locked.insert("Password", "Secret");
-        m_second = m_data->addPool(locked);
+        m_data->addPool(locked);
         m_window = std::make_unique<TestWindow>(*m_data);
     }
-    void cleanup()
-    {
-        m_window.reset();
-        m_data.reset();
-    }
 
+    void lockStoresThePasswordAndDisablesTheBoard_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::newRow("word") << "pw";
+        QTest::newRow("blanks are a password") << "  ";
+    }
     void lockStoresThePasswordAndDisablesTheBoard()
     {
-        typePassword(QStringLiteral("pw"));
+        QFETCH(QString, password);
+        w().Text2->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(w().Text2->hasFocus());
+        QTest::keyClicks(w().Text2, password);
+        QTest::keyClick(w().Text2, Qt::Key_Tab);
         QVERIFY(w().Text1->isVisible() && w().lblAgain->isVisible());
         QTRY_VERIFY(w().Text1->hasFocus());
-        QTest::keyClicks(w().Text1, QStringLiteral("pw"));
+        QTest::keyClicks(w().Text1, password);
         w().cmdLock->click();
         QVERIFY(messages().isEmpty());
-        QCOMPARE(m_data->stored(m_first, QStringLiteral("Password")).toString(),
-                 QStringLiteral("pw"));
-        QVERIFY(w().Locked);
+        QCOMPARE(stored(1), password);
+        QVERIFY(w().Locked && w().lblLocked->isVisible());
         QCOMPARE(w().Text2->text(), QString());
         QVERIFY(!w().Text1->isVisible() && !w().lblAgain->isVisible());
-        QVERIFY(w().lblLocked->isVisible());
         expectBoardEnabled(false);
-
-        for (QPushButton *button : {w().cmdAdd, w().cmdEdit, w().cmdDelete})
-            button->click();
-        QCOMPARE(messages(), QStringList(3, frmScore::kLockMessage));
-        QCOMPARE(m_data->poolCount(), 2);
     }
 
     void lockRefusals_data()
@@ -59,178 +51,111 @@ private slots:
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("again");
         QTest::addColumn<QString>("message");
-        QTest::newRow("nothing typed") << ""
-                                       << ""
-                                       << "Please enter Password";
-        QTest::newRow("letter case differs") << "Pass"
-                                             << "pass"
-                                             << "Passwords do not match";
-        QTest::newRow("second entry differs") << "one"
-                                              << "two"
-                                              << "Passwords do not match";
+        const QString differ = "Passwords do not match";
+        QTest::newRow("nothing typed") << "" << QString() << "Please enter Password";
+        QTest::newRow("letter case differs") << "Pass" << QString("pass") << differ;
+        QTest::newRow("second entry differs") << "one" << QString("two") << differ;
+        QTest::newRow("unsaved pool") << "pw" << QString("pw")
+                                      << "Save this pool before you lock it: only a saved pool "
+                                         "can be locked.";
+        QTest::newRow("refused write") << "pw" << QString("pw") << "refused";
     }
     void lockRefusals()
     {
         QFETCH(QString, first);
         QFETCH(QString, again);
         QFETCH(QString, message);
+        const QByteArray row = QTest::currentDataTag();
+        const bool refusedWrite = row == "refused write";
+        if (refusedWrite)
+            m_data->refuseWrites();
+        if (row == "unsaved pool")
+            w().cmdAdd->click();
         w().Text2->setText(first);
         w().Text1->show();
         w().Text1->setText(again);
         w().cmdLock->click();
-        QCOMPARE(messages(), QStringList{message});
-        QVERIFY(!w().Locked);
-        QVERIFY(m_data->stored(m_first, QStringLiteral("Password")).toString().isEmpty());
+        if (refusedWrite)
+            QVERIFY(messages().size() == 1 && messages().first().contains(message));
+        else
+            QCOMPARE(messages(), QStringList{message});
         QCOMPARE(w().Text2->text(), first);
-        QCOMPARE(w().Text1->text(), QString());
-        QVERIFY(!w().Text1->isVisible());
-        expectBoardEnabled(true);
-    }
-
-    void blanksAreAPassword()
-    {
-        w().Text2->setText(QStringLiteral("  "));
-        w().Text1->setText(QStringLiteral("  "));
-        w().cmdLock->click();
-        QCOMPARE(m_data->stored(m_first, QStringLiteral("Password")).toString(),
-                 QStringLiteral("  "));
-        QVERIFY(w().Locked);
-    }
-
-    void lockOnALockedPoolDoesNothing()
-    {
-        w().cmdNext->click();
-        QVERIFY(w().Locked);
-        w().Text2->setText(QStringLiteral("x"));
-        w().Text1->setText(QStringLiteral("y"));
-        w().cmdLock->click();
-        QVERIFY(messages().isEmpty());
-        QCOMPARE(w().Text2->text(), QStringLiteral("x"));
-        QCOMPARE(w().Text1->text(), QStringLiteral("y"));
-    }
-
-    void anUnsavedPoolCannotBeLocked()
-    {
-        w().cmdAdd->click();
-        w().Text2->setText(QStringLiteral("pw"));
-        w().Text1->setText(QStringLiteral("pw"));
-        w().cmdLock->click();
-        QCOMPARE(messages().size(), 1);
-        QVERIFY(!w().Locked);
-        expectBoardEnabled(true);
-        QVERIFY(m_data->stored(m_first, QStringLiteral("Password")).toString().isEmpty());
-        QVERIFY(m_data->stored(m_second, QStringLiteral("Password")).toString() ==
-                QStringLiteral("Secret"));
-    }
-
-    void aRefusedWriteLeavesThePoolUnlocked()
-    {
-        m_data->refuseWrites();
-        w().Text2->setText(QStringLiteral("pw"));
-        w().Text1->setText(QStringLiteral("pw"));
-        w().cmdLock->click();
-        QCOMPARE(messages().size(), 1);
-        QVERIFY(messages().first().contains(QStringLiteral("refused")));
-        QVERIFY(!w().Locked);
-        expectBoardEnabled(true);
+        QVERIFY(w().Text1->text().isEmpty() && !w().Text1->isVisible());
+        expectUnlocked();
+        QCOMPARE(stored(2), QStringLiteral("Secret"));
     }
 
     void unlock_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message"); // empty: unlocked
-        QTest::newRow("right password") << "Secret"
-                                        << "";
-        QTest::newRow("other letter case") << "secret"
-                                           << "Passwords Do Not Match";
-        QTest::newRow("trailing blank") << "Secret "
-                                        << "Passwords Do Not Match";
+        const QString differ = "Passwords Do Not Match";
+        QTest::newRow("right password") << "Secret" << QString();
+        QTest::newRow("other letter case") << "secret" << differ;
+        QTest::newRow("trailing blank") << "Secret " << differ;
     }
     void unlock()
     {
         QFETCH(QString, typed);
         QFETCH(QString, message);
         w().cmdNext->click();
-        QVERIFY(w().Locked);
         QCOMPARE(w().windowTitle(), QStringLiteral("QUADRIX POOL  LOCKED"));
         w().Text2->setText(typed);
         w().cmdunlock->click();
-        if (message.isEmpty()) {
-            QVERIFY(messages().isEmpty());
-            QVERIFY(!w().Locked);
-            const QVariant stored = m_data->stored(m_second, QStringLiteral("Password"));
-            QVERIFY(!stored.isNull() && stored.toString().isEmpty());
-            QCOMPARE(w().windowTitle(), QStringLiteral(" QUADRIX POOL"));
-            QVERIFY(!w().lblLocked->isVisible());
-            expectBoardEnabled(true);
-        } else {
-            QCOMPARE(messages(), QStringList{message});
-            QVERIFY(w().Locked);
-            QCOMPARE(m_data->stored(m_second, QStringLiteral("Password")).toString(),
-                     QStringLiteral("Secret"));
-            expectBoardEnabled(false);
-        }
-    }
-
-    void unlockWithoutAPassword()
-    {
-        w().Text2->setText(QStringLiteral("anything"));
-        w().cmdunlock->click();
-        QCOMPARE(messages(), QStringList{" There Is No Password Set"});
+        const bool unlocked = message.isEmpty();
+        QCOMPARE(messages(), unlocked ? QStringList{} : QStringList{message});
+        QCOMPARE(w().Locked, !unlocked);
+        QVERIFY(!m_data->stored(2, QStringLiteral("Password")).isNull());
+        QCOMPARE(stored(2), unlocked ? "" : "Secret");
+        QCOMPARE(w().lblLocked->isVisible(), !unlocked);
+        expectBoardEnabled(unlocked);
+        QCOMPARE(w().windowTitle(), unlocked ? " QUADRIX POOL" : "QUADRIX POOL  LOCKED");
     }
 
     void movingBetweenPoolsFollowsTheirLocks()
     {
-        QVERIFY(!w().Locked);
         w().cmdNext->click();
-        QVERIFY(w().Locked);
+        QVERIFY(w().Locked && w().lblLocked->isVisible());
         expectBoardEnabled(false);
-        QVERIFY(w().lblLocked->isVisible());
-        QVERIFY(messages().isEmpty());
+        w().Text2->setText("x");
+        w().Text1->setText("y");
+        w().cmdLock->click(); // on a locked pool: does nothing
+        QCOMPARE(w().Text2->text() + w().Text1->text(), QStringLiteral("xy"));
         w().cmdPrevious->click();
-        QVERIFY(!w().Locked);
-        expectBoardEnabled(true);
-        QVERIFY(!w().lblLocked->isVisible());
+        QVERIFY(messages().isEmpty() && !w().lblLocked->isVisible());
+        expectUnlocked();
         QCOMPARE(w().windowTitle(), QStringLiteral("QUADRIX POOL"));
+        w().cmdunlock->click();
+        QCOMPARE(messages(), QStringList{" There Is No Password Set"});
     }
 
 private:
     frmScore &w() { return m_window->w(); }
     QStringList messages() const { return m_window->messages(); }
-
-    void typePassword(const QString &text)
+    QString stored(qint64 id) { return m_data->stored(id, QStringLiteral("Password")).toString(); }
+    void expectUnlocked()
     {
-        w().Text2->setFocus(Qt::TabFocusReason);
-        QTRY_VERIFY(w().Text2->hasFocus());
-        QTest::keyClicks(w().Text2, text);
-        QTest::keyClick(w().Text2, Qt::Key_Tab);
+        QVERIFY(!w().Locked);
+        QCOMPARE(stored(1), QString());
+        expectBoardEnabled(true);
     }
-
     void expectBoardEnabled(bool enabled)
     {
-        QList<QWidget *> board;
-        for (auto *c : w().Number)
-            board << c;
-        for (auto *c : w().Imput)
-            board << c;
-        for (auto *c : w().Who)
-            board << c;
-        board << w().Combo1[1] << w().Combo1[2] << w().TeamScore[0] << w().TeamScore[1]
-              << w().Score[0] << w().Score[1] << w().txtPoolAmount << w().Frame3 << w().frAmount;
+        QList<QWidget *> board{w().Combo1[1],     w().Combo1[2], w().TeamScore[0],
+                               w().TeamScore[1],  w().Score[0],  w().Score[1],
+                               w().txtPoolAmount, w().Frame3,    w().frAmount};
+        board << QList<QWidget *>(w().Number.begin(), w().Number.end())
+              << QList<QWidget *>(w().Imput.begin(), w().Imput.end())
+              << QList<QWidget *>(w().Who.begin(), w().Who.end());
         for (QWidget *control : board)
             QVERIFY2(control->isEnabled() == enabled, qPrintable(control->objectName()));
-        // What stays usable while locked.
-        for (QWidget *control :
-             {static_cast<QWidget *>(w().Combo1[0]), static_cast<QWidget *>(w().txtGameDate),
-              static_cast<QWidget *>(w().Text2), static_cast<QWidget *>(w().cmdAdd),
-              static_cast<QWidget *>(w().cmdQuick), static_cast<QWidget *>(w().Command3)})
-            QVERIFY2(control->isEnabled(), qPrintable(control->objectName()));
+        for (QWidget *control : QList<QWidget *>{w().Combo1[0], w().txtGameDate, w().Text2,
+                                                 w().cmdAdd, w().cmdQuick, w().Command3})
+            QVERIFY2(control->isEnabled(), qPrintable(control->objectName())); // even when locked
     }
 
     std::unique_ptr<TestData> m_data;
     std::unique_ptr<TestWindow> m_window;
-    qint64 m_first = 0;
-    qint64 m_second = 0;
 };
 
 QTEST_MAIN(TestLock)
