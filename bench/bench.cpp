@@ -68,15 +68,8 @@ struct Session
     {
         dialogs.setScripted(true);
         store.OpenDB(dataDir);
-        frmScoreServices services;
-        services.store = &store;
-        services.dialogs = &dialogs;
-        services.random = &random;
-        services.print = &print;
-        services.urls = &urls;
-        services.settings = &settings;
-        services.dataDir = dataDir;
-        services.programDir = dataDir;
+        const frmScoreServices services{&store, &dialogs,  &random, &print,
+                                        &urls,  &settings, dataDir, dataDir};
         window = std::make_unique<frmScore>(services);
         window->Form_Load();
         window->show();

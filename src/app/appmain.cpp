@@ -81,15 +81,14 @@ int Main(QApplication &app, const StartOptions &options)
     UrlOpener urls;
     QSettings settings(QStringLiteral("Quadrix"), QStringLiteral("Quadrix"));
 
-    frmScoreServices services;
-    services.store = &store;
-    services.dialogs = &dialogs;
-    services.random = &random;
-    services.print = &print;
-    services.urls = &urls;
-    services.settings = &settings;
-    services.dataDir = dataFolder(options);
-    services.programDir = QCoreApplication::applicationDirPath();
+    const frmScoreServices services{&store,
+                                    &dialogs,
+                                    &random,
+                                    &print,
+                                    &urls,
+                                    &settings,
+                                    dataFolder(options),
+                                    QCoreApplication::applicationDirPath()};
     const std::unique_ptr<frmScore> window = OpenMainWindow(services);
     if (!window)
         return 1;

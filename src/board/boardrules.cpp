@@ -96,32 +96,35 @@ int pickCount(double count)
     return int(std::floor(count));
 }
 
-std::optional<int> drawFreeSquare(RandomSource &random, const std::function<bool(int)> &isTaken)
+namespace {
+
+// Draws candidates int(count r) until one is not used; nothing, without
+// drawing, when every candidate is used, so the redraw cannot run for ever.
+std::optional<int> drawUnused(RandomSource &random, int count,
+                              const std::function<bool(int)> &isUsed)
 {
     bool anyFree = false;
-    for (int k = 0; k < kSquares && !anyFree; ++k)
-        anyFree = !isTaken(k);
+    for (int candidate = 0; candidate < count && !anyFree; ++candidate)
+        anyFree = !isUsed(candidate);
     if (!anyFree)
         return std::nullopt;
     for (;;) {
-        const int square = scaled(random, kSquares);
-        if (!isTaken(square))
-            return square;
+        const int candidate = scaled(random, count);
+        if (!isUsed(candidate))
+            return candidate;
     }
+}
+
+} // namespace
+
+std::optional<int> drawFreeSquare(RandomSource &random, const std::function<bool(int)> &isTaken)
+{
+    return drawUnused(random, kSquares, isTaken);
 }
 
 std::optional<int> drawDigit(RandomSource &random, const std::function<bool(int)> &isUsed)
 {
-    bool anyFree = false;
-    for (int digit = 0; digit < kDigits && !anyFree; ++digit)
-        anyFree = !isUsed(digit);
-    if (!anyFree)
-        return std::nullopt;
-    for (;;) {
-        const int digit = scaled(random, kDigits);
-        if (!isUsed(digit))
-            return digit;
-    }
+    return drawUnused(random, kDigits, isUsed);
 }
 
 std::array<int, kDigits> drawPermutation(RandomSource &random)

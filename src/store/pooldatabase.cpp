@@ -183,14 +183,19 @@ QSqlQuery &PoolDatabase::prepared(const QString &sql)
     return it.value();
 }
 
-void PoolDatabase::execute(const QString &sql)
+void PoolDatabase::run(QSqlQuery &query)
 {
-    QSqlQuery &query = prepared(sql);
     if (!query.exec()) {
         const QSqlError error = query.lastError();
         query.finish();
         throw errorFrom(error, m_filePath);
     }
+}
+
+void PoolDatabase::execute(const QString &sql)
+{
+    QSqlQuery &query = prepared(sql);
+    run(query);
     query.finish();
 }
 

@@ -38,6 +38,9 @@ public:
     // schema names only.
     QSqlQuery &prepared(const QString &sql);
 
+    // Executes a prepared statement; on failure finishes it and throws.
+    void run(QSqlQuery &query);
+
     // Runs a statement without values (transaction control). Throws.
     void execute(const QString &sql);
 

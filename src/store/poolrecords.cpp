@@ -7,6 +7,24 @@
 
 namespace {
 
+// Runs one change inside its own transaction: committed whole, or rolled
+// back whole when any step fails.
+template <typename Change> void inTransaction(PoolDatabase &db, Change change)
+{
+    db.execute(QStringLiteral("BEGIN IMMEDIATE"));
+    try {
+        change();
+        db.execute(QStringLiteral("COMMIT"));
+    } catch (...) {
+        try {
+            db.execute(QStringLiteral("ROLLBACK"));
+        } catch (const PoolError &) {
+            // The engine rolls back by itself when a statement failed hard.
+        }
+        throw;
+    }
+}
+
 PoolError noCurrentRecord()
 {
     return PoolError(ErrorNumber::NoCurrentRecord, kStoreSource,
@@ -19,11 +37,12 @@ PoolRecords::PoolRecords(PoolDatabase &database, PoolQuery query)
     : m_db(database), m_query(std::move(query))
 {
     m_state = State::Bof;
-    if (!seek(filtered(QString(), QStringLiteral("ID")), false))
+    if (!seek(QString(), QStringLiteral("ID"), false))
         m_state = State::Empty;
 }
 
-QString PoolRecords::filtered(const QString &condition, const QString &order) const
+QSqlQuery &PoolRecords::select(const QString &what, const QString &condition, const QString &order,
+                               bool withCurrent)
 {
     QStringList where;
     if (m_query.kind == PoolQuery::Kind::ByDate)
@@ -32,26 +51,24 @@ QString PoolRecords::filtered(const QString &condition, const QString &order) co
         where << QStringLiteral("ID = :criterion");
     if (!condition.isEmpty())
         where << condition;
-    QString sql = QStringLiteral("SELECT ID FROM Football");
+    QString sql = QStringLiteral("SELECT %1 FROM Football").arg(what);
     if (!where.isEmpty())
         sql += QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
     if (!order.isEmpty())
         sql += QStringLiteral(" ORDER BY ") + order + QStringLiteral(" LIMIT 1");
-    return sql;
-}
 
-bool PoolRecords::seek(const QString &sql, bool withCurrent)
-{
     QSqlQuery &query = m_db.prepared(sql);
     if (m_query.kind != PoolQuery::Kind::All)
         query.bindValue(QStringLiteral(":criterion"), m_query.value);
     if (withCurrent)
         query.bindValue(QStringLiteral(":current"), m_currentId);
-    if (!query.exec()) {
-        const QSqlError error = query.lastError();
-        query.finish();
-        throw PoolDatabase::errorFrom(error, m_db.filePath());
-    }
+    m_db.run(query);
+    return query;
+}
+
+bool PoolRecords::seek(const QString &condition, const QString &order, bool withCurrent)
+{
+    QSqlQuery &query = select(QStringLiteral("ID"), condition, order, withCurrent);
     const bool found = query.next();
     if (found) {
         m_currentId = query.value(0).toLongLong();
@@ -65,16 +82,8 @@ bool PoolRecords::seek(const QString &sql, bool withCurrent)
 int PoolRecords::RecordCount()
 {
     if (m_count < 0) {
-        QString sql = filtered(QString(), QString());
-        sql.replace(QStringLiteral("SELECT ID"), QStringLiteral("SELECT COUNT(*)"));
-        QSqlQuery &query = m_db.prepared(sql);
-        if (m_query.kind != PoolQuery::Kind::All)
-            query.bindValue(QStringLiteral(":criterion"), m_query.value);
-        if (!query.exec() || !query.next()) {
-            const QSqlError error = query.lastError();
-            query.finish();
-            throw PoolDatabase::errorFrom(error, m_db.filePath());
-        }
+        QSqlQuery &query = select(QStringLiteral("COUNT(*)"), QString(), QString(), false);
+        query.next();
         m_count = query.value(0).toInt();
         query.finish();
     }
@@ -85,18 +94,11 @@ bool PoolRecords::isEmpty()
 {
     if (m_state == State::Row)
         return false;
-    if (m_state == State::Empty || m_count == 0)
+    if (m_state == State::Empty)
         return true;
-    if (m_count > 0)
-        return false;
-    QSqlQuery &query = m_db.prepared(filtered(QString(), QStringLiteral("ID")));
-    if (m_query.kind != PoolQuery::Kind::All)
-        query.bindValue(QStringLiteral(":criterion"), m_query.value);
-    if (!query.exec()) {
-        const QSqlError error = query.lastError();
-        query.finish();
-        throw PoolDatabase::errorFrom(error, m_db.filePath());
-    }
+    if (m_count >= 0)
+        return m_count == 0;
+    QSqlQuery &query = select(QStringLiteral("ID"), QString(), QStringLiteral("ID"), false);
     const bool empty = !query.next();
     query.finish();
     return empty;
@@ -114,11 +116,7 @@ void PoolRecords::loadRow()
         return;
     QSqlQuery &query = m_db.prepared(QStringLiteral("SELECT * FROM Football WHERE ID = :id"));
     query.bindValue(QStringLiteral(":id"), m_currentId);
-    if (!query.exec()) {
-        const QSqlError error = query.lastError();
-        query.finish();
-        throw PoolDatabase::errorFrom(error, m_db.filePath());
-    }
+    m_db.run(query);
     if (!query.next()) {
         // Another program removed the pool under us.
         query.finish();
@@ -146,7 +144,7 @@ QVariant PoolRecords::Fields(const QString &name)
 
 void PoolRecords::MoveFirst()
 {
-    if (m_state == State::Empty || !seek(filtered(QString(), QStringLiteral("ID")), false)) {
+    if (m_state == State::Empty || !seek(QString(), QStringLiteral("ID"), false)) {
         m_state = State::Empty;
         throw noCurrentRecord();
     }
@@ -154,7 +152,7 @@ void PoolRecords::MoveFirst()
 
 void PoolRecords::MoveLast()
 {
-    if (m_state == State::Empty || !seek(filtered(QString(), QStringLiteral("ID DESC")), false)) {
+    if (m_state == State::Empty || !seek(QString(), QStringLiteral("ID DESC"), false)) {
         m_state = State::Empty;
         throw noCurrentRecord();
     }
@@ -167,12 +165,12 @@ void PoolRecords::MoveNext()
     case State::Eof:
         throw noCurrentRecord();
     case State::Bof:
-        if (!seek(filtered(QString(), QStringLiteral("ID")), false))
+        if (!seek(QString(), QStringLiteral("ID"), false))
             m_state = State::Eof;
         return;
     case State::Row:
     case State::Deleted:
-        if (!seek(filtered(QStringLiteral("ID > :current"), QStringLiteral("ID")), true))
+        if (!seek(QStringLiteral("ID > :current"), QStringLiteral("ID"), true))
             m_state = State::Eof;
         return;
     }
@@ -185,12 +183,12 @@ void PoolRecords::MovePrevious()
     case State::Bof:
         throw noCurrentRecord();
     case State::Eof:
-        if (!seek(filtered(QString(), QStringLiteral("ID DESC")), false))
+        if (!seek(QString(), QStringLiteral("ID DESC"), false))
             m_state = State::Bof;
         return;
     case State::Row:
     case State::Deleted:
-        if (!seek(filtered(QStringLiteral("ID < :current"), QStringLiteral("ID DESC")), true))
+        if (!seek(QStringLiteral("ID < :current"), QStringLiteral("ID DESC"), true))
             m_state = State::Bof;
         return;
     }
@@ -201,7 +199,7 @@ bool PoolRecords::MoveTo(qint64 id)
     const qint64 previous = m_currentId;
     const State previousState = m_state;
     m_currentId = id;
-    if (seek(filtered(QStringLiteral("ID = :current"), QStringLiteral("ID")), true))
+    if (seek(QStringLiteral("ID = :current"), QStringLiteral("ID"), true))
         return true;
     m_currentId = previous;
     m_state = previousState;
@@ -245,20 +243,6 @@ void PoolRecords::setField(const QString &name, const QVariant &value)
     m_writes.append({name, stored});
 }
 
-void PoolRecords::begin()
-{
-    m_db.execute(QStringLiteral("BEGIN IMMEDIATE"));
-}
-
-void PoolRecords::rollbackQuietly()
-{
-    try {
-        m_db.execute(QStringLiteral("ROLLBACK"));
-    } catch (const PoolError &) {
-        // The engine rolls back by itself when a statement failed hard.
-    }
-}
-
 qint64 PoolRecords::Update()
 {
     if (m_pending == Pending::None)
@@ -291,20 +275,15 @@ qint64 PoolRecords::Update()
                   .arg(sets.join(QStringLiteral(", ")));
     }
 
-    begin();
     qint64 id = m_currentId;
-    try {
+    inTransaction(m_db, [&] {
         QSqlQuery &query = m_db.prepared(sql);
         int position = 0;
         for (const auto &write : m_writes)
             query.bindValue(position++, write.second);
         if (m_pending == Pending::Edit)
             query.bindValue(position, m_currentId);
-        if (!query.exec()) {
-            const QSqlError error = query.lastError();
-            query.finish();
-            throw PoolDatabase::errorFrom(error, m_db.filePath());
-        }
+        m_db.run(query);
         if (m_pending == Pending::AddNew)
             id = query.lastInsertId().toLongLong();
         else if (query.numRowsAffected() != 1) {
@@ -312,16 +291,10 @@ qint64 PoolRecords::Update()
             throw noCurrentRecord();
         }
         query.finish();
-        m_db.execute(QStringLiteral("COMMIT"));
-    } catch (...) {
-        rollbackQuietly();
-        throw;
-    }
+    });
     if (m_pending == Pending::AddNew && m_count >= 0)
         ++m_count;
-    m_pending = Pending::None;
-    m_writes.clear();
-    m_writeIndex.clear();
+    Cancel();
     m_rowLoaded = false;
     return id;
 }
@@ -336,21 +309,12 @@ void PoolRecords::Cancel()
 void PoolRecords::Delete()
 {
     requireCurrent();
-    begin();
-    try {
+    inTransaction(m_db, [this] {
         QSqlQuery &query = m_db.prepared(QStringLiteral("DELETE FROM Football WHERE ID = :id"));
         query.bindValue(QStringLiteral(":id"), m_currentId);
-        if (!query.exec()) {
-            const QSqlError error = query.lastError();
-            query.finish();
-            throw PoolDatabase::errorFrom(error, m_db.filePath());
-        }
+        m_db.run(query);
         query.finish();
-        m_db.execute(QStringLiteral("COMMIT"));
-    } catch (...) {
-        rollbackQuietly();
-        throw;
-    }
+    });
     m_state = State::Deleted;
     m_rowLoaded = false;
     if (m_count > 0)

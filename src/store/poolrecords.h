@@ -3,6 +3,7 @@
 #include "pooldatabase.h"
 
 #include <QHash>
+#include <QSqlQuery>
 #include <QSqlRecord>
 #include <QString>
 #include <QVariant>
@@ -83,12 +84,13 @@ private:
         AddNew
     };
 
-    QString filtered(const QString &condition, const QString &order) const;
-    bool seek(const QString &sql, bool withCurrent);
+    // Runs "SELECT what" over the set's pools, narrowed by condition and
+    // limited to the first in order when one is given; throws on failure.
+    QSqlQuery &select(const QString &what, const QString &condition, const QString &order,
+                      bool withCurrent);
+    bool seek(const QString &condition, const QString &order, bool withCurrent);
     void loadRow();
     void requireCurrent() const;
-    void begin();
-    void rollbackQuietly();
 
     PoolDatabase &m_db;
     PoolQuery m_query;

@@ -208,15 +208,9 @@ private:
     std::unique_ptr<frmScore> start(QString dataDir = {})
     {
         m_store = std::make_unique<PoolStore>();
-        frmScoreServices services;
-        services.store = m_store.get();
-        services.dialogs = &m_dialogs;
-        services.random = &m_random;
-        services.print = &m_print;
-        services.urls = &m_urls;
-        services.settings = m_settings.get();
-        services.dataDir = services.programDir = dataDir.isEmpty() ? m_data->dir() : dataDir;
-        return OpenMainWindow(services);
+        const QString dir = dataDir.isEmpty() ? m_data->dir() : dataDir;
+        return OpenMainWindow(
+            {m_store.get(), &m_dialogs, &m_random, &m_print, &m_urls, m_settings.get(), dir, dir});
     }
 
     std::unique_ptr<TestData> m_data;

@@ -1,60 +1,33 @@
 // A pool row holding anything at all (written by another tool, say) loads
 // onto the board without a crash, and every text arrives unchanged.
-#include "app/dialogs.h"
-#include "app/frmScore/frmScore.h"
-#include "app/urlopener.h"
-#include "board/randomsource.h"
-#include "print/printseam.h"
-#include "store/poolstore.h"
 #include "store/schema.h"
+#include "support/testwindow.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
-#include <QLineEdit>
-#include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 
 #include <cstdint>
 #include <cstdlib>
 
 namespace {
 
+// One window over one pool, kept for the whole run; each input rewrites the
+// pool through a connection of its own.
 struct Fixture
 {
-    Fixture()
-        : settings(QDir(dir.path()).filePath(QStringLiteral("settings.ini")), QSettings::IniFormat)
+    Fixture() : window(data, false)
     {
-        PoolDatabase::create(QDir(dir.path()).filePath(Schema::kFileName));
-        dialogs.setScripted(true);
+        data.addPool({});
         writer = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("writer"));
-        writer.setDatabaseName(QDir(dir.path()).filePath(Schema::kFileName));
+        writer.setDatabaseName(data.poolFile());
         writer.open();
-        QSqlQuery(writer).exec(QStringLiteral("INSERT INTO Football DEFAULT VALUES"));
-        store.OpenDB(dir.path());
-        frmScoreServices services;
-        services.store = &store;
-        services.dialogs = &dialogs;
-        services.random = &random;
-        services.print = &print;
-        services.urls = &urls;
-        services.settings = &settings;
-        services.dataDir = dir.path();
-        services.programDir = dir.path();
-        window = std::make_unique<frmScore>(services);
         window->Form_Load();
     }
-    QTemporaryDir dir;
-    Dialogs dialogs;
-    PoolStore store;
-    RandomSource random{1};
-    PrintSeam print;
-    UrlOpener urls;
-    QSettings settings;
+    TestData data;
+    TestWindow window;
     QSqlDatabase writer;
-    std::unique_ptr<frmScore> window;
 };
 
 Fixture &fixture()
@@ -103,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     write.finish();
 
-    frmScore &w = *f.window;
+    frmScore &w = f.window.w();
     w.Locked = false;
     w.cmdFirst_Click();
     const int im5 = int(columns.indexOf(QStringLiteral("Im5"))) - 1;

@@ -150,15 +150,8 @@ TestWindow::TestWindow(TestData &data, bool load, std::uint64_t seed)
     settings = std::make_unique<QSettings>(
         QDir(data.dir()).filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
     store.OpenDB(data.dir());
-    frmScoreServices services;
-    services.store = &store;
-    services.dialogs = &dialogs;
-    services.random = &random;
-    services.print = &print;
-    services.urls = &urls;
-    services.settings = settings.get();
-    services.dataDir = data.dir();
-    services.programDir = data.dir();
+    const frmScoreServices services{&store, &dialogs,       &random,    &print,
+                                    &urls,  settings.get(), data.dir(), data.dir()};
     window = std::make_unique<frmScore>(services);
     if (load) {
         window->Form_Load();
