@@ -95,11 +95,4 @@ QString plain(double value, const QLocale &locale)
     return l.toString(value, 'f', 2);
 }
 
-QString decimal(double value, const QLocale &locale)
-{
-    QLocale l = locale;
-    l.setNumberOptions(QLocale::OmitGroupSeparator);
-    return l.toString(value, 'g', 15);
-}
-
 } // namespace Money

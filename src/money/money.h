@@ -24,8 +24,4 @@ QString currency(double value, const QLocale &locale = userLocale());
 // The "0.00" pattern: two decimals, no symbol, no grouping.
 QString plain(double value, const QLocale &locale = userLocale());
 
-// A number as plain decimal text, as arithmetic results are written
-// before they are formatted.
-QString decimal(double value, const QLocale &locale = userLocale());
-
 } // namespace Money

@@ -35,10 +35,9 @@ void frmScore::txtPoolAmount_LostFocus(bool fromLoad)
         }
         amount = 0.0; // a stored amount that is not a number counts as none
     }
-    txtPoolAmount->setText(Money::plain(*amount, locale));
-    const double pool = amountOf(txtPoolAmount->text());
-    const QString perSquare = Money::decimal(pool / 100.0, locale);
-    lblAmountPer->setText(Money::currency(amountOf(perSquare), locale));
+    // The pool counts in whole cents, as the "0.00" text of it reads.
+    const double pool = amountOf(Money::plain(*amount, locale));
+    lblAmountPer->setText(Money::currency(pool / 100.0, locale));
     txtPoolAmount->setText(Money::currency(pool, locale));
     m_lastGoodAmount = txtPoolAmount->text();
     AddUm();

@@ -62,10 +62,12 @@ void frmScore::Fill()
     };
     for (int q = 1; q <= 4; ++q)
         load(Schema::quarterColumn(q), [&](const QString &v) { showStart(Who[q - 1], v); });
-    load(QStringLiteral("Team1"), [&](const QString &v) { showStart(TeamScore[0], v); });
-    load(QStringLiteral("Team2"), [&](const QString &v) { showStart(TeamScore[1], v); });
-    load(QStringLiteral("Team1"), [&](const QString &v) { Combo1[1]->setEditText(v); });
-    load(QStringLiteral("Team2"), [&](const QString &v) { Combo1[2]->setEditText(v); });
+    for (int team = 1; team <= 2; ++team) {
+        load(QStringLiteral("Team%1").arg(team), [&](const QString &v) {
+            showStart(TeamScore[team - 1], v);
+            Combo1[team]->setEditText(v);
+        });
+    }
     load(QStringLiteral("Score1"), [&](const QString &v) { Score[0]->setText(v); });
     load(QStringLiteral("Score2"), [&](const QString &v) { Score[1]->setText(v); });
     load(Schema::kDate, [&](const QString &v) { txtGameDate->setText(v); });
@@ -104,12 +106,12 @@ void frmScore::Update()
     auto step = [this] { Pb1->setValue(Pb1->value() + 10); };
 
     PoolRecords &records = recordsOf(*m_services.store);
-    if (mbAddNewFlag)
+    if (mbAddNewFlag) {
         records.AddNew();
-    else
+        records.setField(Schema::kDate, txtGameDate->text()); // a changed pool keeps its date
+    } else {
         records.Edit();
-    if (mbAddNewFlag)
-        records.setField(Schema::kDate, txtGameDate->text());
+    }
     for (int i = 0; i < Schema::kHeaderCount; ++i) {
         const QString column = Schema::numColumn(i);
         records.setField(column, Number[i]->text());

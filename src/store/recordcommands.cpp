@@ -87,7 +87,11 @@ void frmScore::reloadQuietly()
     m_squaresLeftForFill = true;
     ClearBoard();
     m_squaresLeftForFill = false;
-    Fill();
+    // With no pool to show (none found, the last one deleted) the board
+    // stays cleared.
+    const PoolRecords *records = m_services.store->records();
+    if (records && records->hasCurrent())
+        Fill();
 }
 
 void frmScore::cmdAdd_Click()
@@ -139,22 +143,10 @@ void frmScore::cmdCancel_Click()
     // Show the stored pool again, so that nothing cancelled can later be
     // saved into it; with no pool to show, the cleared board.
     try {
-        if (records && records->hasCurrent())
-            reloadQuietly();
-        else
-            reloadBoardCleared();
+        reloadQuietly();
     } catch (const PoolError &) {
         // Cancel always ends in browsing.
     }
-}
-
-void frmScore::reloadBoardCleared()
-{
-    Moveit = true;
-    StartUp = true;
-    ClearBoard();
-    StartUp = false;
-    Moveit = false;
 }
 
 void frmScore::cmdDelete_Click()
@@ -170,10 +162,7 @@ void frmScore::cmdDelete_Click()
         records.MoveNext();
         if (records.atEOF())
             records.MovePrevious();
-        if (records.hasCurrent())
-            reloadQuietly();
-        else
-            reloadBoardCleared();
+        reloadQuietly();
     } catch (const PoolError &error) {
         m_services.dialogs->message(error.description());
     }
@@ -182,8 +171,6 @@ void frmScore::cmdDelete_Click()
 void frmScore::moveRecord(void (PoolRecords::*step)(), void (PoolRecords::*correction)(),
                           bool (PoolRecords::*overrun)() const, bool report)
 {
-    Moveit = true;
-    StartUp = true;
     try {
         PoolRecords &records = current(*m_services.store);
         (records.*step)();
@@ -194,8 +181,6 @@ void frmScore::moveRecord(void (PoolRecords::*step)(), void (PoolRecords::*corre
         if (report)
             m_services.dialogs->message(error.description());
     }
-    StartUp = false;
-    Moveit = false;
 }
 
 void frmScore::cmdFirst_Click()

@@ -216,7 +216,6 @@ private:
 
     // store: reloads the current pool with the board's handlers kept quiet
     void reloadQuietly();
-    void reloadBoardCleared();
     // A reload clears only the squares the loaded pool leaves empty: writing
     // every square twice was the larger part of a move's cost.
     bool m_squaresLeftForFill = false;
