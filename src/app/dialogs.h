@@ -59,6 +59,12 @@ public:
     bool isScripted() const { return m_scripted; }
     void setNextAnswer(Answer answer) { m_answers.append(answer); }
     void setNextInput(const QString &text) { m_inputs.append(text); }
+    // Drops the answers no box asked for.
+    void clearScript()
+    {
+        m_answers.clear();
+        m_inputs.clear();
+    }
     const QList<Shown> &shown() const { return m_shown; }
     QStringList shownTexts() const;
     void clearShown() { m_shown.clear(); }

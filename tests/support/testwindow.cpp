@@ -1,14 +1,24 @@
 #include "testwindow.h"
 
+#include "money/money.h"
 #include "store/pooldatabase.h"
+#include "store/recordmapping.h"
 #include "store/schema.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPrinter>
+#include <QRadioButton>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTest>
+
+#include <cmath>
 
 #include <atomic>
 
@@ -111,6 +121,28 @@ QVariant TestData::stored(qint64 id, const QString &column)
     });
 }
 
+QMap<qint64, PoolValues> TestData::allPools(QString *integrity)
+{
+    return withConnection(poolFile(), [&](QSqlDatabase &db) {
+        QSqlQuery query(db);
+        if (integrity) {
+            query.exec(QStringLiteral("PRAGMA integrity_check"));
+            *integrity = query.next() ? query.value(0).toString() : query.lastError().text();
+            query.finish();
+        }
+        QMap<qint64, PoolValues> pools;
+        query.exec(QStringLiteral("SELECT * FROM Football"));
+        while (query.next()) {
+            PoolValues pool;
+            const QSqlRecord row = query.record();
+            for (int i = 0; i < row.count(); ++i)
+                pool.insert(row.fieldName(i), row.value(i));
+            pools.insert(pool.value(Schema::kId).toLongLong(), pool);
+        }
+        return pools;
+    });
+}
+
 int TestData::poolCount()
 {
     return withConnection(poolFile(), [&](QSqlDatabase &db) {
@@ -168,6 +200,97 @@ TestWindow::~TestWindow()
         window->hide();
         window.reset();
     }
+}
+
+PoolValues boardValues(frmScore &w)
+{
+    PoolValues v;
+    for (int i = 0; i < Schema::kHeaderCount; ++i)
+        v.insert(Schema::numColumn(i), w.Number[i]->text());
+    for (int i = 0; i < Schema::kSquareCount; ++i)
+        v.insert(Schema::imColumn(i), w.Imput[i]->text());
+    v.insert(QStringLiteral("PoolAmount"), w.txtPoolAmount->text());
+    v.insert(QStringLiteral("Quarter"), int(w.Option1[2]->isChecked()));
+    v.insert(QStringLiteral("Game"), int(w.Option1[0]->isChecked()));
+    v.insert(QStringLiteral("Half"), int(w.Option1[1]->isChecked()));
+    for (int q = 1; q <= 4; ++q)
+        v.insert(Schema::quarterColumn(q), w.Who[q - 1]->text());
+    v.insert(QStringLiteral("Team1"), w.Combo1[1]->currentText());
+    v.insert(QStringLiteral("Team2"), w.Combo1[2]->currentText());
+    v.insert(QStringLiteral("Score1"), w.Score[0]->text());
+    v.insert(QStringLiteral("Score2"), w.Score[1]->text());
+    v.insert(
+        QStringLiteral("ProCollage"),
+        int(w.Combo1[0]->currentText().compare(QLatin1String("pro"), Qt::CaseInsensitive) == 0));
+    return v;
+}
+
+bool sameValue(const QVariant &a, const QVariant &b)
+{
+    return a.isNull() == b.isNull() && a.toString() == b.toString();
+}
+
+QString boardMismatch(frmScore &w, const PoolValues &pool)
+{
+    QStringList wrong;
+    const auto text = [&](const QString &column) {
+        const QVariant v = pool.value(column);
+        return v.isNull() ? QString() : v.toString();
+    };
+    const auto expect = [&](const QString &what, const QString &shown, const QString &want) {
+        if (shown != want)
+            wrong << QStringLiteral("%1 shows \"%2\", not \"%3\"").arg(what, shown, want);
+    };
+    for (int i = 0; i < Schema::kHeaderCount; ++i)
+        expect(w.Number[i]->objectName(), w.Number[i]->text(), text(Schema::numColumn(i)));
+    int taken = 0;
+    for (int i = 0; i < Schema::kSquareCount; ++i) {
+        expect(w.Imput[i]->objectName(), w.Imput[i]->text(), text(Schema::imColumn(i)));
+        taken += !w.Imput[i]->text().isEmpty();
+    }
+    for (int q = 1; q <= 4; ++q)
+        expect(w.Who[q - 1]->objectName(), w.Who[q - 1]->text(), text(Schema::quarterColumn(q)));
+    for (int t = 1; t <= 2; ++t) {
+        const QString team = text(QStringLiteral("Team%1").arg(t));
+        expect(w.TeamScore[t - 1]->objectName(), w.TeamScore[t - 1]->text(), team);
+        expect(w.Combo1[t]->objectName(), w.Combo1[t]->currentText(), team);
+        expect(w.Score[t - 1]->objectName(), w.Score[t - 1]->text(),
+               text(QStringLiteral("Score%1").arg(t)));
+    }
+    expect(QStringLiteral("txtID"), w.txtID->text(), text(Schema::kId));
+    const bool cleared = pool.isEmpty();
+    expect(QStringLiteral("the counts"), w.lblOpen->text() + "/" + w.lblLeft->text(),
+           cleared ? QStringLiteral("000/000")
+                   : QStringLiteral("%1/%2").arg(taken).arg(100 - taken));
+    const bool locked = !text(Schema::kPassword).isEmpty();
+    expect(QStringLiteral("Locked"), QString::number(w.Locked), QString::number(locked));
+    expect(QStringLiteral("the enabled squares"), QString::number(w.Imput[0]->isEnabled()),
+           QString::number(!locked));
+    if (cleared)
+        return wrong.join(QStringLiteral("; "));
+
+    expect(QStringLiteral("the title"), w.windowTitle(),
+           locked ? QStringLiteral("QUADRIX POOL  LOCKED") : QStringLiteral("QUADRIX POOL"));
+    expect(QStringLiteral("Combo1(0)"), w.Combo1[0]->currentText(),
+           RecordMapping::isTrue(pool.value("ProCollage")) ? "Pro" : "COLLAGE");
+    if (!pool.value(Schema::kDate).isNull())
+        expect(QStringLiteral("txtGameDate"), w.txtGameDate->text(), text(Schema::kDate));
+    int period = -1; // the last of the three options a load selects
+    for (const auto &[column, option] : {std::pair{"Quarter", 2}, {"Game", 0}, {"Half", 1}})
+        if (RecordMapping::isTrue(pool.value(QLatin1String(column))))
+            period = option;
+    if (period >= 0 && !w.Option1[period]->isChecked())
+        wrong << QStringLiteral("Option1(%1) is not selected").arg(period);
+    // A stored amount shows as its value in cents; one that is no number
+    // stays as it was stored.
+    const QString amount = text(QStringLiteral("PoolAmount"));
+    const std::optional<double> value = amount.isEmpty() ? 0.0 : Money::read(amount);
+    const std::optional<double> shown = Money::read(w.txtPoolAmount->text());
+    if (!value)
+        expect(QStringLiteral("txtPoolAmount"), w.txtPoolAmount->text(), amount);
+    else if (!shown || std::llround(*shown * 100) != std::llround(*value * 100))
+        expect(QStringLiteral("txtPoolAmount"), w.txtPoolAmount->text(), Money::currency(*value));
+    return wrong.join(QStringLiteral("; "));
 }
 
 PoolValues samplePool(const QString &date, const QString &team1, const QString &team2)

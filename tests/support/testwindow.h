@@ -9,6 +9,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QMap>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -53,6 +54,9 @@ public:
     qint64 addPool(const PoolValues &values);
     // Reads one column of a stored pool.
     QVariant stored(qint64 id, const QString &column);
+    // Every pool in the file by key, every column; integrity is set to what
+    // the engine's integrity check says ("ok" for a sound file).
+    QMap<qint64, PoolValues> allPools(QString *integrity = nullptr);
     int poolCount();
     void writeTeamList(const QString &fileName, const QByteArray &contents);
     // Makes the store refuse every change and new pool, as a file that can
@@ -86,6 +90,17 @@ public:
     std::unique_ptr<QSettings> settings;
     std::unique_ptr<frmScore> window;
 };
+
+// What a save stores from the board: every column but ID, Date and Password,
+// read from the controls as the user sees them.
+PoolValues boardValues(frmScore &w);
+
+// Where the board fails to show the stored pool as a load must show it (a
+// cleared board when pool is empty); the empty text when it shows it.
+QString boardMismatch(frmScore &w, const PoolValues &pool);
+
+// Whether two stored values are the same: both Null, or the same text.
+bool sameValue(const QVariant &a, const QVariant &b);
 
 // Typical values of a whole pool, for tests that need one.
 PoolValues samplePool(const QString &date, const QString &team1, const QString &team2);
