@@ -136,10 +136,9 @@ void frmScore::cmdQuick_Click()
     }
 
     // The player pays for the count asked, fractions included.
-    double owed = Money::read(lblAmountPer->text()).value_or(0.0) * *count;
-    if (owed == 0.0)
-        owed = 0.0; // no "-$0.00"
-    dialogs.message(name + QStringLiteral("   Owes   ") + Money::currency(owed) +
+    const qint64 perSquare = Money::toCents(Money::read(lblAmountPer->text()).value_or(0.0));
+    dialogs.message(name + QStringLiteral("   Owes   ") +
+                    Money::currencyOfCents(Money::times(perSquare, *count)) +
                     QStringLiteral("   Please Collect the Money Now"));
     AddUm();
 }

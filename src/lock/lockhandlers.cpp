@@ -13,15 +13,40 @@
 
 namespace {
 
-// The pool on show, found again by its key; null when it is not stored.
-PoolRecords *poolOnShow(PoolStore &store, const QString &id)
+const QString kWhileEditing =
+    QStringLiteral("Save or cancel your changes before you lock or unlock this pool.");
+
+// The pool on show, as the current record of a record set: the current one
+// when it stands there, else all pools standing on it. Null when the pool on
+// show is not stored. Throws the store's error (the file in use, say), so
+// that the user is told what really went wrong.
+PoolRecords *poolOnShow(PoolStore &store, const QString &idText)
 {
-    if (id.trimmed().isEmpty())
-        return nullptr;
-    if (!store.OpenRecordSet(PoolQuery::byId(id.trimmed())))
+    bool isKey = false;
+    const qint64 id = idText.trimmed().toLongLong(&isKey);
+    if (!isKey)
         return nullptr;
     PoolRecords *records = store.records();
-    return records && records->hasCurrent() ? records : nullptr;
+    if (records && records->hasCurrent() && records->currentId() == id)
+        return records;
+    try {
+        store.OpenAllPoolsAt(id);
+    } catch (const PoolError &error) {
+        if (error.number() == ErrorNumber::NoCurrentRecord)
+            return nullptr;
+        throw;
+    }
+    return store.records();
+}
+
+// After a lock or an unlock the moves reach every pool again, from the pool
+// on show; should that fail, the record set still stands on it.
+void showAllPoolsFrom(PoolStore &store, const PoolRecords &records)
+{
+    try {
+        store.OpenAllPoolsAt(records.currentId());
+    } catch (const PoolError &) {
+    }
 }
 
 } // namespace
@@ -38,28 +63,44 @@ void frmScore::cmdLock_Click()
     if (Locked)
         return;
     Dialogs &dialogs = *m_services.dialogs;
+    // After a refusal the user types the password again, so it gets the
+    // focus back rather than whatever follows the hidden confirmation box.
+    const auto refuse = [&](const QString &text) {
+        dialogs.message(text);
+        Text2->setFocus(Qt::OtherFocusReason);
+    };
+    // A lock taken in the middle of an edit would let the save change the
+    // locked pool; nothing changes until the edit is saved or cancelled.
+    if (m_editing) {
+        refuse(kWhileEditing);
+        return;
+    }
     if (Text2->text().isEmpty()) {
-        dialogs.message(QStringLiteral("Please enter Password"));
+        refuse(QStringLiteral("Please enter Password"));
     } else if (Text2->text() != Text1->text()) {
-        dialogs.message(QStringLiteral("Passwords do not match"));
-    } else if (PoolRecords *records = poolOnShow(*m_services.store, txtID->text())) {
-        try {
-            records->Edit();
-            records->setField(Schema::kPassword, Text2->text());
-            records->Update();
-            // Locked only once the password is really stored.
-            Locked = true;
-            Text2->setText(QString());
-            LockControls();
-            lblLocked->show();
-            if (!windowTitle().endsWith(QLatin1String("LOCKED")))
-                setWindowTitle(windowTitle() + QStringLiteral("  LOCKED"));
-        } catch (const PoolError &error) {
-            dialogs.message(error.description() + QStringLiteral("\nThe pool was not locked."));
-        }
+        refuse(QStringLiteral("Passwords do not match"));
     } else {
-        dialogs.message(QStringLiteral("Save this pool before you lock it: only a saved pool can "
-                                       "be locked."));
+        try {
+            PoolRecords *records = poolOnShow(*m_services.store, txtID->text());
+            if (!records) {
+                refuse(QStringLiteral("Save this pool before you lock it: only a saved pool can "
+                                      "be locked."));
+            } else {
+                records->Edit();
+                records->setField(Schema::kPassword, Text2->text());
+                records->Update();
+                // Locked only once the password is really stored.
+                Locked = true;
+                Text2->setText(QString());
+                LockControls();
+                lblLocked->show();
+                if (!windowTitle().endsWith(QLatin1String("LOCKED")))
+                    setWindowTitle(windowTitle() + QStringLiteral("  LOCKED"));
+                showAllPoolsFrom(*m_services.store, *records);
+            }
+        } catch (const PoolError &error) {
+            refuse(error.description() + QStringLiteral("\nThe pool was not locked."));
+        }
     }
     Text1->setText(QString());
     Text1->hide();
@@ -69,29 +110,35 @@ void frmScore::cmdLock_Click()
 void frmScore::cmdunlock_Click()
 {
     Dialogs &dialogs = *m_services.dialogs;
-    PoolRecords *records = poolOnShow(*m_services.store, txtID->text());
-    QVariant stored;
+    const auto refuse = [&](const QString &text) {
+        dialogs.message(text);
+        Text2->setFocus(Qt::OtherFocusReason);
+    };
+    if (m_editing) {
+        refuse(kWhileEditing);
+        return;
+    }
+    PoolRecords *records = nullptr;
     try {
-        if (records)
+        records = poolOnShow(*m_services.store, txtID->text());
+        QVariant stored;
+        if (records) {
+            records->Refresh(); // the password as the file holds it now
             stored = records->Fields(Schema::kPassword);
-    } catch (const PoolError &error) {
-        dialogs.message(error.description());
-        return;
-    }
-    if (stored.isNull() || stored.toString().isEmpty()) {
-        dialogs.message(QStringLiteral(" There Is No Password Set"));
-        return;
-    }
-    if (stored.toString() != Text2->text()) {
-        dialogs.message(QStringLiteral("Passwords Do Not Match"));
-        return;
-    }
-    try {
+        }
+        if (stored.isNull() || stored.toString().isEmpty()) {
+            refuse(QStringLiteral(" There Is No Password Set"));
+            return;
+        }
+        if (stored.toString() != Text2->text()) {
+            refuse(QStringLiteral("Passwords Do Not Match"));
+            return;
+        }
         records->Edit();
         records->setField(Schema::kPassword, QString());
         records->Update();
     } catch (const PoolError &error) {
-        dialogs.message(error.description() + QStringLiteral("\nThe pool is still locked."));
+        refuse(error.description() + QStringLiteral("\nThe pool is still locked."));
         return;
     }
     Text2->setText(QString());
@@ -101,6 +148,7 @@ void frmScore::cmdunlock_Click()
     lblLocked->hide();
     UnlockControls();
     setWindowTitle(QStringLiteral(" QUADRIX POOL"));
+    showAllPoolsFrom(*m_services.store, *records);
 }
 
 void frmScore::setBoardEnabled(bool enabled)

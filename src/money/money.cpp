@@ -1,16 +1,18 @@
 #include "money.h"
 
+#include <cmath>
+#include <limits>
+
 namespace Money {
 
-QLocale userLocale()
-{
-    const QLocale locale;
-    if (locale.language() == QLocale::C)
-        return QLocale(QLocale::English, QLocale::UnitedStates);
-    return locale;
-}
-
 namespace {
+
+// The C/POSIX locale has no currency: money is taken as United States English.
+QLocale userLocaleFor(const QLocale &locale)
+{
+    return locale.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                           : locale;
+}
 
 bool isBlank(QChar c)
 {
@@ -35,23 +37,16 @@ std::optional<double> readNumber(const QString &text, const QLocale &locale)
     double value = locale.toDouble(text, &ok);
     if (ok)
         return value;
-    // The locale's group separator may be a blank the user left out.
-    QLocale lenient = locale;
-    lenient.setNumberOptions(QLocale::DefaultNumberOptions);
-    value = lenient.toDouble(text, &ok);
-    if (ok)
-        return value;
-    // "$000.00" and other texts the program itself wrote in United States
-    // English read back in every locale.
+    // "$000.00" and other texts written in United States English read back
+    // in every locale.
     value = QLocale::c().toDouble(text, &ok);
     if (ok)
         return value;
     return std::nullopt;
 }
 
-} // namespace
-
-std::optional<double> read(const QString &text, const QLocale &locale)
+// The locale's own reading: what a user of that locale types.
+std::optional<double> readIn(const QString &text, const QLocale &locale)
 {
     QString t = text.trimmed();
     bool negative = false;
@@ -83,16 +78,114 @@ std::optional<double> read(const QString &text, const QLocale &locale)
     return negative ? -*value : *value;
 }
 
-QString currency(double value, const QLocale &locale)
+// The locales whose amounts a pool file shared between users may hold.
+const QList<QLocale> &writers()
 {
-    return locale.toCurrencyString(value, QString(), 2);
+    static const QList<QLocale> locales{QLocale(QLocale::English, QLocale::UnitedStates),
+                                        QLocale(QLocale::English, QLocale::UnitedKingdom),
+                                        QLocale(QLocale::English, QLocale::India),
+                                        QLocale(QLocale::German, QLocale::Germany),
+                                        QLocale(QLocale::German, QLocale::Switzerland),
+                                        QLocale(QLocale::French, QLocale::France),
+                                        QLocale(QLocale::Swedish, QLocale::Sweden),
+                                        QLocale(QLocale::Spanish, QLocale::Spain),
+                                        QLocale(QLocale::Italian, QLocale::Italy),
+                                        QLocale(QLocale::Dutch, QLocale::Netherlands),
+                                        QLocale(QLocale::Portuguese, QLocale::Brazil),
+                                        QLocale(QLocale::Japanese, QLocale::Japan)};
+    return locales;
 }
 
-QString plain(double value, const QLocale &locale)
+// Blanks of every width count alike, and so do the minus signs.
+QString comparable(const QString &text)
 {
-    QLocale l = locale;
-    l.setNumberOptions(QLocale::OmitGroupSeparator);
-    return l.toString(value, 'f', 2);
+    QString t = withoutBlanks(text);
+    t.replace(QChar(0x2212), QLatin1Char('-'));
+    return t;
+}
+
+} // namespace
+
+QLocale userLocale()
+{
+    return userLocaleFor(QLocale());
+}
+
+std::optional<double> read(const QString &text, const QLocale &locale)
+{
+    const QLocale own = userLocaleFor(locale);
+    if (const std::optional<double> value = readIn(text, own))
+        return value;
+    // An amount written under another locale is taken only when that
+    // locale writes its value back exactly so: "1.000" is never guessed.
+    const QString wanted = comparable(text);
+    for (const QLocale &other : writers()) {
+        if (other == own)
+            continue;
+        const std::optional<double> value = readIn(text, other);
+        if (value && comparable(currency(*value, other)) == wanted)
+            return value;
+    }
+    return std::nullopt;
+}
+
+QString currency(double value, const QLocale &locale)
+{
+    return userLocaleFor(locale).toCurrencyString(value, QString(), 2);
+}
+
+qint64 toCents(double value)
+{
+    constexpr double kLimit = 1.0e15; // cents, well inside what a double holds exactly
+    if (!std::isfinite(value))
+        return 0;
+    if (std::fabs(value) * 100 >= kLimit)
+        return qint64(std::copysign(kLimit, value));
+    // The shortest digits that read back as this double are the decimal the
+    // user typed: 62.525 rather than 62.52499999999999857891452847979962825775146484375.
+    const QString digits = QString::number(std::fabs(value), 'f', QLocale::FloatingPointShortest);
+    const qsizetype point = digits.indexOf(QLatin1Char('.'));
+    const QString whole = point < 0 ? digits : digits.left(point);
+    const QString fraction = point < 0 ? QString() : digits.mid(point + 1);
+    qint64 cents =
+        whole.toLongLong() * 100 + (fraction + QStringLiteral("00")).left(2).toLongLong();
+    if (fraction.size() > 2 && fraction.at(2) >= QLatin1Char('5'))
+        ++cents; // the exact rest is at least half a cent
+    return value < 0 ? -cents : cents;
+}
+
+qint64 share(qint64 cents, int parts)
+{
+    const qint64 magnitude = (2 * std::llabs(cents) + parts) / (2 * qint64(parts));
+    return cents < 0 ? -magnitude : magnitude;
+}
+
+qint64 times(qint64 cents, double factor)
+{
+    if (!std::isfinite(factor))
+        return 0;
+    // The factor as the decimal it was typed as: digits m and k places, so
+    // that cents * factor = cents * m / 10^k exactly before the rounding.
+    const QString digits = QString::number(std::fabs(factor), 'f', QLocale::FloatingPointShortest);
+    const qsizetype point = digits.indexOf(QLatin1Char('.'));
+    const qsizetype places = point < 0 ? 0 : digits.size() - point - 1;
+    bool ok = false;
+    const qint64 m = QString(digits).remove(QLatin1Char('.')).toLongLong(&ok);
+    if (!ok || places > 18)
+        return toCents(double(cents) * factor / 100.0);
+    __int128 scale = 1;
+    for (qsizetype i = 0; i < places; ++i)
+        scale *= 10;
+    const __int128 product = __int128(std::llabs(cents)) * m;
+    const __int128 limit = __int128(1'000'000'000'000'000'000);
+    const __int128 magnitude = std::min((2 * product + scale) / (2 * scale), limit);
+    const bool negative = (cents < 0) != (factor < 0);
+    return negative ? -qint64(magnitude) : qint64(magnitude);
+}
+
+QString currencyOfCents(qint64 cents, const QLocale &locale)
+{
+    return currency(double(cents) / 100.0, locale);
 }
 
 } // namespace Money

@@ -5,23 +5,33 @@
 
 #include <optional>
 
-// Reading and writing amounts of money in the user's locale. Kept apart from
-// the widgets so the rules can be checked directly.
+// Reading and writing amounts of money in the user's locale, and the
+// arithmetic of the figures the window shows. Kept apart from the widgets so
+// the rules can be checked directly.
 namespace Money {
 
 // The user's locale for money; the C/POSIX locale counts as United States
 // English, so a machine without a locale still shows "$250.00".
 QLocale userLocale();
 
-// Reads a number as the user types or the program shows it: the locale's
-// currency symbol or code, digit grouping, a leading minus or surrounding
-// parentheses are accepted; "$000.00" reads as zero in every locale.
+// Reads a number as the user types it or as the program wrote it: in the
+// user's locale first (its currency symbol or code, digit grouping, a
+// leading minus or surrounding parentheses accepted; "$000.00" reads as zero
+// everywhere), then as an amount the program wrote under another locale
+// ("250,00 €" under en_US), which must read back exactly as it was written.
 std::optional<double> read(const QString &text, const QLocale &locale = userLocale());
 
 // The "Currency" format of the locale, cents included.
 QString currency(double value, const QLocale &locale = userLocale());
 
-// The "0.00" pattern: two decimals, no symbol, no grouping.
-QString plain(double value, const QLocale &locale = userLocale());
+// Figures are counted in whole cents, rounded from the exact decimal value a
+// number was typed as (not from its binary approximation), halves away from
+// zero: 62.525 is 6253 cents, 1.005 is 101.
+qint64 toCents(double value);
+// A share of an amount: cents / parts, rounded the same way.
+qint64 share(qint64 cents, int parts);
+// An amount times a decimal factor (a count of squares such as 2.5).
+qint64 times(qint64 cents, double factor);
+QString currencyOfCents(qint64 cents, const QLocale &locale = userLocale());
 
 } // namespace Money

@@ -10,9 +10,10 @@
 
 namespace {
 
-double amountOf(const QString &text)
+// The pool as the box shows it, in cents; a text that is no number is none.
+qint64 poolCents(const QString &text)
 {
-    return Money::read(text).value_or(0.0);
+    return Money::toCents(Money::read(text).value_or(0.0));
 }
 
 } // namespace
@@ -24,21 +25,29 @@ void frmScore::txtPoolAmount_LostFocus(bool fromLoad)
         return;
     }
     const QLocale locale = Money::userLocale();
-    std::optional<double> amount = Money::read(txtPoolAmount->text(), locale);
+    const QString text = txtPoolAmount->text();
+    const std::optional<double> amount = Money::read(text, locale);
     if (!amount) {
-        if (!fromLoad) {
+        // A stored amount that cannot be read stays exactly as stored, so that
+        // a save does not write a figure over it; it counts as none. A load
+        // never shows a message, and neither does leaving it unchanged.
+        if (!fromLoad && !StartUp && text != m_lastGoodAmount) {
             // Keep the figures the user last saw rather than guessing.
             m_services.dialogs->message(
                 QStringLiteral("The pool amount must be a number, such as 250 or 1,000.00."));
             txtPoolAmount->setText(m_lastGoodAmount);
             return;
         }
-        amount = 0.0; // a stored amount that is not a number counts as none
+        m_lastGoodAmount = text;
+        lblAmountPer->setText(Money::currencyOfCents(0, locale));
+        AddUm();
+        Payout();
+        return;
     }
     // The pool counts in whole cents, as the "0.00" text of it reads.
-    const double pool = amountOf(Money::plain(*amount, locale));
-    lblAmountPer->setText(Money::currency(pool / 100.0, locale));
-    txtPoolAmount->setText(Money::currency(pool, locale));
+    const qint64 pool = Money::toCents(*amount);
+    lblAmountPer->setText(Money::currencyOfCents(Money::share(pool, 100), locale));
+    txtPoolAmount->setText(Money::currencyOfCents(pool, locale));
     m_lastGoodAmount = txtPoolAmount->text();
     AddUm();
     Payout();
@@ -50,19 +59,18 @@ void frmScore::Payout()
         m_services.dialogs->message(kLockMessage);
         return;
     }
-    const QLocale locale = Money::userLocale();
-    const double pool = amountOf(txtPoolAmount->text());
-    double payout = pool;
+    const qint64 pool = poolCents(txtPoolAmount->text());
+    qint64 payout = pool;
     if (Option1[2]->isChecked()) {
-        payout = pool / 4.0;
+        payout = Money::share(pool, 4);
         Label6[4]->setText(QStringLiteral("PayOut Per Quarter"));
     } else if (Option1[1]->isChecked()) {
-        payout = pool / 2.0;
+        payout = Money::share(pool, 2);
         Label6[4]->setText(QStringLiteral("PayOut Per Half"));
     } else {
         Label6[4]->setText(QStringLiteral("PayOut Game"));
     }
-    lblPayOut->setText(Money::currency(payout, locale));
+    lblPayOut->setText(Money::currencyOfCents(payout));
 }
 
 void frmScore::Option1_Click(int)

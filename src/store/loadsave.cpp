@@ -15,9 +15,11 @@
 
 namespace {
 
-PoolRecords &recordsOf(PoolStore &store)
+// The record set a save goes through. A new pool needs only the table; a
+// change needs the pool on show, which a missing record set cannot hold.
+PoolRecords &recordsFor(PoolStore &store, bool addNew)
 {
-    if (!store.records() && !store.OpenRecordSet(PoolQuery::all()))
+    if (!store.records() && !(addNew && store.OpenRecordSet(PoolQuery::all())))
         throw PoolError(ErrorNumber::NoCurrentRecord, kStoreSource,
                         QStringLiteral("No current record."));
     return *store.records();
@@ -45,6 +47,8 @@ void frmScore::Fill()
             m_filledSquares.set(size_t(i));
         });
     }
+    // Before anything counts the squares.
+    clearSquaresLeftForFill();
     load(QStringLiteral("PoolAmount"), [&](const QString &v) {
         txtPoolAmount->setText(v);
         m_lastGoodAmount = v;
@@ -90,12 +94,18 @@ void frmScore::Fill()
     Moveit = false;
 }
 
-void frmScore::Update()
+bool frmScore::Update()
 {
     // A date box with nothing or only part of a date in it counts as empty.
     if (!RecordMapping::isWholeDate(txtGameDate->text())) {
         m_services.dialogs->message(QStringLiteral(" Game Date Has To Have A Date"));
-        return;
+        return false;
+    }
+    // A locked pool changes only through UNLOCK, and a board that shows a
+    // locked pool is no new pool either.
+    if (Locked) {
+        m_services.dialogs->message(kLockMessage);
+        return false;
     }
     Pb1->show();
     Pb1->setValue(0);
@@ -105,7 +115,7 @@ void frmScore::Update()
     const auto drawAgain = qScopeGuard([this] { Pb1->setUpdatesEnabled(true); });
     auto step = [this] { Pb1->setValue(Pb1->value() + 10); };
 
-    PoolRecords &records = recordsOf(*m_services.store);
+    PoolRecords &records = recordsFor(*m_services.store, mbAddNewFlag);
     if (mbAddNewFlag) {
         records.AddNew();
         records.setField(Schema::kDate, txtGameDate->text()); // a changed pool keeps its date
@@ -141,12 +151,17 @@ void frmScore::Update()
     step();
 
     // Back to all pools, standing on the one just saved, so that the next
-    // Edit and Update change this pool and the moves start from it.
-    if (m_services.store->OpenRecordSet(PoolQuery::all()))
-        m_services.store->records()->MoveTo(saved);
+    // Edit and Update change this pool and the moves start from it. Should
+    // that fail, no record set is better than one standing on another pool.
+    try {
+        m_services.store->OpenAllPoolsAt(saved);
+    } catch (const PoolError &) {
+        m_services.store->CloseRecordSet();
+    }
     if (mbAddNewFlag)
         txtID->setText(QString::number(saved));
     Pb1->hide();
     StartUp = false;
     Moveit = false;
+    return true;
 }

@@ -207,8 +207,9 @@ PoolError PoolDatabase::errorFrom(const QSqlError &error, const QString &path)
     case kSqliteBusy:
     case kSqliteLocked:
         return PoolError(ErrorNumber::LockedByAnother, kStoreSource,
-                         QStringLiteral("The pool file is in use by another program, so the "
-                                        "change could not be saved. Try again in a moment."));
+                         QStringLiteral("The pool file '%1' is in use by another program. "
+                                        "Try again when that program has finished with it.")
+                             .arg(path));
     case kSqliteReadOnly:
         return PoolError(ErrorNumber::ReadOnly, kStoreSource,
                          QStringLiteral("The pool file '%1' is read-only, so the change could "

@@ -51,6 +51,8 @@ public:
 
     // The column's value in the current pool; a null QVariant for Null.
     QVariant Fields(const QString &name);
+    // Makes the next Fields read the current pool afresh from the file.
+    void Refresh() { m_rowLoaded = false; }
 
     void MoveFirst();
     void MoveLast();

@@ -33,3 +33,15 @@ bool PoolStore::OpenRecordSet(const PoolQuery &query)
         return false;
     }
 }
+
+void PoolStore::OpenAllPoolsAt(qint64 id)
+{
+    if (!m_database.isOpen())
+        throw PoolError(ErrorNumber::NoCurrentRecord, kStoreSource,
+                        QStringLiteral("No current record."));
+    auto records = std::make_unique<PoolRecords>(m_database, PoolQuery::all());
+    if (!records->MoveTo(id))
+        throw PoolError(ErrorNumber::NoCurrentRecord, kStoreSource,
+                        QStringLiteral("No current record."));
+    m_records = std::move(records);
+}

@@ -22,6 +22,16 @@ public:
     // the record set as it was and is only returned, never reported.
     bool OpenRecordSet(const PoolQuery &query);
 
+    // Re-opens the record set on all pools, standing on the pool with this
+    // key, so that the moves reach every pool again from the one on show.
+    // Throws the store's error, or 3021 when no pool has the key; on any
+    // failure the record set stays as it was, never standing elsewhere.
+    void OpenAllPoolsAt(qint64 id);
+
+    // Drops the record set, so that no command can act on a pool that is not
+    // the one on show.
+    void CloseRecordSet() { m_records.reset(); }
+
     // The current record set; null until the first OpenRecordSet succeeds.
     PoolRecords *records() const { return m_records.get(); }
     PoolDatabase &database() { return m_database; }

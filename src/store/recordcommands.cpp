@@ -27,6 +27,7 @@ PoolRecords &current(PoolStore &store)
 
 void frmScore::SetBrowseMode(bool browse)
 {
+    m_editing = !browse;
     cmdAdd->setVisible(browse);
     cmdUpdate->setVisible(!browse);
     cmdCancel->setVisible(!browse);
@@ -69,6 +70,16 @@ void frmScore::ClearBoard()
     NumbersSet = false;
 }
 
+void frmScore::clearSquaresLeftForFill()
+{
+    if (!m_squaresLeftForFill)
+        return;
+    m_squaresLeftForFill = false;
+    for (int k = 0; k < 100; ++k)
+        if (!m_filledSquares[k])
+            Imput[k]->setText(QString());
+}
+
 void frmScore::reloadQuietly()
 {
     // The handlers that loading fires must neither warn about a lock nor
@@ -76,17 +87,15 @@ void frmScore::reloadQuietly()
     Moveit = true;
     StartUp = true;
     const auto settle = qScopeGuard([this] {
-        m_squaresLeftForFill = false;
-        for (int k = 0; k < 100; ++k)
-            if (!m_filledSquares[k])
-                Imput[k]->setText(QString());
+        clearSquaresLeftForFill(); // when no pool was loaded, or the load failed
         StartUp = false;
         Moveit = false;
     });
+    // The squares a load fills are written once, not cleared first; Fill
+    // clears the others.
     m_filledSquares.reset();
     m_squaresLeftForFill = true;
     ClearBoard();
-    m_squaresLeftForFill = false;
     // With no pool to show (none found, the last one deleted) the board
     // stays cleared.
     const PoolRecords *records = m_services.store->records();
@@ -124,12 +133,13 @@ void frmScore::cmdEdit_Click()
 
 void frmScore::cmdUpdate_Click()
 {
+    // A refused or failed save stays in editing, so nothing typed is lost
+    // and nothing else can be saved into another pool; the user gives what
+    // was missing and saves again, or cancels.
     try {
-        Update();
-        SetBrowseMode(true);
+        if (Update())
+            SetBrowseMode(true);
     } catch (const PoolError &error) {
-        // The pool stays in editing so nothing typed is lost; the user can
-        // save again or cancel.
         m_services.dialogs->message(error.description());
     }
 }

@@ -44,6 +44,8 @@ private slots:
         QCOMPARE(w().Text2->text(), QString());
         QVERIFY(!w().Text1->isVisible() && !w().lblAgain->isVisible());
         expectBoardEnabled(false);
+        w().cmdNext->click(); // the moves reach every pool again
+        QCOMPARE(w().Combo1[1]->currentText(), QStringLiteral("Shut"));
     }
 
     void lockRefusals_data()
@@ -53,36 +55,45 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString differ = "Passwords do not match";
         QTest::newRow("nothing typed") << "" << QString() << "Please enter Password";
+        QTest::newRow("nothing typed again") << "pw" << QString() << differ;
         QTest::newRow("letter case differs") << "Pass" << QString("pass") << differ;
-        QTest::newRow("second entry differs") << "one" << QString("two") << differ;
-        QTest::newRow("unsaved pool") << "pw" << QString("pw")
-                                      << "Save this pool before you lock it: only a saved pool "
-                                         "can be locked.";
+        QTest::newRow("no pool on show") << "pw" << QString("pw")
+                                         << "Save this pool before you lock it: only a saved "
+                                            "pool can be locked.";
+        QTest::newRow("while editing")
+            << "pw" << QString("pw")
+            << "Save or cancel your changes before you lock or unlock this pool.";
         QTest::newRow("refused write") << "pw" << QString("pw") << "refused";
     }
+    // Clicked straight from the password box, as users do; after a refusal
+    // the password box has the focus again.
     void lockRefusals()
     {
         QFETCH(QString, first);
         QFETCH(QString, again);
         QFETCH(QString, message);
         const QByteArray row = QTest::currentDataTag();
-        const bool refusedWrite = row == "refused write";
-        if (refusedWrite)
+        if (row == "refused write")
             m_data->refuseWrites();
-        if (row == "unsaved pool")
-            w().cmdAdd->click();
+        if (row == "while editing")
+            w().cmdEdit->click();
+        if (row == "no pool on show") {
+            w().cmdSearch->click();
+            w().txtSearch->setText("01/01/2030");
+            w().cmdFind->click();
+        }
+        w().Text2->setFocus();
+        QTRY_VERIFY(w().Text2->hasFocus());
         w().Text2->setText(first);
-        w().Text1->show();
         w().Text1->setText(again);
-        w().cmdLock->click();
-        if (refusedWrite)
-            QVERIFY(messages().size() == 1 && messages().first().contains(message));
-        else
-            QCOMPARE(messages(), QStringList{message});
+        QTest::mouseClick(w().cmdLock, Qt::LeftButton);
+        QCOMPARE(messages().size(), 1);
+        QVERIFY2(messages().first().contains(message), qPrintable(messages().first()));
+        QCOMPARE(QApplication::focusWidget(), w().Text2);
         QCOMPARE(w().Text2->text(), first);
-        QVERIFY(w().Text1->text().isEmpty() && !w().Text1->isVisible());
         expectUnlocked();
         QCOMPARE(stored(2), QStringLiteral("Secret"));
+        QCOMPARE(w().cmdUpdate->isVisible(), row == "while editing");
     }
 
     void unlock_data()
@@ -93,6 +104,9 @@ private slots:
         QTest::newRow("right password") << "Secret" << QString();
         QTest::newRow("other letter case") << "secret" << differ;
         QTest::newRow("trailing blank") << "Secret " << differ;
+        QTest::newRow("while editing")
+            << "Secret"
+            << "Save or cancel your changes before you lock or unlock this pool.";
     }
     void unlock()
     {
@@ -100,16 +114,29 @@ private slots:
         QFETCH(QString, message);
         w().cmdNext->click();
         QCOMPARE(w().windowTitle(), QStringLiteral("QUADRIX POOL  LOCKED"));
+        if (QTest::currentDataTag() == QByteArray("while editing")) {
+            w().Locked = false; // a locked pool found by a search during an edit
+            w().cmdEdit->click();
+            w().Locked = true;
+        }
+        w().Text2->setFocus();
+        QTRY_VERIFY(w().Text2->hasFocus());
         w().Text2->setText(typed);
-        w().cmdunlock->click();
+        QTest::mouseClick(w().cmdunlock, Qt::LeftButton);
         const bool unlocked = message.isEmpty();
         QCOMPARE(messages(), unlocked ? QStringList{} : QStringList{message});
+        if (!unlocked)
+            QCOMPARE(QApplication::focusWidget(), w().Text2);
         QCOMPARE(w().Locked, !unlocked);
         QVERIFY(!m_data->stored(2, QStringLiteral("Password")).isNull());
         QCOMPARE(stored(2), unlocked ? "" : "Secret");
         QCOMPARE(w().lblLocked->isVisible(), !unlocked);
         expectBoardEnabled(unlocked);
         QCOMPARE(w().windowTitle(), unlocked ? " QUADRIX POOL" : "QUADRIX POOL  LOCKED");
+        if (unlocked) { // the moves reach every pool again
+            w().cmdPrevious->click();
+            QCOMPARE(w().Combo1[1]->currentText(), QStringLiteral("Open"));
+        }
     }
 
     void movingBetweenPoolsFollowsTheirLocks()

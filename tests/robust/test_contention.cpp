@@ -3,11 +3,38 @@
 #include "support/testwindow.h"
 
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
 #include <QToolButton>
+
+namespace {
+
+// Another program in the middle of a write of its own, until destroyed.
+class HeldFile
+{
+public:
+    explicit HeldFile(const QString &path)
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "other");
+        other.setDatabaseName(path);
+        if (!other.open() || !QSqlQuery(other).exec(QStringLiteral("BEGIN EXCLUSIVE")))
+            qFatal("cannot hold the pool file");
+    }
+    ~HeldFile()
+    {
+        {
+            QSqlDatabase other = QSqlDatabase::database("other");
+            QSqlQuery(other).exec(QStringLiteral("ROLLBACK"));
+            other.close();
+        }
+        QSqlDatabase::removeDatabase("other");
+    }
+};
+
+} // namespace
 
 class TestContention : public QObject
 {
@@ -28,12 +55,7 @@ private slots:
         window->cmdEdit->click();
         window->Imput[0]->setText(QStringLiteral("typed"));
         {
-            QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "other");
-            other.setDatabaseName(m_data->poolFile());
-            QVERIFY(other.open());
-            QSqlQuery hold(other);
-            QVERIFY(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
-
+            HeldFile held(m_data->poolFile());
             QElapsedTimer waited;
             waited.start();
             window->cmdUpdate->click();
@@ -42,15 +64,40 @@ private slots:
             QVERIFY(window.messages().first().contains(QStringLiteral("another program")));
             QVERIFY(window->cmdUpdate->isVisible());
             QCOMPARE(window->Imput[0]->text(), QStringLiteral("typed"));
-
-            QVERIFY(hold.exec(QStringLiteral("ROLLBACK")));
-            other.close();
         }
-        QSqlDatabase::removeDatabase("other");
         window->cmdUpdate->click();
         QCOMPARE(window.messages().size(), 1);
         QVERIFY(window->cmdAdd->isVisible());
         QCOMPARE(m_data->stored(1, QStringLiteral("Im0")).toString(), QStringLiteral("typed"));
+    }
+
+    // LOCK and UNLOCK say that the file is in use, change nothing, and work
+    // once it is free.
+    void lockAndUnlockTellWhenTheFileIsInUse()
+    {
+        TestWindow window(*m_data);
+        for (QPushButton *command : {window->cmdLock, window->cmdunlock}) {
+            const bool locking = command == window->cmdLock;
+            window->Text2->setText(QStringLiteral("pw"));
+            window->Text1->setText(QStringLiteral("pw"));
+            {
+                HeldFile held(m_data->poolFile());
+                command->click();
+            }
+            QCOMPARE(window.messages().size(), 1);
+            QVERIFY2(
+                window.messages().first().contains(QStringLiteral("in use by another program")),
+                qPrintable(window.messages().first()));
+            QCOMPARE(window->Locked, !locking);
+            QCOMPARE(m_data->stored(1, "Password").toString(), locking ? "" : "pw");
+            window.dialogs.clearShown();
+            window->Text2->setText(QStringLiteral("pw"));
+            window->Text1->setText(QStringLiteral("pw"));
+            command->click();
+            QCOMPARE(window.messages(), QStringList());
+            QCOMPARE(window->Locked, locking);
+            QCOMPARE(m_data->stored(1, "Password").toString(), locking ? "pw" : "");
+        }
     }
 
     void twoCopiesOfTheProgramShareTheFile()

@@ -516,7 +516,9 @@ private slots:
         QFETCH(QString, locale);
         Walk walk(seed, locale);
         const QString failure = walk.run(steps);
-        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        if (!failure.isEmpty())
+            qWarning().noquote() << failure; // in full: a test's message is cut short
+        QVERIFY2(failure.isEmpty(), qPrintable(failure.section(u'\n', 0, 0)));
     }
 };
 

@@ -159,37 +159,53 @@ private slots:
         QVERIFY(!w().StartUp && !w().Moveit);
     }
 
-    void refusedSaveChangesNothing_data()
+    void refusedSaveStaysInEditing_data()
     {
-        QTest::addColumn<bool>("writeRefused");
         QTest::addColumn<QString>("date");
-        QTest::newRow("nothing typed") << false << "";
-        QTest::newRow("part of a date") << false << "12";
-        QTest::newRow("no such day") << false << "02/30/2025";
-        QTest::newRow("write refused: stays in editing") << true << "01/01/2025";
+        QTest::addColumn<QString>("message"); // contained in the one message
+        const QString noDate = " Game Date Has To Have A Date";
+        QTest::newRow("nothing typed") << "" << noDate;
+        QTest::newRow("part of a date") << "12" << noDate;
+        QTest::newRow("no such day") << "02/30/2025" << noDate;
+        QTest::newRow("edit, write refused") << "01/01/2025"
+                                             << "refused";
+        QTest::newRow("a locked pool found during the add")
+            << "01/01/2025" << frmScore::kLockMessage;
     }
-    void refusedSaveChangesNothing()
+    // The user gives what was missing and saves, or cancels: nothing typed
+    // is lost and nothing is saved into a pool that is not on show.
+    void refusedSaveStaysInEditing()
     {
-        QFETCH(bool, writeRefused);
         QFETCH(QString, date);
-        if (writeRefused)
-            add({"Stored"});
+        QFETCH(QString, message);
+        const QByteArray row = QTest::currentDataTag();
+        add({"Stored"}, {{"Im0", "kept"}});
+        add({"Shut"}, {{"Password", "pw"}, {"Date", "02/02/2025"}});
         open();
-        if (writeRefused)
+        const bool edit = row.startsWith("edit");
+        if (edit)
             m_data->refuseWrites();
-        (writeRefused ? w().cmdEdit : w().cmdAdd)->click();
+        (edit ? w().cmdEdit : w().cmdAdd)->click();
+        if (row.startsWith("a locked"))
+            search("02022025");
         w().txtGameDate->setText(date);
         w().Imput[0]->setText("typed");
         w().cmdUpdate->click();
         QCOMPARE(messages().size(), 1);
-        if (writeRefused)
-            QVERIFY(messages().first().contains(QStringLiteral("refused")));
-        else
-            QCOMPARE(messages().first(), QStringLiteral(" Game Date Has To Have A Date"));
-        QCOMPARE(w().cmdUpdate->isVisible(), writeRefused);
+        QVERIFY2(messages().first().contains(message), qPrintable(messages().first()));
+        QVERIFY(w().cmdUpdate->isVisible() && w().cmdCancel->isVisible());
+        QVERIFY(!w().cmdAdd->isVisible() && !w().cmdEdit->isVisible() &&
+                !w().cmdDelete->isVisible() && !w().cmdNext->isEnabled());
+        QCOMPARE(w().mbAddNewFlag, !edit);
         QCOMPARE(w().Imput[0]->text(), QStringLiteral("typed"));
-        QCOMPARE(m_data->poolCount(), writeRefused ? 1 : 0);
-        QVERIFY(stored(1, "Im0") != "typed");
+        QCOMPARE(m_data->poolCount(), 2);
+        QCOMPARE(stored(1, "Im0"), QStringLiteral("kept"));
+        if (message != " Game Date Has To Have A Date")
+            return;
+        w().txtGameDate->setText("03/03/2025");
+        w().cmdUpdate->click();
+        QCOMPARE(stored(3, {"Im0", "Date"}), (QStringList{"typed", "03/03/2025"}));
+        QCOMPARE(stored(1, "Im0"), QStringLiteral("kept"));
     }
 
     void loadingFollowsTheStoredValues()

@@ -284,7 +284,8 @@ QString boardMismatch(frmScore &w, const PoolValues &pool)
     // A stored amount shows as its value in cents; one that is no number
     // stays as it was stored.
     const QString amount = text(QStringLiteral("PoolAmount"));
-    const std::optional<double> value = amount.isEmpty() ? 0.0 : Money::read(amount);
+    const std::optional<double> value =
+        pool.value("PoolAmount").isNull() ? 0.0 : Money::read(amount);
     const std::optional<double> shown = Money::read(w.txtPoolAmount->text());
     if (!value)
         expect(QStringLiteral("txtPoolAmount"), w.txtPoolAmount->text(), amount);

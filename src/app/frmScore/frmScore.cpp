@@ -416,7 +416,10 @@ void frmScore::setTabOrder()
 bool frmScore::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (type == QEvent::FocusOut && !isWindowSwitch(event)) {
+    // A control the program disables loses the focus without the user
+    // leaving it: locking a pool is no change of its amount.
+    if (type == QEvent::FocusOut && !isWindowSwitch(event) &&
+        static_cast<QWidget *>(watched)->isEnabled()) {
         for (int k = 0; k < 100; ++k) {
             if (watched == Imput[k]) {
                 Imput_LostFocus(k);

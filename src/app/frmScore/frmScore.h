@@ -145,9 +145,13 @@ public:
 
     // --- Record load and save, commands, search (store) ---
     void Fill();
-    void Update();
+    // False when the save was refused (no date, a locked pool); the message
+    // has been shown and nothing was written.
+    bool Update();
     void ClearBoard();
     void SetBrowseMode(bool browse);
+    // Editing mode: Update and Cancel are offered, the moves are not.
+    bool isEditing() const { return m_editing; }
     void cmdAdd_Click();
     void cmdEdit_Click();
     void cmdUpdate_Click();
@@ -216,6 +220,8 @@ private:
 
     // store: reloads the current pool with the board's handlers kept quiet
     void reloadQuietly();
+    void clearSquaresLeftForFill();
+    bool m_editing = false;
     // A reload clears only the squares the loaded pool leaves empty: writing
     // every square twice was the larger part of a move's cost.
     bool m_squaresLeftForFill = false;
