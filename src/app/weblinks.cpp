@@ -10,26 +10,50 @@
 #define QUADRIX_WEB_BASE ""
 #endif
 
-QUrl frmScore::baseAddress() const
+namespace {
+
+// The web folder of the program's pages, when the build names one.
+QUrl webBase()
 {
     const QString configured = QStringLiteral(QUADRIX_WEB_BASE);
-    if (!configured.isEmpty())
-        return QUrl(configured.endsWith(QLatin1Char('/')) ? configured
-                                                          : configured + QLatin1Char('/'));
-    QString folder = QDir(m_services.programDir).absolutePath();
-    if (!folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
-    return QUrl::fromLocalFile(folder);
+    if (configured.isEmpty())
+        return {};
+    return QUrl(configured.endsWith(QLatin1Char('/')) ? configured : configured + QLatin1Char('/'));
+}
+
+} // namespace
+
+// The help page beside the program, at a section.
+QUrl frmScore::localHelp(const QString &section) const
+{
+    QUrl page = QUrl::fromLocalFile(
+        QDir(m_services.programDir).absoluteFilePath(QStringLiteral("help.html")));
+    page.setFragment(section.isEmpty() ? QString() : section);
+    return page;
+}
+
+// Without a web site of its own, the program's home page is the About
+// section of its help page: version, licence and where the pools are kept.
+QUrl frmScore::homePage() const
+{
+    const QUrl web = webBase();
+    return web.isEmpty() ? localHelp(QStringLiteral("about")) : web;
+}
+
+QUrl frmScore::helpPage() const
+{
+    const QUrl web = webBase();
+    return web.isEmpty() ? localHelp(QString()) : web.resolved(QUrl(QStringLiteral("help.html")));
 }
 
 void frmScore::Label5_Click()
 {
     if (m_services.urls)
-        m_services.urls->open(baseAddress());
+        m_services.urls->open(homePage());
 }
 
 void frmScore::Label8_Click()
 {
     if (m_services.urls)
-        m_services.urls->open(baseAddress().resolved(QUrl(QStringLiteral("help.html"))));
+        m_services.urls->open(helpPage());
 }

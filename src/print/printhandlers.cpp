@@ -26,7 +26,7 @@ void frmScore::cmdPrint_Click()
     }
     const std::optional<int> copies = PrintJob::copiesFrom(PrintCopies, Money::userLocale());
     if (!copies) {
-        dialogs.message(QStringLiteral("Please enter a whole number of copies from 1 to 32767."));
+        dialogs.message(QStringLiteral("Please enter a number of copies from 1 to 32767."));
         return;
     }
     // Let the window repaint where the input box was before its picture is

@@ -15,9 +15,14 @@ std::optional<int> copiesFrom(const QString &answer, const QLocale &locale)
 {
     bool ok = false;
     const double value = locale.toDouble(answer.trimmed(), &ok);
-    if (!ok || !std::isfinite(value) || value != std::floor(value) || value < 1 || value > 32767)
+    if (!ok || !std::isfinite(value))
         return std::nullopt;
-    return int(value);
+    // To the nearest whole number, a half to the even neighbour: 2.5 is 2.
+    const double copies =
+        value - std::floor(value) == 0.5 ? 2 * std::round(value / 2) : std::round(value);
+    if (copies < 1 || copies > 32767)
+        return std::nullopt;
+    return int(copies);
 }
 
 QRectF placement(const QSizeF &screenSize, double screenDpiX, double screenDpiY, double printerDpiX,

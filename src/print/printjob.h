@@ -15,9 +15,10 @@ class QString;
 // arithmetic of copies and placement can be checked without a printer.
 namespace PrintJob {
 
-// The number of copies an answer to the copies prompt asks for: a whole
-// number from 1 to 32767 in the user's locale ("3", " 3 ", "3.0"); nothing
-// for any other answer.
+// The number of copies an answer to the copies prompt asks for: a number in
+// the user's locale rounded to the nearest whole number, halves to the even
+// neighbour ("3", " 3 ", "2.5" is 2), from 1 to 32767; nothing for any other
+// answer.
 std::optional<int> copiesFrom(const QString &answer, const QLocale &locale);
 
 // Where a picture of the given size in screen pixels (device-independent)

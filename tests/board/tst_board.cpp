@@ -446,7 +446,7 @@ private slots:
         QCOMPARE(w->Who[0]->text(), QStringLiteral("P38"));
         w->Score[1]->setText(QStringLiteral("10")); // typed before the next quarter is selected
         QCOMPARE(w->Who[0]->text(), QStringLiteral("P31"));
-        w->Quarter[1]->setChecked(true);
+        w->Quarter[1]->click();
         QCOMPARE(w->Who[1]->text(), QStringLiteral("P31"));
         w->Score[0]->setText(QStringLiteral("17"));
         QCOMPARE(w->Who[1]->text(), QStringLiteral("P91"));
@@ -456,10 +456,11 @@ private slots:
 
     void earlierQuartersMustBeFilled_data()
     {
-        QTest::addColumn<int>("quarter");    // selected after the first
+        QTest::addColumn<int>("quarter");    // clicked; the first is selected
         QTest::addColumn<QString>("filled"); // 'x' for each winner box with a name
         QTest::addColumn<bool>("refused");
 
+        QTest::newRow("first, selected already") << 0 << "...." << false;
         QTest::newRow("second, first empty") << 1 << ".x.." << true;
         QTest::newRow("second, first filled") << 1 << "x..." << false;
         QTest::newRow("fourth, third empty") << 3 << "xx.x" << true;
@@ -479,7 +480,7 @@ private slots:
             w->Who[q]->setText(filled[q] == QLatin1Char('x') ? QStringLiteral("W") : QString());
         const QString before = w->Who[quarter]->text();
 
-        w->Quarter[quarter]->setChecked(true);
+        w->Quarter[quarter]->click();
 
         QCOMPARE(tw->messages(), refused ? QStringList{QStringLiteral(" You Left A Quarter Blank")}
                                          : QStringList());
@@ -532,7 +533,7 @@ private slots:
         if (action == QLatin1String("pick"))
             w->cmdQuick->click();
         else if (action == QLatin1String("quarter"))
-            w->Quarter[1]->setChecked(true);
+            w->Quarter[1]->click();
         else
             w->Score[0]->setText(QStringLiteral("24"));
 

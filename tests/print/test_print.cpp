@@ -50,14 +50,14 @@ private slots:
         QTest::addColumn<int>("copies"); // 0: nothing printed
         QTest::addColumn<QString>("message");
         const QString none = QStringLiteral("No printer is available, so nothing was printed.");
-        const QString number =
-            QStringLiteral("Please enter a whole number of copies from 1 to 32767.");
+        const QString number = QStringLiteral("Please enter a number of copies from 1 to 32767.");
         QTest::newRow("one copy") << false << "1" << 1 << QString();
         QTest::newRow("three copies") << false << " 3 " << 3 << QString();
         QTest::newRow("Cancel") << false << "" << 0 << QString();
         QTest::newRow("Cancel without a printer") << true << "" << 0 << QString();
         QTest::newRow("no printer") << true << "3" << 0 << none;
         QTest::newRow("0") << false << "0" << 0 << number;
+        QTest::newRow("2.5 prints 2") << false << "2.5" << 2 << QString();
         QTest::newRow("abc") << false << "abc" << 0 << number;
         QTest::newRow("40000") << false << "40000" << 0 << number;
     }
@@ -112,7 +112,11 @@ private slots:
         QTest::newRow("largest") << "en_US" << "32767" << 32767;
         QTest::newRow("one more") << "en_US" << "32768" << 0;
         QTest::newRow("decimals") << "en_US" << "2.00" << 2;
-        QTest::newRow("fraction") << "en_US" << "2.5" << 0;
+        QTest::newRow("half to even, down") << "en_US" << "2.5" << 2;
+        QTest::newRow("half to even, up") << "en_US" << "1.5" << 2;
+        QTest::newRow("rounds up to one") << "en_US" << "0.6" << 1;
+        QTest::newRow("rounds down to none") << "en_US" << "0.5" << 0;
+        QTest::newRow("rounds past the largest") << "en_US" << "32767.5" << 0;
         QTest::newRow("grouping") << "en_US" << "1,000" << 1000;
         QTest::newRow("German grouping") << "de_DE" << "1.000" << 1000;
         QTest::newRow("German decimals") << "de_DE" << "3,0" << 3;
@@ -125,12 +129,6 @@ private slots:
         QFETCH(QString, answer);
         QFETCH(int, copies);
         QCOMPARE(PrintJob::copiesFrom(answer, QLocale(locale)).value_or(0), copies);
-    }
-
-    // The picture keeps its size on the screen, in inches.
-    void placement()
-    {
-        QCOMPARE(PrintJob::placement({600, 400}, 96, 120, 1200, 600), QRectF(0, 0, 7500, 2000));
     }
 };
 

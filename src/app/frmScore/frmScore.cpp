@@ -365,12 +365,10 @@ void frmScore::routeEvents()
         Combo1[i]->installEventFilter(this);
         Combo1[i]->lineEdit()->installEventFilter(this);
     }
-    for (int i = 0; i < 4; ++i) {
-        connect(Quarter[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
-                Quarter_Click(i);
-        });
-    }
+    // A click runs the lookup, also on the quarter already selected (the user
+    // asks for the winner again); the program never selects a quarter itself.
+    for (int i = 0; i < 4; ++i)
+        connect(Quarter[i], &QAbstractButton::clicked, this, [this, i] { Quarter_Click(i); });
     const std::pair<QAbstractButton *, void (frmScore::*)()> buttons[] = {
         {cmdQuick, &frmScore::cmdQuick_Click},       {Command3, &frmScore::Command3_Click},
         {cmdLock, &frmScore::cmdLock_Click},         {cmdunlock, &frmScore::cmdunlock_Click},

@@ -141,7 +141,10 @@ public:
     // --- Web links (app) ---
     void Label5_Click();
     void Label8_Click();
-    QUrl baseAddress() const;
+    // The pages the two links open: on the web site when the build names one,
+    // else the help page beside the program.
+    QUrl homePage() const;
+    QUrl helpPage() const;
 
     // --- Record load and save, commands, search (store) ---
     void Fill();
@@ -230,6 +233,8 @@ private:
     void setBoardEnabled(bool enabled);
     void moveRecord(void (PoolRecords::*step)(), void (PoolRecords::*correction)(),
                     bool (PoolRecords::*overrun)() const, bool report);
+
+    QUrl localHelp(const QString &section) const;
 
     frmScoreServices m_services;
     QRect m_restored;
