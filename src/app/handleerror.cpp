@@ -6,6 +6,8 @@
 
 #include <QDateTime>
 
+#include <cstdio>
+
 void HandleError(const PoolError &error, Dialogs &dialogs, const QString &logPath,
                  bool alwaysReport)
 {
@@ -15,6 +17,10 @@ void HandleError(const PoolError &error, Dialogs &dialogs, const QString &logPat
         ErrorReport::message(error.number(), error.source(), error.description());
     dialogs.message(message, QStringLiteral("Error"));
     // A log that cannot be written must not turn one failure into two: the
-    // user has seen the message already.
-    ErrorReport::appendToLog(logPath, ErrorReport::logLine(QDateTime::currentDateTime(), message));
+    // user has seen the message already. The line goes to the per-user data
+    // folder instead, or at least to standard error.
+    const QString line = ErrorReport::logLine(QDateTime::currentDateTime(), message);
+    if (!ErrorReport::appendToLog(logPath, line) &&
+        !ErrorReport::appendToLog(ErrorReport::userLogPath(), line))
+        std::fprintf(stderr, "%s\n", qPrintable(line));
 }

@@ -23,8 +23,11 @@ std::array<double, 4> load(QSettings &settings)
 {
     std::array<double, 4> values{};
     settings.beginGroup(QStringLiteral("Settings"));
-    for (size_t i = 0; i < kKeys.size(); ++i)
+    for (size_t i = 0; i < kKeys.size(); ++i) {
         values[i] = readValue(settings.value(QLatin1String(kKeys[i].name)), kKeys[i].defaultTwips);
+        if (i >= 2 && values[i] < kSmallestSizeTwips) // width and height
+            values[i] = kKeys[i].defaultTwips;
+    }
     settings.endGroup();
     return values;
 }

@@ -24,6 +24,10 @@ struct Key
 inline constexpr std::array<Key, 4> kKeys{
     {{"ScoreLeft", 450}, {"ScoreTop", 60}, {"ScoreWidth", 13620}, {"ScoreHeight", 11145}}};
 
+// The smallest width or height a window can be used at; a stored size below
+// it falls back to the key's default.
+constexpr double kSmallestSizeTwips = 1500;
+
 // Reads a stored value as a number, or the default when it is not one.
 double readValue(const QVariant &stored, double defaultValue);
 

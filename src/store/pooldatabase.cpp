@@ -109,11 +109,14 @@ void PoolDatabase::checkSchema()
     QSqlQuery query(m_db);
     if (!query.exec(QStringLiteral("PRAGMA table_info(Football)")))
         throw errorFrom(query.lastError(), m_filePath);
-    QSet<QString> present;
-    while (query.next())
-        present.insert(query.value(1).toString());
+    QSet<QString> present; // as the schema spells them: SQLite's names ignore case
+    bool hasTable = false;
+    while (query.next()) {
+        hasTable = true;
+        present.insert(Schema::canonicalColumn(query.value(1).toString()));
+    }
     query.finish();
-    if (present.isEmpty())
+    if (!hasTable)
         throw PoolError(ErrorNumber::NoTable, kStoreSource,
                         QStringLiteral("The file '%1' has no table 'Football', so it is not a "
                                        "pool file.")

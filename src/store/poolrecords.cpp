@@ -132,8 +132,9 @@ QVariant PoolRecords::Fields(const QString &name)
     requireCurrent();
     loadRow();
     if (m_columnIndex.isEmpty()) {
+        // Keyed by the schema's spelling, whatever case the file uses.
         for (int i = 0; i < m_row.count(); ++i)
-            m_columnIndex.insert(m_row.fieldName(i), i);
+            m_columnIndex.insert(Schema::canonicalColumn(m_row.fieldName(i)), i);
     }
     const int index = m_columnIndex.value(name, -1);
     if (index < 0)

@@ -1,5 +1,6 @@
 #include "schema.h"
 
+#include <QHash>
 #include <QSet>
 
 namespace Schema {
@@ -66,6 +67,17 @@ bool isColumn(const QString &name)
 {
     static const QSet<QString> names(allColumns().cbegin(), allColumns().cend());
     return names.contains(name);
+}
+
+QString canonicalColumn(const QString &name)
+{
+    static const QHash<QString, QString> names = [] {
+        QHash<QString, QString> byLowerCase;
+        for (const QString &column : allColumns())
+            byLowerCase.insert(column.toLower(), column);
+        return byLowerCase;
+    }();
+    return names.value(name.toLower());
 }
 
 const QStringList &createStatements()

@@ -26,6 +26,9 @@ const QStringList &allColumns();
 // The columns held as 1 (true) or 0 (false).
 bool isBooleanColumn(const QString &name);
 bool isColumn(const QString &name);
+// The column's name as the schema spells it, for a name in any letter case
+// (SQLite's names ignore case); empty for a name that is no column.
+QString canonicalColumn(const QString &name);
 
 // Statements that create an empty pool file.
 const QStringList &createStatements();

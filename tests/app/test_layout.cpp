@@ -79,16 +79,30 @@ private slots:
             QVERIFY2(control->isVisible(), qPrintable(control->objectName()));
     }
 
-    void tabWalksTheBoardBackwards_data()
+    void tabOrder_data()
     {
+        QTest::addColumn<QString>("select"); // an option selected first
         QTest::addColumn<QString>("to");
-        QTest::newRow("Imput(50)") << "Imput(49)";
-        QTest::newRow("Imput(0)") << "Number(0)";
-        QTest::newRow("Number(19)") << "Combo1(0)";
+        QTest::newRow("Imput(50)") << ""
+                                   << "Imput(49)";
+        QTest::newRow("Imput(0)") << ""
+                                  << "Number(0)";
+        QTest::newRow("Number(19)") << ""
+                                    << "Combo1(0)";
+        // Into a group of options at its selected one, and on out of it.
+        QTest::newRow("Who(3)") << "Quarter(2)"
+                                << "Quarter(2)";
+        QTest::newRow("Quarter(2)") << "Quarter(2)"
+                                    << "cmdDelete";
+        QTest::newRow("txtPoolAmount") << "Option1(0)"
+                                       << "Option1(0)";
     }
-    void tabWalksTheBoardBackwards()
+    void tabOrder()
     {
+        QFETCH(QString, select);
         QFETCH(QString, to);
+        if (!select.isEmpty())
+            w().findChild<QRadioButton *>(select)->setChecked(true); // as a load selects
         QWidget *start = w().findChild<QWidget *>(QTest::currentDataTag());
         start->setFocus(Qt::TabFocusReason);
         QTRY_COMPARE(QApplication::focusWidget(), start);
@@ -98,6 +112,47 @@ private slots:
         if (qobject_cast<QComboBox *>(focused->parentWidget())) // focus goes to its line edit
             focused = focused->parentWidget();
         QCOMPARE(focused->objectName(), to);
+    }
+
+    // A click on a move takes the focus, so the square typed into is counted
+    // before the move (here one that finds no pool).
+    void aMoveTakesTheFocus()
+    {
+        w().Imput[5]->setFocus();
+        QTRY_VERIFY(w().Imput[5]->hasFocus());
+        QTest::keyClicks(w().Imput[5], "Ann");
+        QTest::mouseClick(w().cmdFirst, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), w().cmdFirst);
+        QCOMPARE(w().lblOpen->text(), QStringLiteral("1"));
+    }
+
+    // The search frame hides the squares under it.
+    void framesAreOpaque()
+    {
+        w().cmdSearch->click();
+        const QRect area(w().frSearch->mapTo(&w(), QPoint(0, 0)), w().frSearch->size());
+        const QImage over = w().grab(area).toImage();
+        for (SquareBox *square : w().Imput)
+            square->hide();
+        QCOMPARE(w().grab(area).toImage(), over);
+    }
+
+    // "Quick Pick" stands whole on two lines inside its button.
+    void quickPickCaptionWraps()
+    {
+        QPushButton *button = w().cmdQuick;
+        QCOMPARE(button->text(), QStringLiteral("Quick Pick"));
+        const QImage captioned = button->grab().toImage();
+        button->setText(QString());
+        const QImage bare = button->grab().toImage();
+        button->setText(QStringLiteral("Quick Pick"));
+        QRect ink; // where the caption changed the picture
+        for (int y = 0; y < bare.height(); ++y)
+            for (int x = 0; x < bare.width(); ++x)
+                if (captioned.pixel(x, y) != bare.pixel(x, y))
+                    ink |= QRect(x, y, 1, 1);
+        QVERIFY2(ink.left() > 2 && ink.right() < bare.width() - 3, "the caption is cut off");
+        QVERIFY(ink.height() > 1.5 * QFontMetrics(button->font()).height()); // two lines
     }
 
     void datesTakeDigitsOnly()

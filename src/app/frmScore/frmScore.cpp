@@ -17,6 +17,8 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QToolButton>
 
 const QString frmScore::kLockMessage =
@@ -68,6 +70,35 @@ bool isWindowSwitch(const QEvent *event)
 {
     const auto reason = static_cast<const QFocusEvent *>(event)->reason();
     return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+}
+
+// A push button whose caption is too wide for one line draws it on two,
+// centred, rather than cutting it off at both ends.
+class WrappingButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QString caption = option.text;
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+        painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(),
+                             caption, QPalette::ButtonText);
+    }
+};
+
+// Tab enters a group of options at its selected one, whichever it is.
+void tabToTheSelected(const QList<QRadioButton *> &group)
+{
+    for (QRadioButton *option : group)
+        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 } // namespace
@@ -177,17 +208,25 @@ void frmScore::buildLayout()
             w = new QRadioButton(text, parent);
             break;
         case Layout::Kind::Frame:
+            // Opaque: the search frame lies over the squares.
             w = new QGroupBox(text, parent);
+            w->setAutoFillBackground(true);
             containers.insert(QString::fromLatin1(c.name), w);
             break;
-        case Layout::Kind::Button:
-            w = new QPushButton(text, parent);
+        case Layout::Kind::Button: {
+            const QFontMetrics metrics(fontOf(c.font));
+            const bool fits = metrics.horizontalAdvance(text) + 8 <= px(c.width);
+            w = fits ? new QPushButton(text, parent) : new WrappingButton(text, parent);
             break;
+        }
         case Layout::Kind::PictureButton: {
             auto *button = new QToolButton(parent);
             button->setIcon(QIcon(Artwork::moveArrow(c.text)));
             button->setIconSize(QSize(16, 16));
             button->setAutoRaise(false);
+            // A click takes the focus as on the other buttons, so the control
+            // the user leaves has its lost-focus handling before the move.
+            button->setFocusPolicy(Qt::StrongFocus);
             w = button;
             break;
         }
@@ -354,6 +393,13 @@ void frmScore::routeEvents()
     Text2->installEventFilter(this);
     Label5->installEventFilter(this);
     Label8->installEventFilter(this);
+    const QList<QRadioButton *> quarters(Quarter.begin(), Quarter.end());
+    const QList<QRadioButton *> periods(Option1.begin(), Option1.end());
+    for (const QList<QRadioButton *> &group : {quarters, periods}) {
+        tabToTheSelected(group);
+        for (QRadioButton *option : group)
+            connect(option, &QRadioButton::toggled, this, [group] { tabToTheSelected(group); });
+    }
     for (int i = 0; i < 3; ++i) {
         connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
