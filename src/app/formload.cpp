@@ -72,13 +72,21 @@ void frmScore::applyPlacement()
            std::max(1, m_restored.height() - frame.height()));
 }
 
-void frmScore::showEvent(QShowEvent *event)
+// The window manager adds its frame only after the window is mapped, and
+// tells its size later still: the stored outer size is applied again once
+// the frame is known, so that the window does not grow by its title bar at
+// every start.
+bool frmScore::event(QEvent *event)
 {
-    QMainWindow::showEvent(event);
-    if (m_placementPending && frameGeometry().size() != geometry().size()) {
+    const bool handled = QMainWindow::event(event);
+    const QEvent::Type type = event->type();
+    if (m_placementPending && isVisible() &&
+        (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize) &&
+        frameGeometry().size() != geometry().size()) {
         m_placementPending = false;
         applyPlacement();
     }
+    return handled;
 }
 
 void frmScore::Form_Unload()

@@ -190,7 +190,7 @@ private:
 
     QString add()
     {
-        if (!shown(w().cmdAdd))
+        if (!shown(w().cmdAdd) || m_model.pools.size() >= 20) // every step reads every pool
             return {};
         w().cmdAdd->click();
         m_message = m_model.locked;
