@@ -1,20 +1,18 @@
 // A seeded random walk over the user's commands through the real window. A
 // model keeps what the pool file must hold, which pool is on show and which
 // pools the moves must reach; every step is checked against it. A failing
-// walk prints its seed and the steps that lead to the failure, which are the
-// shortest prefix that fails, because every step is checked.
+// walk prints its seed and the steps that lead to the failure: the shortest
+// prefix that fails, since every step is checked.
 #include "store/schema.h"
 #include "support/testwindow.h"
 
 #include <QTest>
 #include <QtWidgets>
 
-#include <functional>
+#include <numeric>
 #include <random>
 
 namespace {
-
-const QString kLock = frmScore::kLockMessage;
 
 // What the pool file must hold and what the window must be doing.
 struct Model
@@ -23,9 +21,7 @@ struct Model
     bool searching = false;
     QString searchDate;
     qint64 current = 0; // the pool the record set stands on; 0: none
-    bool editing = false;
-    bool addNew = false;
-    bool locked = false;
+    bool editing = false, addNew = false, locked = false;
     qint64 lastId = 0;
 
     QList<qint64> set() const
@@ -36,10 +32,7 @@ struct Model
                 ids << it.key();
         return ids;
     }
-    bool hasPassword(qint64 id) const
-    {
-        return !pools.value(id).value(Schema::kPassword).toString().isEmpty();
-    }
+    QString password() const { return pools.value(current).value(Schema::kPassword).toString(); }
 };
 
 class Walk
@@ -53,16 +46,15 @@ public:
         m_model.pools = m_data.allPools();
         m_model.lastId = m_model.pools.lastKey();
         m_model.current = m_model.pools.firstKey();
-        m_model.locked = m_model.hasPassword(m_model.current);
+        loaded();
     }
     ~Walk() { QLocale::setDefault(QLocale::c()); }
 
     // The failure with the steps that led to it; empty when every step held.
     QString run(int steps)
     {
-        m_loaded = true;
         QString failure = check();
-        for (int step = 0; failure.isEmpty() && step < steps; ++step)
+        while (failure.isEmpty() && m_log.size() < steps)
             failure = oneStep();
         if (failure.isEmpty())
             return {};
@@ -79,9 +71,12 @@ private:
     frmScore &w() { return m_window->w(); }
     int below(int n) { return int(m_random() % quint64(n)); }
     bool chance(int percent) { return below(100) < percent; }
-    template <typename T> T oneOf(const QList<T> &list) { return list[below(int(list.size()))]; }
-    bool shown(QWidget *widget) { return widget->isVisibleTo(&w()) && widget->isEnabled(); }
+    QString oneOf(const QStringList &texts) { return texts[below(int(texts.size()))]; }
+    bool offered(QWidget *widget) { return widget->isVisibleTo(&w()) && widget->isEnabled(); }
 
+    // Pools the program wrote, one another tool wrote (Null everywhere but
+    // its date), locked ones, one with numbers where texts belong and one
+    // with an amount that is no number.
     void seedPools()
     {
         PoolValues full = samplePool("09/14/2025", "Dallas", "Denver");
@@ -90,53 +85,49 @@ private:
         for (int i = 0; i < 20; ++i)
             full.insert(Schema::numColumn(i), QString::number((i * 3) % 10));
         m_data.addPool(full);
-        m_data.addPool({{"Date", "09/14/2025"}}); // another tool's: Null everywhere else
+        m_data.addPool({{"Date", "09/14/2025"}});
         PoolValues locked = samplePool("09/21/2025", "Navy", "Army");
-        locked.insert("Password", "pw");
-        locked.insert("PoolAmount", "lots");
-        locked.insert("Im5", "Lee");
+        locked.insert({{"Password", "pw"}, {"PoolAmount", "lots"}, {"Im5", "Lee"}});
         m_data.addPool(locked);
         PoolValues typed = samplePool("10/05/2025", "Ohio", "Iowa");
-        typed.insert("Num0", 7); // numbers where texts belong
-        typed.insert("Score1", 21);
-        typed.insert("Im0", "Kim");
+        typed.insert({{"Num0", 7}, {"Score1", 21}, {"Im0", "Kim"}});
         m_data.addPool(typed);
         PoolValues second = samplePool("09/14/2025", "Utah", "Ohio");
         second.insert("Password", "Secret");
         m_data.addPool(second);
     }
 
-    // One command chosen at random among those the window offers; checked.
+    // One command among those the window offers, chosen at random; checked.
     QString oneStep()
     {
         using Command = std::pair<int, QString (Walk::*)()>;
         static const QList<Command> commands{
-            {6, &Walk::add},    {6, &Walk::edit},     {10, &Walk::update},  {5, &Walk::cancel},
-            {3, &Walk::remove}, {4, &Walk::first},    {7, &Walk::previous}, {8, &Walk::next},
-            {4, &Walk::last},   {5, &Walk::find},     {5, &Walk::lock},     {5, &Walk::unlock},
-            {3, &Walk::quick},  {3, &Walk::draw},     {2, &Walk::teams},    {12, &Walk::square},
-            {5, &Walk::date},   {4, &Walk::score},    {5, &Walk::amount},   {3, &Walk::quarter},
-            {3, &Walk::payout}, {2, &Walk::traverse},
+            {12, &Walk::begin}, {10, &Walk::update}, {5, &Walk::cancel},   {3, &Walk::remove},
+            {23, &Walk::move},  {5, &Walk::find},    {5, &Walk::lock},     {5, &Walk::unlock},
+            {3, &Walk::quick},  {3, &Walk::draw},    {2, &Walk::teams},    {21, &Walk::type},
+            {5, &Walk::date},   {6, &Walk::option},  {2, &Walk::traverse},
         };
-        int total = 0;
-        for (const Command &c : commands)
-            total += c.first;
-        for (;;) {
-            int roll = below(total);
-            auto it = commands.cbegin();
-            while (roll >= it->first)
-                roll -= (it++)->first;
-            m_loaded = false;
-            m_message.reset();
-            m_window->dialogs.clearShown();
-            const QString done = (this->*(it->second))();
-            m_window->dialogs.clearScript();
-            if (done.isEmpty())
-                continue; // not offered by the window just now
-            if (!done.startsWith(u'|'))
-                m_log << done;
-            return m_failure.isEmpty() ? check() : m_failure;
-        }
+        static const int total =
+            std::accumulate(commands.cbegin(), commands.cend(), 0,
+                            [](int sum, const Command &c) { return sum + c.first; });
+        int roll = below(total);
+        auto it = commands.cbegin();
+        while (roll >= it->first)
+            roll -= (it++)->first;
+        prepare();
+        const QString done = (this->*(it->second))();
+        m_window->dialogs.clearScript();
+        if (done.isEmpty())
+            return {}; // not offered by the window just now
+        m_log << done;
+        return m_failure.isEmpty() ? check() : m_failure;
+    }
+
+    void prepare()
+    {
+        m_loaded = false;
+        m_message.reset();
+        m_window->dialogs.clearShown();
     }
 
     QString check()
@@ -147,8 +138,9 @@ private:
         if (integrity != QLatin1String("ok"))
             return QStringLiteral("integrity check: ") + integrity;
         if (file.keys() != m.pools.keys())
-            return QStringLiteral("the file holds the pools %1, not %2")
-                .arg(ids(file.keys()), ids(m.pools.keys()));
+            return QStringLiteral("the file holds %1 pools, not %2")
+                .arg(file.size())
+                .arg(m.pools.size());
         for (auto it = file.cbegin(); it != file.cend(); ++it)
             for (const QString &column : Schema::allColumns())
                 if (!sameValue(it.value().value(column), m.pools[it.key()].value(column)))
@@ -167,7 +159,7 @@ private:
         if (w().Locked != m.locked)
             return QStringLiteral("Locked is %1").arg(w().Locked);
         if (m_loaded) {
-            const QString wrong = boardMismatch(w(), m.current ? m.pools[m.current] : PoolValues());
+            const QString wrong = boardMismatch(w(), m.pools.value(m.current));
             if (!wrong.isEmpty())
                 return QStringLiteral("pool %1 on show: %2").arg(m.current).arg(wrong);
         }
@@ -178,50 +170,42 @@ private:
         return {};
     }
 
-    static QString ids(const QList<qint64> &list)
+    // A load: the board must show the pool on show, quietly.
+    QString loaded(const QString &name = {})
     {
-        QStringList texts;
-        for (qint64 id : list)
-            texts << QString::number(id);
-        return texts.join(u',');
+        m_loaded = true;
+        m_message = false;
+        m_model.locked = !m_model.password().isEmpty();
+        return name;
     }
 
     // --- Record commands ---
 
-    QString add()
+    QString begin() // Add or Edit
     {
-        if (!shown(w().cmdAdd) || m_model.pools.size() >= 20) // every step reads every pool
+        const bool add = chance(50);
+        QPushButton *button = add ? w().cmdAdd : w().cmdEdit;
+        // Every step reads every pool, so their number is kept small.
+        if (!offered(button) || (add && m_model.pools.size() >= 20))
             return {};
-        w().cmdAdd->click();
-        m_message = m_model.locked;
-        if (!m_model.locked)
-            m_model.editing = m_model.addNew = true;
-        return QStringLiteral("Add");
-    }
-
-    QString edit()
-    {
-        if (!shown(w().cmdEdit))
-            return {};
-        w().cmdEdit->click();
+        button->click();
         m_message = m_model.locked;
         if (!m_model.locked) {
             m_model.editing = true;
-            m_model.addNew = false;
+            m_model.addNew = add;
         }
-        return QStringLiteral("Edit");
+        return add ? "Add" : "Edit";
     }
 
     QString update()
     {
-        if (!shown(w().cmdUpdate))
+        if (!offered(w().cmdUpdate))
             return {};
         Model &m = m_model;
         const PoolValues board = boardValues(w());
         const QString date = w().txtGameDate->text();
         w().cmdUpdate->click();
-        const bool dated =
-            date.size() == 10 && QDate::fromString(date, QStringLiteral("MM/dd/yyyy")).isValid();
+        const bool dated = date.size() == 10 && QDate::fromString(date, "MM/dd/yyyy").isValid();
         m_message = !dated || m.locked || (!m.addNew && !m.pools.contains(m.current));
         if (*m_message)
             return QStringLiteral("Update (refused: date \"%1\")").arg(date);
@@ -230,9 +214,8 @@ private:
             if (id <= m.lastId)
                 m_failure = QStringLiteral("the new pool got the key %1").arg(id);
             PoolValues pool = board;
-            pool.insert(Schema::kId, id);
-            pool.insert(Schema::kDate, date);
-            pool.insert(Schema::kPassword, QVariant());
+            pool.insert(
+                {{Schema::kId, id}, {Schema::kDate, date}, {Schema::kPassword, QVariant()}});
             m.pools.insert(id, pool);
             m.current = m.lastId = id;
         } else {
@@ -244,16 +227,16 @@ private:
 
     QString cancel()
     {
-        if (!shown(w().cmdCancel))
+        if (!offered(w().cmdCancel))
             return {};
         w().cmdCancel->click();
         m_model.editing = false;
-        return loaded(QStringLiteral("Cancel"));
+        return loaded("Cancel");
     }
 
     QString remove()
     {
-        if (!shown(w().cmdDelete))
+        if (!offered(w().cmdDelete))
             return {};
         Model &m = m_model;
         w().cmdDelete->click();
@@ -266,74 +249,54 @@ private:
         const QList<qint64> set = m.set();
         const auto after = std::upper_bound(set.begin(), set.end(), gone);
         m.current = after != set.end() ? *after : set.isEmpty() ? 0 : set.last();
-        return loaded(QStringLiteral("Delete"));
+        return loaded("Delete");
     }
 
-    QString move(QAbstractButton *button, const QString &name, bool reports,
-                 const std::function<qint64(const QList<qint64> &)> &target)
+    QString move() { return moveTo(below(4)); }
+    // 0 First, 1 Previous, 2 Next, 3 Last.
+    QString moveTo(int which)
     {
-        if (!shown(button))
+        static const char *names[] = {"First", "Previous", "Next", "Last"};
+        QToolButton *buttons[] = {w().cmdFirst, w().cmdPrevious, w().cmdNext, w().cmdLast};
+        if (!offered(buttons[which]))
             return {};
-        button->click();
+        buttons[which]->click();
         const QList<qint64> set = m_model.set();
-        if (set.isEmpty()) {
-            m_message = reports;
-            return name + QStringLiteral(" (no pools)");
+        if (set.isEmpty()) { // First and Last report the missing pool
+            m_message = which == 0 || which == 3;
+            return names[which] + QStringLiteral(" (no pools)");
         }
-        m_model.current = target(set);
-        return loaded(name);
+        qint64 &at = m_model.current;
+        const auto after = std::upper_bound(set.begin(), set.end(), at);
+        const auto before = std::lower_bound(set.begin(), set.end(), at);
+        if (which == 0 || (which == 1 && before == set.begin()))
+            at = set.first();
+        else if (which == 3 || (which == 2 && after == set.end()))
+            at = set.last();
+        else
+            at = which == 1 ? *(before - 1) : *after;
+        return loaded(names[which]);
     }
-    QString first()
-    {
-        return move(w().cmdFirst, "First", true, [](const QList<qint64> &s) { return s.first(); });
-    }
-    QString last()
-    {
-        return move(w().cmdLast, "Last", true, [](const QList<qint64> &s) { return s.last(); });
-    }
-    QString next()
-    {
-        return move(w().cmdNext, "Next", false, [this](const QList<qint64> &s) {
-            for (qint64 id : s)
-                if (id > m_model.current)
-                    return id;
-            return s.contains(m_model.current) ? m_model.current : s.last();
-        });
-    }
-    QString previous()
-    {
-        return move(w().cmdPrevious, "Previous", false, [this](const QList<qint64> &s) {
-            for (auto it = s.crbegin(); it != s.crend(); ++it)
-                if (*it < m_model.current)
-                    return *it;
-            return s.contains(m_model.current) ? m_model.current : s.first();
-        });
-    }
+
     // Every pool of the set, forwards and backwards, each move checked.
     QString traverse()
     {
         if (m_model.editing)
             return {};
         const int n = int(m_model.set().size());
-        QString failure;
-        for (int i = 0; failure.isEmpty() && i < 2 * n + 2; ++i) {
-            m_loaded = false;
-            m_message.reset();
-            m_window->dialogs.clearShown();
-            m_log << (i == 0 ? first() : i <= n ? next() : i == n + 1 ? last() : previous());
-            failure = check();
+        for (int i = 0; m_failure.isEmpty() && i < 2 * n + 2; ++i) {
+            prepare();
+            m_log << moveTo(i == 0 ? 0 : i <= n ? 2 : i == n + 1 ? 3 : 1);
+            m_failure = check();
         }
-        m_failure = failure;
-        return QStringLiteral("|");
+        return QStringLiteral("(the set traversed)");
     }
 
     QString find()
     {
-        if (!shown(w().cmdSearch))
-            return {};
         w().cmdSearch->click();
-        const QString date = chance(70) ? oneOf<QString>({"09/14/2025", "09/21/2025", "10/05/2025"})
-                                        : oneOf<QString>({"01/01/2030", "09", ""});
+        const QString date = chance(70) ? oneOf({"09/14/2025", "09/21/2025", "10/05/2025"})
+                                        : oneOf({"01/01/2030", "09", ""});
         w().txtSearch->setText(date);
         w().cmdFind->click();
         m_model.searching = true;
@@ -343,26 +306,17 @@ private:
         return loaded(QStringLiteral("Find \"%1\"").arg(date));
     }
 
-    // A load: the board must show the pool on show, quietly.
-    QString loaded(const QString &name)
-    {
-        m_loaded = true;
-        m_message = false;
-        m_model.locked = m_model.hasPassword(m_model.current);
-        return name;
-    }
-
     // --- Lock ---
 
     QString lock()
     {
         Model &m = m_model;
-        const QString password = chance(10) ? QString() : oneOf<QString>({"pw", "Secret", "  "});
+        const QString password = chance(10) ? QString() : oneOf({"pw", "Secret", "  "});
         const QString again = chance(80) ? password : QStringLiteral("other");
         w().Text2->setText(password);
         w().Text1->setText(again);
         w().cmdLock->click();
-        m_message = !m.locked;
+        m_message = !m.locked; // LOCK on a locked pool does nothing at all
         if (m.locked || m.editing || password.isEmpty() || password != again || !m.current)
             return QStringLiteral("LOCK \"%1\"/\"%2\" (refused)").arg(password, again);
         m_message = false;
@@ -375,14 +329,12 @@ private:
     QString unlock()
     {
         Model &m = m_model;
-        const QString stored = m.pools.value(m.current).value(Schema::kPassword).toString();
-        const QString typed = chance(60) ? stored : QStringLiteral("nope");
+        const QString typed = chance(60) ? m.password() : QStringLiteral("nope");
         w().Text2->setText(typed);
         w().cmdunlock->click();
-        m_message = true;
-        if (m.editing || stored.isEmpty() || typed != stored)
+        m_message = m.editing || m.password().isEmpty() || typed != m.password();
+        if (*m_message)
             return QStringLiteral("UNLOCK \"%1\" (refused)").arg(typed);
-        m_message = false;
         m.pools[m.current].insert(Schema::kPassword, QString(""));
         m.locked = m.searching = false;
         return QStringLiteral("UNLOCK \"%1\"").arg(typed);
@@ -392,8 +344,8 @@ private:
 
     QString quick()
     {
-        const QString name = oneOf<QString>({"Ann", " ", "O'Neil"});
-        const QString count = oneOf<QString>({"0", "1", "3", "2.5", "abc", "200"});
+        const QString name = oneOf({"Ann", " ", "O'Neil"});
+        const QString count = oneOf({"0", "1", "3", "2.5", "abc", "200"});
         m_window->dialogs.setNextInput(name);
         m_window->dialogs.setNextInput(count);
         w().cmdQuick->click();
@@ -416,11 +368,18 @@ private:
         return QStringLiteral("PRO/COLLAGE %1").arg(down ? "Down" : "Up");
     }
 
-    // Types into a box; the box is left (its lost-focus handling runs) or
-    // keeps the focus for the next command.
-    QString type(QWidget *box, const QString &text, const QString &name)
+    // Types into a square, a score or the pool amount, then leaves the box
+    // (its lost-focus handling runs) or keeps the focus in it.
+    QString type()
     {
-        if (!shown(box))
+        const int which = below(10);
+        QWidget *box = which < 6   ? static_cast<QWidget *>(w().Imput[below(100)])
+                       : which < 8 ? w().Score[below(2)]
+                                   : w().txtPoolAmount;
+        const QString text = which < 6   ? oneOf({"Ann", "Bo", " ", "O'Neil", "Zo\u00eb", ""})
+                             : which < 8 ? oneOf({"", "7", "14", "21", "3a"})
+                                         : oneOf({"250", "1,000", "lots", "250.10", ""});
+        if (!offered(box))
             return {};
         box->setFocus();
         if (auto *square = qobject_cast<SquareBox *>(box))
@@ -430,46 +389,25 @@ private:
         const bool leave = chance(70);
         if (leave)
             w().txtGameDate->setFocus();
-        return QStringLiteral("type \"%1\" into %2%3").arg(text, name, leave ? "" : " and stay");
+        return QStringLiteral("type \"%1\" into %2%3")
+            .arg(text, box->objectName(), leave ? "" : " and stay");
     }
-    QString square()
-    {
-        const int k = below(100);
-        return type(w().Imput[k], oneOf<QString>({"Ann", "Bo", " ", "O'Neil", "Zo\u00eb", ""}),
-                    w().Imput[k]->objectName());
-    }
-    QString score()
-    {
-        const int i = below(2);
-        return type(w().Score[i], oneOf<QString>({"", "7", "14", "21", "3a"}),
-                    w().Score[i]->objectName());
-    }
-    QString amount()
-    {
-        return type(w().txtPoolAmount, oneOf<QString>({"250", "1,000", "lots", "250.10", ""}),
-                    QStringLiteral("txtPoolAmount"));
-    }
+
     QString date()
     {
-        const QString text = oneOf<QString>({"09/14/2025", "10/05/2025", "", "12", "02/30/2025"});
+        const QString text = oneOf({"09/14/2025", "10/05/2025", "", "12", "02/30/2025"});
         w().txtGameDate->setText(text);
         return QStringLiteral("date \"%1\"").arg(text);
     }
-    QString quarter()
+
+    QString option() // a quarter or a payout period
     {
-        const int q = below(4);
-        if (!shown(w().Quarter[q]))
+        const int which = below(7);
+        QRadioButton *button = which < 4 ? w().Quarter[which] : w().Option1[which - 4];
+        if (!offered(button))
             return {};
-        w().Quarter[q]->click();
-        return QStringLiteral("quarter %1").arg(q + 1);
-    }
-    QString payout()
-    {
-        const int i = below(3);
-        if (!shown(w().Option1[i]))
-            return {};
-        w().Option1[i]->click();
-        return QStringLiteral("payout option %1").arg(i);
+        button->click();
+        return QStringLiteral("click ") + button->objectName();
     }
 
     quint64 m_seed;
@@ -504,8 +442,7 @@ private slots:
             return;
         }
         const bool longMode = qEnvironmentVariableIntValue("QUADRIX_LONG") > 0;
-        const int walks = longMode ? 20 : 4;
-        for (int i = 1; i <= walks; ++i)
+        for (int i = 1; i <= (longMode ? 20 : 4); ++i)
             QTest::addRow("seed %d", i)
                 << quint64(i) << (longMode ? 5000 : 500) << QString(i % 2 ? "en_US" : "de_DE");
     }
@@ -514,8 +451,7 @@ private slots:
         QFETCH(quint64, seed);
         QFETCH(int, steps);
         QFETCH(QString, locale);
-        Walk walk(seed, locale);
-        const QString failure = walk.run(steps);
+        const QString failure = Walk(seed, locale).run(steps);
         if (!failure.isEmpty())
             qWarning().noquote() << failure; // in full: a test's message is cut short
         QVERIFY2(failure.isEmpty(), qPrintable(failure.section(u'\n', 0, 0)));
