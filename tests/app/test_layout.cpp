@@ -39,31 +39,6 @@ private slots:
         QCOMPARE(QRect(topLeft * 15, control->size() * 15), twips);
     }
 
-    void initialTexts_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::newRow("lblOpen") << "000";
-        QTest::newRow("lblLeft") << "000";
-        QTest::newRow("txtPoolAmount") << "$000.00";
-        QTest::newRow("lblAmountPer") << "$000.00";
-        QTest::newRow("lblPayOut") << "$000.00";
-        QTest::newRow("Label6(4)") << "Pay Out";
-        QTest::newRow("Combo1(0)") << "PRO";
-        QTest::newRow("txtGameDate") << "//";
-        QTest::newRow("lblLocked") << "This Record  Is Locked";
-    }
-    void initialTexts()
-    {
-        QFETCH(QString, text);
-        const QObject *control = w().findChild<QObject *>(QTest::currentDataTag());
-        QVERIFY(control);
-        QString shown;
-        for (const char *property : {"text", "plainText", "title", "currentText"})
-            if (control->property(property).isValid())
-                shown = control->property(property).toString();
-        QCOMPARE(shown, text);
-    }
-
     void initialStateIsTheEmptyBoard()
     {
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w().Imput[99]));

@@ -139,23 +139,6 @@ private slots:
         }
     }
 
-    void movingBetweenPoolsFollowsTheirLocks()
-    {
-        w().cmdNext->click();
-        QVERIFY(w().Locked && w().lblLocked->isVisible());
-        expectBoardEnabled(false);
-        w().Text2->setText("x");
-        w().Text1->setText("y");
-        w().cmdLock->click(); // on a locked pool: does nothing
-        QCOMPARE(w().Text2->text() + w().Text1->text(), QStringLiteral("xy"));
-        w().cmdPrevious->click();
-        QVERIFY(messages().isEmpty() && !w().lblLocked->isVisible());
-        expectUnlocked();
-        QCOMPARE(w().windowTitle(), QStringLiteral("QUADRIX POOL"));
-        w().cmdunlock->click();
-        QCOMPARE(messages(), QStringList{" There Is No Password Set"});
-    }
-
 private:
     frmScore &w() { return m_window->w(); }
     QStringList messages() const { return m_window->messages(); }

@@ -109,16 +109,11 @@ qint64 TestData::addPool(const PoolValues &values)
 
 QVariant TestData::stored(qint64 id, const QString &column)
 {
+    const QMap<qint64, PoolValues> pools = allPools();
     if (!Schema::isColumn(column))
         qFatal("no column %s", qPrintable(column));
-    return withConnection(poolFile(), [&](QSqlDatabase &db) {
-        QSqlQuery query(db);
-        query.prepare(QStringLiteral("SELECT %1 FROM Football WHERE ID = ?").arg(column));
-        query.bindValue(0, id);
-        if (!query.exec() || !query.next())
-            return QVariant(QStringLiteral("<no pool %1>").arg(id));
-        return query.value(0);
-    });
+    return pools.contains(id) ? pools[id].value(column)
+                              : QVariant(QStringLiteral("<no pool %1>").arg(id));
 }
 
 QMap<qint64, PoolValues> TestData::allPools(QString *integrity)
@@ -145,12 +140,7 @@ QMap<qint64, PoolValues> TestData::allPools(QString *integrity)
 
 int TestData::poolCount()
 {
-    return withConnection(poolFile(), [&](QSqlDatabase &db) {
-        QSqlQuery query(db);
-        query.exec(QStringLiteral("SELECT COUNT(*) FROM Football"));
-        query.next();
-        return query.value(0).toInt();
-    });
+    return int(allPools().size());
 }
 
 void TestData::refuseWrites()
@@ -296,23 +286,6 @@ QString boardMismatch(frmScore &w, const PoolValues &pool)
 
 PoolValues samplePool(const QString &date, const QString &team1, const QString &team2)
 {
-    PoolValues v;
-    v.insert(QStringLiteral("Date"), date);
-    for (int i = 0; i < 20; ++i)
-        v.insert(Schema::numColumn(i), QString());
-    for (int i = 0; i < 100; ++i)
-        v.insert(Schema::imColumn(i), QString());
-    v.insert(QStringLiteral("PoolAmount"), QStringLiteral("$100.00"));
-    v.insert(QStringLiteral("Quarter"), 1);
-    v.insert(QStringLiteral("Game"), 0);
-    v.insert(QStringLiteral("Half"), 0);
-    for (int q = 1; q <= 4; ++q)
-        v.insert(Schema::quarterColumn(q), QString());
-    v.insert(QStringLiteral("Team1"), team1);
-    v.insert(QStringLiteral("Team2"), team2);
-    v.insert(QStringLiteral("Score1"), QString());
-    v.insert(QStringLiteral("Score2"), QString());
-    v.insert(QStringLiteral("ProCollage"), 1);
-    v.insert(QStringLiteral("Password"), QString());
-    return v;
+    return {{"Date", date}, {"PoolAmount", "$100.00"}, {"Quarter", 1},   {"Game", 0},
+            {"Half", 0},    {"Team1", team1},          {"Team2", team2}, {"ProCollage", 1}};
 }
