@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QRandomGenerator>
 #include <QTest>
 
 #include <functional>
@@ -151,24 +152,39 @@ private slots:
         QCOMPARE(team(0), QStringLiteral("Denver"));
     }
 
-    void unreadableList_data()
+    void oddLists_data()
     {
-        QTest::addColumn<bool>("folder");
-        QTest::newRow("missing") << false;
-        QTest::newRow("a folder of that name") << true;
+        QTest::addColumn<QByteArray>("contents"); // "<missing>", "<folder>" or the list
+        QTest::addColumn<bool>("loads");
+        QTest::newRow("missing") << QByteArray("<missing>") << false;
+        QTest::newRow("a folder of that name") << QByteArray("<folder>") << false;
+        QByteArray names;
+        for (int i = 0; names.size() < 5 * 1024 * 1024; ++i)
+            names += "Team " + QByteArray::number(i) + "\r\n";
+        QTest::newRow("5 MB, CRLF") << names << true;
+        QByteArray garbage(5 * 1024 * 1024, Qt::Uninitialized);
+        for (int i = 0; i < garbage.size(); ++i)
+            garbage[i] = char((i * 2654435761u) >> 13);
+        QTest::newRow("5 MB of binary garbage") << garbage << true;
     }
-    // No list gives empty boxes, no names and no message.
-    void unreadableList()
+    // No list gives empty boxes and no names; a huge or broken one loads into
+    // both boxes; neither shows a message.
+    void oddLists()
     {
-        QFETCH(bool, folder);
+        QFETCH(QByteArray, contents);
+        QFETCH(bool, loads);
         QVERIFY(QDir(data->dir()).remove(QStringLiteral("Pro.txt")));
-        if (folder)
+        if (contents == "<folder>")
             QVERIFY(QDir(data->dir()).mkdir(QStringLiteral("Pro.txt")));
+        else if (contents != "<missing>")
+            writePro(contents);
         win().ProFootball();
-        QCOMPARE(box(1)->count() + box(2)->count(), 0);
-        type(1, QStringLiteral("d"));
-        QCOMPARE(box(1)->currentText(), QStringLiteral("d"));
-        QCOMPARE(team(0), QString());
+        QCOMPARE(box(1)->count() > 0, loads);
+        QCOMPARE(box(1)->count(), box(2)->count());
+        if (!loads) {
+            type(1, QStringLiteral("d"));
+            QCOMPARE(box(1)->currentText() + team(0), QStringLiteral("d"));
+        }
         QVERIFY(w->messages().isEmpty());
     }
 
@@ -204,6 +220,58 @@ private slots:
         QCoreApplication::processEvents();
         for (int i = 1; i <= 2; ++i)
             QCOMPARE(listOf(box(i)), sameList ? TeamList::parse(longList) : kCollege);
+    }
+
+    // The reader of the lists, on files written by hand in any editor.
+    void parse_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QStringList>("entries");
+        const QStringList three{"Dallas", "Denver", "Detroit"};
+        const auto u8 = [](const char *text) { return QString::fromUtf8(text); };
+        QTest::newRow("comma splits a line")
+            << QByteArray("Kansas City, MO\n") << QStringList{"Kansas City", "MO"};
+        QTest::newRow("quotes keep the comma")
+            << QByteArray("\"Kansas City, MO\"\n") << QStringList{"Kansas City, MO"};
+        QTest::newRow("CRLF") << QByteArray("Dallas\r\nDenver\r\nDetroit\r\n") << three;
+        QTest::newRow("CR") << QByteArray("Dallas\rDenver\rDetroit") << three;
+        QTest::newRow("blank lines")
+            << QByteArray("\n\nDallas\n\n \t \r\n\r\nDenver\r\rDetroit\n\n") << three;
+        QTest::newRow("unbalanced quote") << QByteArray("\"Kansas City, MO\nDenver\n")
+                                          << QStringList{"Kansas City, MO", "Denver"};
+        QTest::newRow("blanks") << QByteArray("  Dallas \t\n\" Denver \"\n")
+                                << QStringList{"Dallas", " Denver "};
+        QTest::newRow("text after a quote")
+            << QByteArray("\"Dallas\" Cowboys,Denver") << QStringList{"Dallas", "Denver"};
+        QTest::newRow("empty entries") << QByteArray("Dallas,,Denver,\n,Detroit,\"\"\n") << three;
+        QTest::newRow("order and duplicates")
+            << QByteArray("Texas\nAlabama\nTexas") << QStringList{"Texas", "Alabama", "Texas"};
+        QTest::newRow("UTF-8 with BOM")
+            << QByteArray("\xEF\xBB\xBFS\xC3\xA3o Paulo") << QStringList{u8("S\xC3\xA3o Paulo")};
+        QTest::newRow("Windows-1252")
+            << QByteArray("Caf\xE9\n\x93Q\x94")
+            << QStringList{u8("Caf\xC3\xA9"), u8("\xE2\x80\x9CQ\xE2\x80\x9D")};
+        QTest::newRow("control characters")
+            << QByteArray("Dal\0las\x1B\nDen\x7Fver\n\x1A", 18) << QStringList{"Dallas", "Denver"};
+    }
+
+    void parse()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(QStringList, entries);
+        QCOMPARE(TeamList::parse(contents), entries);
+    }
+
+    void garbage()
+    {
+        QRandomGenerator random(20240901);
+        QByteArray bytes(1 << 20, Qt::Uninitialized);
+        random.fillRange(reinterpret_cast<quint32 *>(bytes.data()), bytes.size() / 4);
+        const QStringList entries = TeamList::parse(bytes);
+        QVERIFY(entries.size() > 1000);
+        for (const QString &entry : entries)
+            for (QChar c : entry)
+                QVERIFY(c == u'\t' || (c >= u' ' && (c < u'\x7F' || c >= u'\xA0')));
     }
 };
 
