@@ -98,7 +98,6 @@ private slots:
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<bool>("click"); // else focus given by the program
-
         QTest::newRow("first score") << "Score(0)" << false;
         QTest::newRow("second score, clicked") << "Score(1)" << true;
         QTest::newRow("pool amount") << "txtPoolAmount" << false;
@@ -128,7 +127,6 @@ private slots:
         QTest::addColumn<QString>("count");   // second answer, asked after a name
         QTest::addColumn<int>("placed");      // -1: refused, nothing changes
         QTest::addColumn<QString>("message"); // owed at $2.50 a square, or the refusal
-
         // clang-format off
         QTest::newRow("zero")                << 0   << "Bob" << "0"    << 0  << "$0.00";
         QTest::newRow("two and a half")      << 0   << "Bob" << "2.5"  << 2  << "$6.25";
@@ -161,9 +159,7 @@ private slots:
         w->lblOpen->setText(QStringLiteral("000"));
         tw->dialogs.setNextInput(name);
         tw->dialogs.setNextInput(count);
-
         w->cmdQuick->click();
-
         QStringList expected{QStringLiteral("What is Your Name?\n\n First,Last or Nickname")};
         if (!name.isEmpty())
             expected << QStringLiteral("How Many Squares?");
@@ -248,7 +244,6 @@ private slots:
     {
         QTest::addColumn<QString>("taken");          // caption of lblOpen
         QTest::addColumn<Dialogs::Answer>("answer"); // Ok: the default button
-
         QTest::newRow("cleared board, yes") << "000" << Dialogs::Answer::Yes;
         QTest::newRow("one unsold, no") << "99" << Dialogs::Answer::No;
         QTest::newRow("cancel") << " 42 " << Dialogs::Answer::Cancel;
@@ -262,9 +257,7 @@ private slots:
         w->lblOpen->setText(taken);
         if (answer != Dialogs::Answer::Ok)
             tw->dialogs.setNextAnswer(answer);
-
         w->Command3_Click();
-
         const QList<Dialogs::Shown> &shown = tw->dialogs.shown();
         QCOMPARE(shown.size(), 1);
         QCOMPARE(
@@ -323,7 +316,6 @@ private slots:
         QTest::addColumn<QString>("second");
         QTest::addColumn<QStringList>("edits");
         QTest::addColumn<QString>("winner"); // "Keep": no lookup
-
         // clang-format off
         QTest::newRow("24 to 17")          << "24" << "17"  << QStringList() << "P38";
         QTest::newRow("17 to 10")          << "17" << "10"  << QStringList() << "P91";
@@ -388,7 +380,6 @@ private slots:
         QTest::addColumn<int>("quarter");    // clicked; the first is selected
         QTest::addColumn<QString>("filled"); // 'x' for each winner box with a name
         QTest::addColumn<bool>("refused");
-
         QTest::newRow("first, selected already") << 0 << "...." << false;
         QTest::newRow("second, first empty") << 1 << ".x.." << true;
         QTest::newRow("second, first filled") << 1 << "x..." << false;
@@ -408,69 +399,10 @@ private slots:
         for (int q = 0; q < 4; ++q)
             w->Who[q]->setText(filled[q] == QLatin1Char('x') ? QStringLiteral("W") : QString());
         const QString before = w->Who[quarter]->text();
-
         w->Quarter[quarter]->click();
-
         QCOMPARE(tw->messages(), refused ? QStringList{QStringLiteral(" You Left A Quarter Blank")}
                                          : QStringList());
         QCOMPARE(w->Who[quarter]->text(), refused ? before : QStringLiteral("P38"));
-    }
-
-    void guards_data()
-    {
-        QTest::addColumn<QString>("action"); // "pick", "quarter" or "score"
-        QTest::addColumn<bool>("locked");
-        QTest::addColumn<bool>("startUp");
-        QTest::addColumn<bool>("moveit");
-        QTest::addColumn<bool>("lookup");
-
-        // clang-format off
-        QTest::newRow("pick, locked")          << "pick"    << true  << false << false << false;
-        QTest::newRow("score, locked")         << "score"   << true  << false << false << false;
-        QTest::newRow("score, locked loading") << "score"   << true  << true  << false << false;
-        QTest::newRow("score, loading")        << "score"   << false << true  << false << false;
-        QTest::newRow("score, moving")         << "score"   << false << false << true  << false;
-        QTest::newRow("quarter, locked")       << "quarter" << true  << false << false << false;
-        QTest::newRow("quarter, moving")       << "quarter" << false << false << true  << false;
-        QTest::newRow("quarter, loading")      << "quarter" << false << true  << false << true;
-        // clang-format on
-    }
-
-    void guards()
-    {
-        QFETCH(QString, action);
-        QFETCH(bool, locked);
-        QFETCH(bool, startUp);
-        QFETCH(bool, moveit);
-        QFETCH(bool, lookup);
-        layOutBoard();
-        w->Imput[0]->clear(); // a free square for Quick Pick
-        w->Who[0]->setText(QStringLiteral("Q1"));
-        w->Who[1]->setText(QStringLiteral("Keep"));
-        w->Moveit = true; // no lookups while the board is set
-        w->Score[1]->setText(QStringLiteral("17"));
-        if (action != QLatin1String("score"))
-            w->Score[0]->setText(QStringLiteral("24"));
-        if (action != QLatin1String("quarter"))
-            w->Quarter[1]->setChecked(true);
-        w->Locked = locked;
-        w->StartUp = startUp;
-        w->Moveit = moveit;
-        tw->dialogs.setNextInput(QStringLiteral("Bob"));
-        tw->dialogs.setNextInput(QStringLiteral("1"));
-
-        if (action == QLatin1String("pick"))
-            w->cmdQuick->click();
-        else if (action == QLatin1String("quarter"))
-            w->Quarter[1]->click();
-        else
-            w->Score[0]->setText(QStringLiteral("24"));
-
-        const bool lockMessage = locked && !(startUp && action == QLatin1String("score"));
-        QCOMPARE(tw->messages(), lockMessage ? QStringList{frmScore::kLockMessage} : QStringList());
-        QCOMPARE(holding(QStringLiteral("Bob")), 0);
-        QCOMPARE(w->Who[1]->text(), lookup ? QStringLiteral("P38") : QStringLiteral("Keep"));
-        QCOMPARE(w->Who[0]->text(), QStringLiteral("Q1"));
     }
 };
 

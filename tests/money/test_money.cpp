@@ -26,17 +26,11 @@ private slots:
         const QString us = "en_US", de = "de_DE";
         QTest::newRow("plain") << us << "250" << 250.0;
         QTest::newRow("grouped") << us << "1,000" << 1000.0;
-        QTest::newRow("currency") << us << "$1,234,567.50" << 1234567.5;
         QTest::newRow("cleared board") << us << "$000.00" << 0.0;
         QTest::newRow("blanks around") << us << "  $62.50 " << 62.5;
-        QTest::newRow("minus") << us << "-$5.00" << -5.0;
-        QTest::newRow("parentheses") << us << "($5.00)" << -5.0;
-        QTest::newRow("german currency") << de << "1.234.567,50 €" << 1234567.5;
         QTest::newRow("german plain") << de << "250,00" << 250.0;
         QTest::newRow("german cleared board") << de << "$000.00" << 0.0;
         QTest::newRow("german iso code") << de << "EUR 12,50" << 12.5;
-        QTest::newRow("french narrow blank") << QString("fr_FR") << "1 234,50 €" << 1234.5;
-        QTest::newRow("german-written, read in en_US") << us << "1.234,50 €" << 1234.5;
         QTest::newRow("swiss-written, read in de_DE") << de << "1’234.50 CHF" << 1234.5;
         const double refused = qQNaN();
         QTest::newRow("refused: empty") << us << "" << refused;

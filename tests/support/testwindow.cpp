@@ -54,7 +54,6 @@ std::unique_ptr<QPrinter> PdfPrintSeam::printer()
 {
     if (noPrinter)
         return nullptr;
-    ++printersMade;
     auto printer = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(pdfPath);

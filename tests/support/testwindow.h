@@ -33,7 +33,6 @@ public:
     std::unique_ptr<QPrinter> printer() override;
     QString pdfPath;
     bool noPrinter = false;
-    int printersMade = 0;
 };
 
 using PoolValues = QHash<QString, QVariant>;
