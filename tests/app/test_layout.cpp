@@ -1,5 +1,5 @@
-// The window as the user first sees it: where controls stand, what they
-// hold, what is hidden, and how Tab walks through them.
+// The window as the user first sees and drives it: what is hidden, where the
+// focus goes, what the frames and buttons show.
 #include "support/testwindow.h"
 
 #include <QTest>
@@ -15,28 +15,6 @@ private slots:
         m_window.reset();
         m_data = std::make_unique<TestData>();
         m_window = std::make_unique<TestWindow>(*m_data);
-    }
-
-    void controlsStandAtTheirPlaces_data()
-    {
-        QTest::addColumn<QRect>("twips"); // in the window's client area
-        QTest::newRow("Imput(37)") << QRect(10350, 4815, 825, 690);
-        QTest::newRow("Imput(0)") << QRect(4365, 2655, 825, 690);
-        QTest::newRow("Imput(99)") << QRect(12060, 9135, 825, 690);
-        QTest::newRow("Number(7)") << QRect(10530, 2070, 420, 375);
-        QTest::newRow("Number(13)") << QRect(3825, 4905, 420, 375);
-        QTest::newRow("Option1(2)") << QRect(2565, 7335, 960, 330);
-        QTest::newRow("cmdUpdate") << QRect(90, 6165, 870, 300); // over cmdAdd
-    }
-    void controlsStandAtTheirPlaces()
-    {
-        QFETCH(QRect, twips);
-        w().resize(400, 300); // a smaller window moves nothing
-        QTest::qWait(10);
-        const QWidget *control = w().findChild<QWidget *>(QTest::currentDataTag());
-        QVERIFY(control);
-        const QPoint topLeft = control->mapTo(w().centralWidget(), QPoint(0, 0));
-        QCOMPARE(QRect(topLeft * 15, control->size() * 15), twips);
     }
 
     // The first focus is on the last square; the controls for later stand hidden.
