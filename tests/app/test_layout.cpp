@@ -71,7 +71,7 @@ private slots:
         QTest::keyClicks(w().Imput[5], "Ann");
         QTest::mouseClick(w().cmdFirst, Qt::LeftButton);
         QCOMPARE(QApplication::focusWidget(), w().cmdFirst);
-        QCOMPARE(w().lblOpen->text(), QStringLiteral("1"));
+        QCOMPARE(w().lblOpen->text(), u"1"_s);
     }
 
     // The search frame hides the squares under it.
@@ -89,11 +89,11 @@ private slots:
     void quickPickCaptionWraps()
     {
         QPushButton *button = w().cmdQuick;
-        QCOMPARE(button->text(), QStringLiteral("Quick Pick"));
+        QCOMPARE(button->text(), u"Quick Pick"_s);
         const QImage captioned = button->grab().toImage();
         button->setText(QString());
         const QImage bare = button->grab().toImage();
-        button->setText(QStringLiteral("Quick Pick"));
+        button->setText(u"Quick Pick"_s);
         QRect ink; // where the caption changed the picture
         for (int y = 0; y < bare.height(); ++y)
             for (int x = 0; x < bare.width(); ++x)
@@ -108,10 +108,10 @@ private slots:
         w().txtGameDate->setFocus();
         w().txtGameDate->setCursorPosition(0);
         QTest::keyClicks(w().txtGameDate, "12a/0b5x2026");
-        QCOMPARE(w().txtGameDate->text(), QStringLiteral("12/05/2026"));
+        QCOMPARE(w().txtGameDate->text(), u"12/05/2026"_s);
         w().txtSearch->setText("1");
-        QCOMPARE(w().txtSearch->text(), QStringLiteral("1//"));
-        QCOMPARE(w().txtSearch->displayText(), QStringLiteral("1_/__/____"));
+        QCOMPARE(w().txtSearch->text(), u"1//"_s);
+        QCOMPARE(w().txtSearch->displayText(), u"1_/__/____"_s);
     }
 
 private:

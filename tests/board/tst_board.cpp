@@ -47,11 +47,11 @@ class BoardTest : public QObject
     void layOutBoard()
     {
         const QStringList digits =
-            QStringLiteral("1 0 6 3 9 8 2 5 7 4 5 2 9 4 0 1 8 3 6 7").split(QLatin1Char(' '));
+            u"1 0 6 3 9 8 2 5 7 4 5 2 9 4 0 1 8 3 6 7"_s.split(QLatin1Char(' '));
         for (int i = 0; i < 20; ++i)
             w->Number[i]->setText(digits[i]);
         for (int k = 0; k < 100; ++k)
-            w->Imput[k]->setText(QStringLiteral("P%1").arg(k));
+            w->Imput[k]->setText(u"P%1"_s.arg(k));
     }
 
     // Each "Name=text" writes text into the box of that object name.
@@ -109,15 +109,15 @@ private slots:
         QFETCH(bool, click);
         auto *edit = w->findChild<QLineEdit *>(box);
         QVERIFY(edit);
-        edit->setText(QStringLiteral("21"));
+        edit->setText(u"21"_s);
         edit->setCursorPosition(1);
         if (click)
             QTest::mouseClick(edit, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
         else
             edit->setFocus(Qt::OtherFocusReason);
-        QTRY_COMPARE(edit->selectedText(), QStringLiteral("21"));
-        QTest::keyClicks(edit, QStringLiteral("28"));
-        QCOMPARE(edit->text(), QStringLiteral("28"));
+        QTRY_COMPARE(edit->selectedText(), u"21"_s);
+        QTest::keyClicks(edit, u"28"_s);
+        QCOMPARE(edit->text(), u"28"_s);
     }
 
     void quickPick_data()
@@ -154,28 +154,26 @@ private slots:
         QFETCH(int, placed);
         QFETCH(QString, message);
         for (int k = 0; k < taken; ++k)
-            w->Imput[k]->setText(QStringLiteral("T"));
-        w->lblAmountPer->setText(QStringLiteral("$2.50"));
-        w->lblOpen->setText(QStringLiteral("000"));
+            w->Imput[k]->setText(u"T"_s);
+        w->lblAmountPer->setText(u"$2.50"_s);
+        w->lblOpen->setText(u"000"_s);
         tw->dialogs.setNextInput(name);
         tw->dialogs.setNextInput(count);
         w->cmdQuick->click();
-        QStringList expected{QStringLiteral("What is Your Name?\n\n First,Last or Nickname")};
+        QStringList expected{u"What is Your Name?\n\n First,Last or Nickname"_s};
         if (!name.isEmpty())
-            expected << QStringLiteral("How Many Squares?");
+            expected << u"How Many Squares?"_s;
         if (placed >= 0)
-            expected << name + QStringLiteral("   Owes   ") + message +
-                            QStringLiteral("   Please Collect the Money Now");
+            expected << name + u"   Owes   "_s + message + u"   Please Collect the Money Now"_s;
         else if (!message.isEmpty())
             expected << message;
         QCOMPARE(tw->messages(), expected);
         const QList<Dialogs::Shown> &shown = tw->dialogs.shown();
-        QCOMPARE(shown[0].title, QStringLiteral("QUICK PICK"));
-        QCOMPARE(shown.value(1).defaultText, name.isEmpty() ? QString() : QStringLiteral("0"));
-        QCOMPARE(holding(QStringLiteral("T")), taken);
+        QCOMPARE(shown[0].title, u"QUICK PICK"_s);
+        QCOMPARE(shown.value(1).defaultText, name.isEmpty() ? QString() : u"0"_s);
+        QCOMPARE(holding(u"T"_s), taken);
         QCOMPARE(holding(name), placed >= 0 ? placed : name.isEmpty() ? 100 - taken : 0);
-        QCOMPARE(w->lblOpen->text(),
-                 placed < 0 ? QStringLiteral("000") : QString::number(taken + placed));
+        QCOMPARE(w->lblOpen->text(), placed < 0 ? u"000"_s : QString::number(taken + placed));
     }
 
     void quickPickEveryFreeSquareEquallyLikely()
@@ -185,11 +183,11 @@ private slots:
         const int taken = 30;
         const int runs = 100 * (100 - taken);
         for (int k = 0; k < taken; ++k)
-            w->Imput[k]->setText(QStringLiteral("T"));
+            w->Imput[k]->setText(u"T"_s);
         QList<int> hits(100, 0);
         for (int run = 0; run < runs; ++run) {
-            tw->dialogs.setNextInput(QStringLiteral("X"));
-            tw->dialogs.setNextInput(QStringLiteral("1"));
+            tw->dialogs.setNextInput(u"X"_s);
+            tw->dialogs.setNextInput(u"1"_s);
             w->cmdQuick_Click();
             for (int k = taken; k < 100; ++k) {
                 if (!w->Imput[k]->text().isEmpty()) {
@@ -198,7 +196,7 @@ private slots:
                 }
             }
         }
-        QCOMPARE(holding(QStringLiteral("T")), taken);
+        QCOMPARE(holding(u"T"_s), taken);
         QCOMPARE(std::accumulate(hits.begin(), hits.end(), 0), runs);
         QVERIFY(looksUniform(hits.mid(taken), 100, 1));
     }
@@ -230,7 +228,7 @@ private slots:
             apply(typed);
         const QStringList before = headers(0, 20);
         w->Locked = locked;
-        w->lblOpen->setText(QStringLiteral("100"));
+        w->lblOpen->setText(u"100"_s);
         w->Command3->click();
         QCOMPARE(tw->messages(), QStringList());
         QCOMPARE(w->NumbersSet, drawn || pressedBefore);
@@ -260,10 +258,9 @@ private slots:
         w->Command3_Click();
         const QList<Dialogs::Shown> &shown = tw->dialogs.shown();
         QCOMPARE(shown.size(), 1);
-        QCOMPARE(
-            shown[0].text,
-            QStringLiteral("You Have Unused Squares, Do You Want TO Set The Numbers Anyway? "));
-        QCOMPARE(shown[0].title, QStringLiteral("All Squares Are Not Used!!!"));
+        QCOMPARE(shown[0].text,
+                 u"You Have Unused Squares, Do You Want TO Set The Numbers Anyway? "_s);
+        QCOMPARE(shown[0].title, u"All Squares Are Not Used!!!"_s);
         QCOMPARE(shown[0].icon, Dialogs::Icon::Critical);
         const bool yes = answer == Dialogs::Answer::Yes;
         QCOMPARE(w->NumbersSet, yes);
@@ -284,7 +281,7 @@ private slots:
         QList<int> places(2 * 100, 0);
         QList<int> neighbours(2 * 9 * 100, 0);
         QList<int> firsts(100, 0);
-        w->lblOpen->setText(QStringLiteral("100"));
+        w->lblOpen->setText(u"100"_s);
         for (int run = 0; run < runs; ++run) {
             for (QLineEdit *header : w->Number)
                 header->clear();
@@ -339,7 +336,7 @@ private slots:
         QFETCH(QStringList, edits);
         layOutBoard();
         apply(edits);
-        w->Who[0]->setText(QStringLiteral("Keep"));
+        w->Who[0]->setText(u"Keep"_s);
         w->Score[0]->setText(first);
         w->Score[1]->setText(second);
         QTEST(w->Who[0]->text(), "winner");
@@ -351,27 +348,27 @@ private slots:
     void winnerFollowsTyping()
     {
         layOutBoard();
-        w->Score[1]->setText(QStringLiteral("7"));
+        w->Score[1]->setText(u"7"_s);
         QStringList winners;
         connect(w->Who[0], &QLineEdit::textChanged, this, [&](const QString &t) { winners << t; });
         w->Score[0]->setFocus(Qt::OtherFocusReason);
-        QTest::keyClicks(w->Score[0], QStringLiteral("14"));
-        QCOMPARE(winners, (QStringList{QStringLiteral("P58"), QStringLiteral("P38")}));
+        QTest::keyClicks(w->Score[0], u"14"_s);
+        QCOMPARE(winners, (QStringList{u"P58"_s, u"P38"_s}));
     }
 
     void selectedQuarterFollowsScores()
     {
         layOutBoard();
-        w->Score[0]->setText(QStringLiteral("24"));
-        w->Score[1]->setText(QStringLiteral("17"));
-        QCOMPARE(w->Who[0]->text(), QStringLiteral("P38"));
-        w->Score[1]->setText(QStringLiteral("10")); // typed before the next quarter is selected
-        QCOMPARE(w->Who[0]->text(), QStringLiteral("P31"));
+        w->Score[0]->setText(u"24"_s);
+        w->Score[1]->setText(u"17"_s);
+        QCOMPARE(w->Who[0]->text(), u"P38"_s);
+        w->Score[1]->setText(u"10"_s); // typed before the next quarter is selected
+        QCOMPARE(w->Who[0]->text(), u"P31"_s);
         w->Quarter[1]->click();
-        QCOMPARE(w->Who[1]->text(), QStringLiteral("P31"));
-        w->Score[0]->setText(QStringLiteral("17"));
-        QCOMPARE(w->Who[1]->text(), QStringLiteral("P91"));
-        QCOMPARE(w->Who[0]->text(), QStringLiteral("P31"));
+        QCOMPARE(w->Who[1]->text(), u"P31"_s);
+        w->Score[0]->setText(u"17"_s);
+        QCOMPARE(w->Who[1]->text(), u"P91"_s);
+        QCOMPARE(w->Who[0]->text(), u"P31"_s);
         QCOMPARE(tw->messages(), QStringList());
     }
 
@@ -393,16 +390,16 @@ private slots:
         QFETCH(bool, refused);
         layOutBoard();
         w->Moveit = true; // no lookups while the scores are set
-        w->Score[0]->setText(QStringLiteral("24"));
-        w->Score[1]->setText(QStringLiteral("17"));
+        w->Score[0]->setText(u"24"_s);
+        w->Score[1]->setText(u"17"_s);
         w->Moveit = false;
         for (int q = 0; q < 4; ++q)
-            w->Who[q]->setText(filled[q] == QLatin1Char('x') ? QStringLiteral("W") : QString());
+            w->Who[q]->setText(filled[q] == QLatin1Char('x') ? u"W"_s : QString());
         const QString before = w->Who[quarter]->text();
         w->Quarter[quarter]->click();
-        QCOMPARE(tw->messages(), refused ? QStringList{QStringLiteral(" You Left A Quarter Blank")}
-                                         : QStringList());
-        QCOMPARE(w->Who[quarter]->text(), refused ? before : QStringLiteral("P38"));
+        QCOMPARE(tw->messages(),
+                 refused ? QStringList{u" You Left A Quarter Blank"_s} : QStringList());
+        QCOMPARE(w->Who[quarter]->text(), refused ? before : u"P38"_s);
     }
 };
 

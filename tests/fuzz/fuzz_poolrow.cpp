@@ -20,7 +20,7 @@ struct Fixture
     Fixture() : window(data, false)
     {
         data.addPool({});
-        writer = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("writer"));
+        writer = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"writer"_s);
         writer.setDatabaseName(data.poolFile());
         writer.open();
         window->Form_Load();
@@ -65,11 +65,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             value = part.mid(1).toLongLong();
         else
             value = QString::fromUtf8(part);
-        sets << columns[i] + QStringLiteral(" = ?");
+        sets << columns[i] + u" = ?"_s;
         values << value;
     }
     QSqlQuery write(f.writer);
-    write.prepare(QStringLiteral("UPDATE Football SET %1").arg(sets.join(QLatin1Char(','))));
+    write.prepare(u"UPDATE Football SET %1"_s.arg(sets.join(QLatin1Char(','))));
     for (int i = 0; i < values.size(); ++i)
         write.bindValue(i, values[i]);
     if (!write.exec())
@@ -79,11 +79,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     frmScore &w = f.window.w();
     w.Locked = false;
     w.cmdFirst_Click();
-    const int im5 = int(columns.indexOf(QStringLiteral("Im5"))) - 1;
+    const int im5 = int(columns.indexOf(u"Im5"_s)) - 1;
     const QVariant stored = values[im5];
     if (!stored.isNull() && w.Imput[5]->text() != stored.toString())
         std::abort();
-    const int team1 = int(columns.indexOf(QStringLiteral("Team1"))) - 1;
+    const int team1 = int(columns.indexOf(u"Team1"_s)) - 1;
     if (!values[team1].isNull() && w.Combo1[1]->currentText() != values[team1].toString())
         std::abort();
     return 0;

@@ -45,7 +45,7 @@ private slots:
         QVERIFY(!w().Text1->isVisible() && !w().lblAgain->isVisible());
         expectBoardEnabled(false);
         w().cmdNext->click(); // the moves reach every pool again
-        QCOMPARE(w().Combo1[1]->currentText(), QStringLiteral("Shut"));
+        QCOMPARE(w().Combo1[1]->currentText(), u"Shut"_s);
     }
 
     void lockRefusals_data()
@@ -92,7 +92,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), w().Text2);
         QCOMPARE(w().Text2->text(), first);
         expectUnlocked();
-        QCOMPARE(stored(2), QStringLiteral("Secret"));
+        QCOMPARE(stored(2), u"Secret"_s);
         QCOMPARE(w().cmdUpdate->isVisible(), row == "while editing");
     }
 
@@ -113,7 +113,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, message);
         w().cmdNext->click();
-        QCOMPARE(w().windowTitle(), QStringLiteral("QUADRIX POOL  LOCKED"));
+        QCOMPARE(w().windowTitle(), u"QUADRIX POOL  LOCKED"_s);
         if (QTest::currentDataTag() == QByteArray("while editing")) {
             w().Locked = false; // a locked pool found by a search during an edit
             w().cmdEdit->click();
@@ -128,21 +128,21 @@ private slots:
         if (!unlocked)
             QCOMPARE(QApplication::focusWidget(), w().Text2);
         QCOMPARE(w().Locked, !unlocked);
-        QVERIFY(!m_data->stored(2, QStringLiteral("Password")).isNull());
+        QVERIFY(!m_data->stored(2, u"Password"_s).isNull());
         QCOMPARE(stored(2), unlocked ? "" : "Secret");
         QCOMPARE(w().lblLocked->isVisible(), !unlocked);
         expectBoardEnabled(unlocked);
         QCOMPARE(w().windowTitle(), unlocked ? " QUADRIX POOL" : "QUADRIX POOL  LOCKED");
         if (unlocked) { // the moves reach every pool again
             w().cmdPrevious->click();
-            QCOMPARE(w().Combo1[1]->currentText(), QStringLiteral("Open"));
+            QCOMPARE(w().Combo1[1]->currentText(), u"Open"_s);
         }
     }
 
 private:
     frmScore &w() { return m_window->w(); }
     QStringList messages() const { return m_window->messages(); }
-    QString stored(qint64 id) { return m_data->stored(id, QStringLiteral("Password")).toString(); }
+    QString stored(qint64 id) { return m_data->stored(id, u"Password"_s).toString(); }
     void expectUnlocked()
     {
         QVERIFY(!w().Locked);

@@ -129,14 +129,14 @@ private slots:
         w().cmdNext->click();
         QVERIFY(w().Locked);
         QCOMPARE(m_window->messages(), QStringList());
-        QCOMPARE(w().txtPoolAmount->text(), QStringLiteral("lots"));
+        QCOMPARE(w().txtPoolAmount->text(), u"lots"_s);
         w().txtPoolAmount_LostFocus(); // a locked pool refuses changes
         w().Option1_Click(0);
         QCOMPARE(m_window->messages(), QStringList(2, frmScore::kLockMessage));
         for (QAbstractButton *button :
              QList<QAbstractButton *>{w().cmdFirst, w().cmdEdit, w().cmdUpdate})
             button->click();
-        QCOMPARE(m_data->stored(1, "PoolAmount").toString(), QStringLiteral("a lot"));
+        QCOMPARE(m_data->stored(1, "PoolAmount").toString(), u"a lot"_s);
     }
 
 private:

@@ -68,8 +68,8 @@ private slots:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<int>("copies"); // 0: nothing printed
         QTest::addColumn<QString>("message");
-        const QString none = QStringLiteral("No printer is available, so nothing was printed.");
-        const QString number = QStringLiteral("Please enter a number of copies from 1 to 32767.");
+        const QString none = u"No printer is available, so nothing was printed."_s;
+        const QString number = u"Please enter a number of copies from 1 to 32767."_s;
         QTest::newRow("one copy") << false << "1" << 1 << QString();
         QTest::newRow("three copies") << false << " 3 " << 3 << QString();
         QTest::newRow("Cancel") << false << "" << 0 << QString();
@@ -90,7 +90,7 @@ private slots:
         QFETCH(QString, message);
         w->print.noPrinter = noPrinter;
         const QString pdf = print(answer);
-        QCOMPARE(w->messages(), QStringList{QStringLiteral("How many Copies Do You Want?")} +
+        QCOMPARE(w->messages(), QStringList{u"How many Copies Do You Want?"_s} +
                                     (message.isEmpty() ? QStringList() : QStringList{message}));
         QCOMPARE(pdf.isEmpty(), copies == 0);
         if (copies == 0)
@@ -116,10 +116,10 @@ private slots:
         const auto picture = [](const QString &pdf) {
             return pdf.section(QLatin1String("/Subtype /Image"), 1).section("endstream", 0, 0);
         };
-        const QString first = picture(print(QStringLiteral("1")));
-        win().Who[0]->setText(QStringLiteral("WWWWWWWWWW"));
+        const QString first = picture(print(u"1"_s));
+        win().Who[0]->setText(u"WWWWWWWWWW"_s);
         QVERIFY(!first.isEmpty());
-        QVERIFY(picture(print(QStringLiteral("1"))) != first);
+        QVERIFY(picture(print(u"1"_s)) != first);
     }
 
     void copiesFrom_data()
@@ -172,8 +172,8 @@ private slots:
             win().Locked = true;
             win().LockControls();
         }
-        win().Imput[37]->setText(QStringLiteral("Ann"));
-        win().Combo1[1]->setEditText(QStringLiteral("Denver"));
+        win().Imput[37]->setText(u"Ann"_s);
+        win().Combo1[1]->setEditText(u"Denver"_s);
         if (win().Imput[37]->isEnabled())
             win().Imput[37]->setFocus();
         const QStringList before = snapshot();
@@ -196,7 +196,7 @@ private slots:
         QVERIFY(html.contains(R"(<h2 id="about">About Quadrix</h2>)"));
         for (const char *outside : {"src=", "<link", "<script", "url(", "@import", "http"})
             QVERIFY2(!html.contains(QLatin1String(outside), Qt::CaseInsensitive), outside);
-        static const QRegularExpression href(QStringLiteral("href=\"([^\"]*)\""));
+        static const QRegularExpression href(u"href=\"([^\"]*)\""_s);
         for (auto m = href.globalMatch(html); m.hasNext();) {
             const QString target = m.next().captured(1);
             QVERIFY2(target.startsWith(u'#') && html.contains("id=\"" + target.mid(1) + "\""),

@@ -8,6 +8,8 @@
 
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Every text column of a saved pool carries its version, so a test can see
@@ -38,15 +40,14 @@ int main(int argc, char *argv[])
     long version = 0;
     for (qint64 id = 1; id <= pools; ++id) {
         records.MoveTo(id);
-        version =
-            std::max(version, records.Fields(QStringLiteral("Im0")).toString().mid(1).toLong());
+        version = std::max(version, records.Fields(u"Im0"_s).toString().mid(1).toLong());
     }
     const QStringList columns = versionedColumns();
     std::printf("ready\n");
     std::fflush(stdout);
     for (qint64 id = 1;; id = id % pools + 1) {
         ++version;
-        const QString text = QStringLiteral("v%1").arg(version);
+        const QString text = u"v%1"_s.arg(version);
         records.MoveTo(id);
         records.Edit();
         for (const QString &column : columns)

@@ -35,10 +35,10 @@ QString inspect(TestData &data, QList<long> &versions)
         return integrity;
     versions.clear();
     for (auto it = pools.cbegin(); it != pools.cend(); ++it) {
-        const QString version = it->value(QStringLiteral("Im0")).toString();
+        const QString version = it->value(u"Im0"_s).toString();
         for (const QString &column : versioned())
             if (it->value(column).toString() != version)
-                return QStringLiteral("pool %1 is torn at %2").arg(it.key()).arg(column);
+                return u"pool %1 is torn at %2"_s.arg(it.key()).arg(column);
         versions << version.mid(1).toLong();
     }
     return {};
@@ -58,7 +58,7 @@ private slots:
         for (int i = 0; i < kPools; ++i) {
             PoolValues pool;
             for (const QString &c : versioned())
-                pool.insert(c, QStringLiteral("v0"));
+                pool.insert(c, u"v0"_s);
             data.addPool(pool);
         }
         const QString saver =
@@ -105,8 +105,7 @@ private slots:
                     expected[i] = stored;
                 }
                 QVERIFY2(stored == expected[i],
-                         qPrintable(QStringLiteral("pool %1: stored v%2, expected v%3 or v%4")
-                                        .arg(i + 1)
+                         qPrintable(u"pool %1: stored v%2, expected v%3 or v%4"_s.arg(i + 1)
                                         .arg(stored)
                                         .arg(expected[i])
                                         .arg(begun[i])));

@@ -58,12 +58,10 @@ public:
             failure = oneStep();
         if (failure.isEmpty())
             return {};
-        QString report = QStringLiteral("seed %1 failed after %2 steps: %3\n")
-                             .arg(m_seed)
-                             .arg(m_log.size())
-                             .arg(failure);
+        QString report =
+            u"seed %1 failed after %2 steps: %3\n"_s.arg(m_seed).arg(m_log.size()).arg(failure);
         for (int i = 0; i < m_log.size(); ++i)
-            report += QStringLiteral("  %1. %2\n").arg(i + 1).arg(m_log[i]);
+            report += u"  %1. %2\n"_s.arg(i + 1).arg(m_log[i]);
         return report;
     }
 
@@ -81,7 +79,7 @@ private:
     {
         PoolValues full = samplePool("09/14/2025", "Dallas", "Denver");
         for (int k = 0; k < 100; ++k)
-            full.insert(Schema::imColumn(k), QStringLiteral("P%1").arg(k % 7));
+            full.insert(Schema::imColumn(k), u"P%1"_s.arg(k % 7));
         for (int i = 0; i < 20; ++i)
             full.insert(Schema::numColumn(i), QString::number((i * 3) % 10));
         m_data.addPool(full);
@@ -136,37 +134,33 @@ private:
         QString integrity;
         const QMap<qint64, PoolValues> file = m_data.allPools(&integrity);
         if (integrity != QLatin1String("ok"))
-            return QStringLiteral("integrity check: ") + integrity;
+            return u"integrity check: "_s + integrity;
         if (file.keys() != m.pools.keys())
-            return QStringLiteral("the file holds %1 pools, not %2")
-                .arg(file.size())
-                .arg(m.pools.size());
+            return u"the file holds %1 pools, not %2"_s.arg(file.size()).arg(m.pools.size());
         for (auto it = file.cbegin(); it != file.cend(); ++it)
             for (const QString &column : Schema::allColumns())
                 if (!sameValue(it.value().value(column), m.pools[it.key()].value(column)))
-                    return QStringLiteral("pool %1 holds %2 = \"%3\", not \"%4\"")
-                        .arg(it.key())
-                        .arg(column, it.value().value(column).toString(),
-                             m.pools[it.key()].value(column).toString());
+                    return u"pool %1 holds %2 = \"%3\", not \"%4\""_s.arg(it.key()).arg(
+                        column, it.value().value(column).toString(),
+                        m.pools[it.key()].value(column).toString());
         if (w().cmdUpdate->isVisibleTo(&w()) != m.editing ||
             w().cmdAdd->isVisibleTo(&w()) == m.editing || w().cmdNext->isEnabled() == m.editing)
-            return QStringLiteral("the window is not in %1 mode")
-                .arg(m.editing ? "Editing" : "Browse");
+            return u"the window is not in %1 mode"_s.arg(m.editing ? "Editing" : "Browse");
         if (m.editing && w().mbAddNewFlag != m.addNew)
-            return QStringLiteral("mbAddNewFlag is %1").arg(w().mbAddNewFlag);
+            return u"mbAddNewFlag is %1"_s.arg(w().mbAddNewFlag);
         if (w().StartUp || w().Moveit)
-            return QStringLiteral("StartUp or Moveit is left set");
+            return u"StartUp or Moveit is left set"_s;
         if (w().Locked != m.locked)
-            return QStringLiteral("Locked is %1").arg(w().Locked);
+            return u"Locked is %1"_s.arg(w().Locked);
         if (m_loaded) {
             const QString wrong = boardMismatch(w(), m.pools.value(m.current));
             if (!wrong.isEmpty())
-                return QStringLiteral("pool %1 on show: %2").arg(m.current).arg(wrong);
+                return u"pool %1 on show: %2"_s.arg(m.current).arg(wrong);
         }
         const QStringList messages = m_window->messages();
         if (m_message && messages.isEmpty() == *m_message)
-            return messages.isEmpty() ? QStringLiteral("no message was shown")
-                                      : QStringLiteral("unexpected message: ") + messages.first();
+            return messages.isEmpty() ? u"no message was shown"_s
+                                      : u"unexpected message: "_s + messages.first();
         return {};
     }
 
@@ -208,11 +202,11 @@ private:
         const bool dated = date.size() == 10 && QDate::fromString(date, "MM/dd/yyyy").isValid();
         m_message = !dated || m.locked || (!m.addNew && !m.pools.contains(m.current));
         if (*m_message)
-            return QStringLiteral("Update (refused: date \"%1\")").arg(date);
+            return u"Update (refused: date \"%1\")"_s.arg(date);
         if (m.addNew) {
             const qint64 id = w().txtID->text().toLongLong();
             if (id <= m.lastId)
-                m_failure = QStringLiteral("the new pool got the key %1").arg(id);
+                m_failure = u"the new pool got the key %1"_s.arg(id);
             PoolValues pool = board;
             pool.insert(
                 {{Schema::kId, id}, {Schema::kDate, date}, {Schema::kPassword, QVariant()}});
@@ -222,7 +216,7 @@ private:
             m.pools[m.current].insert(board);
         }
         m.editing = m.searching = false;
-        return QStringLiteral("Update");
+        return u"Update"_s;
     }
 
     QString cancel()
@@ -242,7 +236,7 @@ private:
         w().cmdDelete->click();
         m_message = m.locked || !m.current;
         if (*m_message)
-            return QStringLiteral("Delete (refused)");
+            return u"Delete (refused)"_s;
         const qint64 gone = m.current;
         m.pools.remove(gone);
         // The next pool, or the previous one when the last went.
@@ -264,7 +258,7 @@ private:
         const QList<qint64> set = m_model.set();
         if (set.isEmpty()) { // First and Last report the missing pool
             m_message = which == 0 || which == 3;
-            return names[which] + QStringLiteral(" (no pools)");
+            return names[which] + u" (no pools)"_s;
         }
         qint64 &at = m_model.current;
         const auto after = std::upper_bound(set.begin(), set.end(), at);
@@ -289,7 +283,7 @@ private:
             m_log << moveTo(i == 0 ? 0 : i <= n ? 2 : i == n + 1 ? 3 : 1);
             m_failure = check();
         }
-        return QStringLiteral("(the set traversed)");
+        return u"(the set traversed)"_s;
     }
 
     QString find()
@@ -303,7 +297,7 @@ private:
         m_model.searchDate = w().txtSearch->text().trimmed();
         const QList<qint64> set = m_model.set();
         m_model.current = set.isEmpty() ? 0 : set.first();
-        return loaded(QStringLiteral("Find \"%1\"").arg(date));
+        return loaded(u"Find \"%1\""_s.arg(date));
     }
 
     // --- Lock ---
@@ -312,32 +306,32 @@ private:
     {
         Model &m = m_model;
         const QString password = chance(10) ? QString() : oneOf({"pw", "Secret", "  "});
-        const QString again = chance(80) ? password : QStringLiteral("other");
+        const QString again = chance(80) ? password : u"other"_s;
         w().Text2->setText(password);
         w().Text1->setText(again);
         w().cmdLock->click();
         m_message = !m.locked; // LOCK on a locked pool does nothing at all
         if (m.locked || m.editing || password.isEmpty() || password != again || !m.current)
-            return QStringLiteral("LOCK \"%1\"/\"%2\" (refused)").arg(password, again);
+            return u"LOCK \"%1\"/\"%2\" (refused)"_s.arg(password, again);
         m_message = false;
         m.pools[m.current].insert(Schema::kPassword, password);
         m.locked = true;
         m.searching = false;
-        return QStringLiteral("LOCK \"%1\"").arg(password);
+        return u"LOCK \"%1\""_s.arg(password);
     }
 
     QString unlock()
     {
         Model &m = m_model;
-        const QString typed = chance(60) ? m.password() : QStringLiteral("nope");
+        const QString typed = chance(60) ? m.password() : u"nope"_s;
         w().Text2->setText(typed);
         w().cmdunlock->click();
         m_message = m.editing || m.password().isEmpty() || typed != m.password();
         if (*m_message)
-            return QStringLiteral("UNLOCK \"%1\" (refused)").arg(typed);
+            return u"UNLOCK \"%1\" (refused)"_s.arg(typed);
         m.pools[m.current].insert(Schema::kPassword, QString(""));
         m.locked = m.searching = false;
-        return QStringLiteral("UNLOCK \"%1\"").arg(typed);
+        return u"UNLOCK \"%1\""_s.arg(typed);
     }
 
     // --- The board: none of these may change the file ---
@@ -349,7 +343,7 @@ private:
         m_window->dialogs.setNextInput(name);
         m_window->dialogs.setNextInput(count);
         w().cmdQuick->click();
-        return QStringLiteral("Quick Pick \"%1\" x %2").arg(name, count);
+        return u"Quick Pick \"%1\" x %2"_s.arg(name, count);
     }
 
     QString draw()
@@ -357,7 +351,7 @@ private:
         const bool yes = chance(70);
         m_window->dialogs.setNextAnswer(yes ? Dialogs::Answer::Yes : Dialogs::Answer::No);
         w().Command3->click();
-        return QStringLiteral("SET Numbers (%1)").arg(yes ? "Yes" : "No");
+        return u"SET Numbers (%1)"_s.arg(yes ? "Yes" : "No");
     }
 
     QString teams()
@@ -365,7 +359,7 @@ private:
         const bool down = chance(50);
         w().Combo1[0]->setFocus();
         QTest::keyClick(w().Combo1[0], down ? Qt::Key_Down : Qt::Key_Up);
-        return QStringLiteral("PRO/COLLAGE %1").arg(down ? "Down" : "Up");
+        return u"PRO/COLLAGE %1"_s.arg(down ? "Down" : "Up");
     }
 
     // Types into a square, a score or the pool amount, then leaves the box
@@ -389,15 +383,14 @@ private:
         const bool leave = chance(70);
         if (leave)
             w().txtGameDate->setFocus();
-        return QStringLiteral("type \"%1\" into %2%3")
-            .arg(text, box->objectName(), leave ? "" : " and stay");
+        return u"type \"%1\" into %2%3"_s.arg(text, box->objectName(), leave ? "" : " and stay");
     }
 
     QString date()
     {
         const QString text = oneOf({"09/14/2025", "10/05/2025", "", "12", "02/30/2025"});
         w().txtGameDate->setText(text);
-        return QStringLiteral("date \"%1\"").arg(text);
+        return u"date \"%1\""_s.arg(text);
     }
 
     QString option() // a quarter or a payout period
@@ -407,7 +400,7 @@ private:
         if (!offered(button))
             return {};
         button->click();
-        return QStringLiteral("click ") + button->objectName();
+        return u"click "_s + button->objectName();
     }
 
     quint64 m_seed;
@@ -438,7 +431,7 @@ private slots:
         if (qEnvironmentVariableIsSet("QUADRIX_WALK_SEED")) {
             const int steps = qEnvironmentVariableIntValue("QUADRIX_WALK_STEPS");
             QTest::newRow("chosen") << qEnvironmentVariable("QUADRIX_WALK_SEED").toULongLong()
-                                    << (steps > 0 ? steps : 2000) << QStringLiteral("en_US");
+                                    << (steps > 0 ? steps : 2000) << u"en_US"_s;
             return;
         }
         const bool longMode = qEnvironmentVariableIntValue("QUADRIX_LONG") > 0;

@@ -27,17 +27,17 @@ private slots:
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("searched");
         QTest::addColumn<int>("found");
-        QTest::newRow("same date") << "09/14/2025" << QStringLiteral("09/14/2025") << 2;
-        QTest::newRow("other date") << "09/14/2025" << QStringLiteral("09/15/2025") << 0;
-        QTest::newRow("injection") << "09/14/2025" << QStringLiteral("' OR '1'='1") << 0;
-        QTest::newRow("quote in date") << "0'/14/2025" << QStringLiteral("0'/14/2025") << 2;
+        QTest::newRow("same date") << "09/14/2025" << u"09/14/2025"_s << 2;
+        QTest::newRow("other date") << "09/14/2025" << u"09/15/2025"_s << 0;
+        QTest::newRow("injection") << "09/14/2025" << u"' OR '1'='1"_s << 0;
+        QTest::newRow("quote in date") << "0'/14/2025" << u"0'/14/2025"_s << 2;
     }
     void criteriaAreValuesNotText()
     {
         QFETCH(QString, date);
         QFETCH(QString, searched);
         QFETCH(int, found);
-        for (const QString &d : {date, QStringLiteral("01/01/2000"), date})
+        for (const QString &d : {date, u"01/01/2000"_s, date})
             m_data->addPool({{"Date", d}});
         auto records = open(PoolQuery::byDate(searched));
         QCOMPARE(records->RecordCount(), found);
@@ -54,7 +54,7 @@ private slots:
         records->setField("Im0", "lost");
         records->setField("Im99", "lost");
         QVERIFY_THROWS_EXCEPTION(PoolError, records->Update());
-        QCOMPARE(stored("Im0") + stored("Im99"), QStringLiteral("keptkept"));
+        QCOMPARE(stored("Im0") + stored("Im99"), u"keptkept"_s);
         records->AddNew();
         records->setField("Im0", "new");
         QVERIFY_THROWS_EXCEPTION(PoolError, records->Update());

@@ -36,8 +36,8 @@ private slots:
         w().cmdUpdate->click();
         QCOMPARE(progress, (QList<int>{10, 20, 30, 40, 50, 60, 70, 80, 90, 100}));
         QVERIFY(!w().Pb1->isVisible() && w().cmdAdd->isVisible() && messages().isEmpty());
-        QCOMPARE(w().txtID->text(), QStringLiteral("1"));
-        QCOMPARE(stored(1, "Im0"), QStringLiteral("Ann"));
+        QCOMPARE(w().txtID->text(), u"1"_s);
+        QCOMPARE(stored(1, "Im0"), u"Ann"_s);
     }
 
     void everyColumnRoundTrips_data()
@@ -121,7 +121,7 @@ private slots:
         w().cmdEdit->click(); // the selector's text in any letter case makes a pro pool
         w().Combo1[0]->setEditText("pRo");
         w().cmdUpdate->click();
-        QCOMPARE(stored(id, "ProCollage"), QStringLiteral("1"));
+        QCOMPARE(stored(id, "ProCollage"), u"1"_s);
     }
 
     void refusedSaveStaysInEditing_data()
@@ -162,15 +162,15 @@ private slots:
         QVERIFY(!w().cmdAdd->isVisible() && !w().cmdEdit->isVisible() &&
                 !w().cmdDelete->isVisible() && !w().cmdNext->isEnabled());
         QCOMPARE(w().mbAddNewFlag, !edit);
-        QCOMPARE(w().Imput[0]->text(), QStringLiteral("typed"));
+        QCOMPARE(w().Imput[0]->text(), u"typed"_s);
         QCOMPARE(m_data->poolCount(), 2);
-        QCOMPARE(stored(1, "Im0"), QStringLiteral("kept"));
+        QCOMPARE(stored(1, "Im0"), u"kept"_s);
         if (message != " Game Date Has To Have A Date")
             return;
         w().txtGameDate->setText("03/03/2025");
         w().cmdUpdate->click();
         QCOMPARE(stored(3, {"Im0", "Date"}), (QStringList{"typed", "03/03/2025"}));
-        QCOMPARE(stored(1, "Im0"), QStringLiteral("kept"));
+        QCOMPARE(stored(1, "Im0"), u"kept"_s);
     }
 
     void clearBoardResetsTheBoardOnly()
@@ -183,9 +183,9 @@ private slots:
         QCOMPARE(texts(w().Number[0], w().Imput[0], w().Score[0], w().lblOpen, w().txtPoolAmount),
                  (QStringList{"", "", "", "000", "$000.00"}));
         QVERIFY(!w().NumbersSet && w().Option1[0]->isChecked());
-        QCOMPARE(w().txtGameDate->text(), QStringLiteral("07/04/2025"));
-        QCOMPARE(w().lblAmountPer->text(), QStringLiteral("$1.00"));
-        QCOMPARE(w().windowTitle(), QStringLiteral("QUADRIX POOL"));
+        QCOMPARE(w().txtGameDate->text(), u"07/04/2025"_s);
+        QCOMPARE(w().lblAmountPer->text(), u"$1.00"_s);
+        QCOMPARE(w().windowTitle(), u"QUADRIX POOL"_s);
     }
 
     // Finding pools by date; the walk over the commands checks what each
@@ -200,8 +200,8 @@ private slots:
         QCOMPARE(click({w().cmdNext, w().cmdNext}), (QStringList{"B2", "B2"}));
         w().cmdSearch->click();
         QVERIFY(w().frSearch->isVisible() && w().cmdAdd->isVisible());
-        QCOMPARE(w().txtSearch->text(), QStringLiteral("09/14/2025"));
-        QCOMPARE(team(), QStringLiteral("B2"));
+        QCOMPARE(w().txtSearch->text(), u"09/14/2025"_s);
+        QCOMPARE(team(), u"B2"_s);
     }
 
 private:

@@ -27,7 +27,7 @@ namespace {
 QString uniqueConnection()
 {
     static std::atomic<int> counter{0};
-    return QStringLiteral("test-%1").arg(counter++);
+    return u"test-%1"_s.arg(counter++);
 }
 
 // Runs fn with a connection of its own on the pool file.
@@ -39,7 +39,7 @@ template <typename Fn> auto withConnection(const QString &path, Fn fn)
         QString name;
         ~Remover() { QSqlDatabase::removeDatabase(name); }
     } remover{name};
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, name);
     db.setDatabaseName(path);
     if (!db.open())
         qFatal("cannot open %s", qPrintable(path));
@@ -77,7 +77,7 @@ QString TestData::poolFile() const
 }
 QString TestData::logFile() const
 {
-    return QDir(m_dir.path()).filePath(QStringLiteral("Quadrix.log"));
+    return QDir(m_dir.path()).filePath(u"Quadrix.log"_s);
 }
 
 qint64 TestData::addPool(const PoolValues &values)
@@ -85,7 +85,7 @@ qint64 TestData::addPool(const PoolValues &values)
     return withConnection(poolFile(), [&](QSqlDatabase &db) {
         QSqlQuery query(db);
         if (values.isEmpty()) {
-            if (!query.exec(QStringLiteral("INSERT INTO Football DEFAULT VALUES")))
+            if (!query.exec(u"INSERT INTO Football DEFAULT VALUES"_s))
                 qFatal("insert failed");
             return query.lastInsertId().toLongLong();
         }
@@ -95,9 +95,9 @@ qint64 TestData::addPool(const PoolValues &values)
                 qFatal("no column %s", qPrintable(name));
         QStringList marks;
         for (int i = 0; i < names.size(); ++i)
-            marks << QStringLiteral("?");
-        query.prepare(QStringLiteral("INSERT INTO Football (%1) VALUES (%2)")
-                          .arg(names.join(QLatin1Char(',')), marks.join(QLatin1Char(','))));
+            marks << u"?"_s;
+        query.prepare(u"INSERT INTO Football (%1) VALUES (%2)"_s.arg(names.join(QLatin1Char(',')),
+                                                                     marks.join(QLatin1Char(','))));
         for (int i = 0; i < names.size(); ++i)
             query.bindValue(i, values.value(names[i]));
         if (!query.exec())
@@ -111,8 +111,7 @@ QVariant TestData::stored(qint64 id, const QString &column)
     const QMap<qint64, PoolValues> pools = allPools();
     if (!Schema::isColumn(column))
         qFatal("no column %s", qPrintable(column));
-    return pools.contains(id) ? pools[id].value(column)
-                              : QVariant(QStringLiteral("<no pool %1>").arg(id));
+    return pools.contains(id) ? pools[id].value(column) : QVariant(u"<no pool %1>"_s.arg(id));
 }
 
 QMap<qint64, PoolValues> TestData::allPools(QString *integrity)
@@ -120,12 +119,12 @@ QMap<qint64, PoolValues> TestData::allPools(QString *integrity)
     return withConnection(poolFile(), [&](QSqlDatabase &db) {
         QSqlQuery query(db);
         if (integrity) {
-            query.exec(QStringLiteral("PRAGMA integrity_check"));
+            query.exec(u"PRAGMA integrity_check"_s);
             *integrity = query.next() ? query.value(0).toString() : query.lastError().text();
             query.finish();
         }
         QMap<qint64, PoolValues> pools;
-        query.exec(QStringLiteral("SELECT * FROM Football"));
+        query.exec(u"SELECT * FROM Football"_s);
         while (query.next()) {
             PoolValues pool;
             const QSqlRecord row = query.record();
@@ -165,11 +164,11 @@ void TestData::writeTeamList(const QString &fileName, const QByteArray &contents
 }
 
 TestWindow::TestWindow(TestData &data, bool load, std::uint64_t seed)
-    : data(data), random(seed), print(QDir(data.dir()).filePath(QStringLiteral("print.pdf")))
+    : data(data), random(seed), print(QDir(data.dir()).filePath(u"print.pdf"_s))
 {
     dialogs.setScripted(true);
-    settings = std::make_unique<QSettings>(
-        QDir(data.dir()).filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    settings = std::make_unique<QSettings>(QDir(data.dir()).filePath(u"settings.ini"_s),
+                                           QSettings::IniFormat);
     store.OpenDB(data.dir());
     const frmScoreServices services{&store, &dialogs,       &random,    &print,
                                     &urls,  settings.get(), data.dir(), data.dir()};
@@ -198,19 +197,18 @@ PoolValues boardValues(frmScore &w)
         v.insert(Schema::numColumn(i), w.Number[i]->text());
     for (int i = 0; i < Schema::kSquareCount; ++i)
         v.insert(Schema::imColumn(i), w.Imput[i]->text());
-    v.insert(QStringLiteral("PoolAmount"), w.txtPoolAmount->text());
-    v.insert(QStringLiteral("Quarter"), int(w.Option1[2]->isChecked()));
-    v.insert(QStringLiteral("Game"), int(w.Option1[0]->isChecked()));
-    v.insert(QStringLiteral("Half"), int(w.Option1[1]->isChecked()));
+    v.insert(u"PoolAmount"_s, w.txtPoolAmount->text());
+    v.insert(u"Quarter"_s, int(w.Option1[2]->isChecked()));
+    v.insert(u"Game"_s, int(w.Option1[0]->isChecked()));
+    v.insert(u"Half"_s, int(w.Option1[1]->isChecked()));
     for (int q = 1; q <= 4; ++q)
         v.insert(Schema::quarterColumn(q), w.Who[q - 1]->text());
-    v.insert(QStringLiteral("Team1"), w.Combo1[1]->currentText());
-    v.insert(QStringLiteral("Team2"), w.Combo1[2]->currentText());
-    v.insert(QStringLiteral("Score1"), w.Score[0]->text());
-    v.insert(QStringLiteral("Score2"), w.Score[1]->text());
-    v.insert(
-        QStringLiteral("ProCollage"),
-        int(w.Combo1[0]->currentText().compare(QLatin1String("pro"), Qt::CaseInsensitive) == 0));
+    v.insert(u"Team1"_s, w.Combo1[1]->currentText());
+    v.insert(u"Team2"_s, w.Combo1[2]->currentText());
+    v.insert(u"Score1"_s, w.Score[0]->text());
+    v.insert(u"Score2"_s, w.Score[1]->text());
+    v.insert(u"ProCollage"_s, int(w.Combo1[0]->currentText().compare(QLatin1String("pro"),
+                                                                     Qt::CaseInsensitive) == 0));
     return v;
 }
 
@@ -228,7 +226,7 @@ QString boardMismatch(frmScore &w, const PoolValues &pool)
     };
     const auto expect = [&](const QString &what, const QString &shown, const QString &want) {
         if (shown != want)
-            wrong << QStringLiteral("%1 shows \"%2\", not \"%3\"").arg(what, shown, want);
+            wrong << u"%1 shows \"%2\", not \"%3\""_s.arg(what, shown, want);
     };
     for (int i = 0; i < Schema::kHeaderCount; ++i)
         expect(w.Number[i]->objectName(), w.Number[i]->text(), text(Schema::numColumn(i)));
@@ -240,47 +238,44 @@ QString boardMismatch(frmScore &w, const PoolValues &pool)
     for (int q = 1; q <= 4; ++q)
         expect(w.Who[q - 1]->objectName(), w.Who[q - 1]->text(), text(Schema::quarterColumn(q)));
     for (int t = 1; t <= 2; ++t) {
-        const QString team = text(QStringLiteral("Team%1").arg(t));
+        const QString team = text(u"Team%1"_s.arg(t));
         expect(w.TeamScore[t - 1]->objectName(), w.TeamScore[t - 1]->text(), team);
         expect(w.Combo1[t]->objectName(), w.Combo1[t]->currentText(), team);
-        expect(w.Score[t - 1]->objectName(), w.Score[t - 1]->text(),
-               text(QStringLiteral("Score%1").arg(t)));
+        expect(w.Score[t - 1]->objectName(), w.Score[t - 1]->text(), text(u"Score%1"_s.arg(t)));
     }
-    expect(QStringLiteral("txtID"), w.txtID->text(), text(Schema::kId));
+    expect(u"txtID"_s, w.txtID->text(), text(Schema::kId));
     const bool cleared = pool.isEmpty();
-    expect(QStringLiteral("the counts"), w.lblOpen->text() + "/" + w.lblLeft->text(),
-           cleared ? QStringLiteral("000/000")
-                   : QStringLiteral("%1/%2").arg(taken).arg(100 - taken));
+    expect(u"the counts"_s, w.lblOpen->text() + "/" + w.lblLeft->text(),
+           cleared ? u"000/000"_s : u"%1/%2"_s.arg(taken).arg(100 - taken));
     const bool locked = !text(Schema::kPassword).isEmpty();
-    expect(QStringLiteral("Locked"), QString::number(w.Locked), QString::number(locked));
-    expect(QStringLiteral("the enabled squares"), QString::number(w.Imput[0]->isEnabled()),
+    expect(u"Locked"_s, QString::number(w.Locked), QString::number(locked));
+    expect(u"the enabled squares"_s, QString::number(w.Imput[0]->isEnabled()),
            QString::number(!locked));
     if (cleared)
-        return wrong.join(QStringLiteral("; "));
+        return wrong.join(u"; "_s);
 
-    expect(QStringLiteral("the title"), w.windowTitle(),
-           locked ? QStringLiteral("QUADRIX POOL  LOCKED") : QStringLiteral("QUADRIX POOL"));
-    expect(QStringLiteral("Combo1(0)"), w.Combo1[0]->currentText(),
+    expect(u"the title"_s, w.windowTitle(), locked ? u"QUADRIX POOL  LOCKED"_s : u"QUADRIX POOL"_s);
+    expect(u"Combo1(0)"_s, w.Combo1[0]->currentText(),
            RecordMapping::isTrue(pool.value("ProCollage")) ? "Pro" : "COLLAGE");
     if (!pool.value(Schema::kDate).isNull())
-        expect(QStringLiteral("txtGameDate"), w.txtGameDate->text(), text(Schema::kDate));
+        expect(u"txtGameDate"_s, w.txtGameDate->text(), text(Schema::kDate));
     int period = -1; // the last of the three options a load selects
     for (const auto &[column, option] : {std::pair{"Quarter", 2}, {"Game", 0}, {"Half", 1}})
         if (RecordMapping::isTrue(pool.value(QLatin1String(column))))
             period = option;
     if (period >= 0 && !w.Option1[period]->isChecked())
-        wrong << QStringLiteral("Option1(%1) is not selected").arg(period);
+        wrong << u"Option1(%1) is not selected"_s.arg(period);
     // A stored amount shows as its value in cents; one that is no number
     // stays as it was stored.
-    const QString amount = text(QStringLiteral("PoolAmount"));
+    const QString amount = text(u"PoolAmount"_s);
     const std::optional<double> value =
         pool.value("PoolAmount").isNull() ? 0.0 : Money::read(amount);
     const std::optional<double> shown = Money::read(w.txtPoolAmount->text());
     if (!value)
-        expect(QStringLiteral("txtPoolAmount"), w.txtPoolAmount->text(), amount);
+        expect(u"txtPoolAmount"_s, w.txtPoolAmount->text(), amount);
     else if (!shown || std::llround(*shown * 100) != std::llround(*value * 100))
-        expect(QStringLiteral("txtPoolAmount"), w.txtPoolAmount->text(), Money::currency(*value));
-    return wrong.join(QStringLiteral("; "));
+        expect(u"txtPoolAmount"_s, w.txtPoolAmount->text(), Money::currency(*value));
+    return wrong.join(u"; "_s);
 }
 
 PoolValues samplePool(const QString &date, const QString &team1, const QString &team2)

@@ -17,6 +17,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals; // u"text"_s in the tests
+
 // Records the addresses the window would have opened.
 class RecordingOpener : public UrlOpener
 {

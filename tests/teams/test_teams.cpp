@@ -55,7 +55,7 @@ private slots:
     void startUpFillsBothBoxes()
     {
         const QStringList shipped = TeamList::readFile(
-            QDir(qEnvironmentVariable("QUADRIX_TEST_DATA")).filePath(QStringLiteral("Pro.txt")));
+            QDir(qEnvironmentVariable("QUADRIX_TEST_DATA")).filePath(u"Pro.txt"_s));
         QCOMPARE(shipped.size(), 32);
         for (int i = 1; i <= 2; ++i) {
             QCOMPARE(listOf(box(i)), shipped);
@@ -126,9 +126,9 @@ private slots:
         win().Collage();
         box(0)->setEditText(before);
         box(0)->lineEdit()->selectAll();
-        box(2)->setEditText(QStringLiteral("Typed"));
+        box(2)->setEditText(u"Typed"_s);
         type(0, keys);
-        QCOMPARE(box(2)->currentText(), text == keys ? QStringLiteral("Typed") : QString());
+        QCOMPARE(box(2)->currentText(), text == keys ? u"Typed"_s : QString());
         QCOMPARE(box(0)->currentText(), text);
         QCOMPARE(box(0)->lineEdit()->selectedText(), selected);
         QCOMPARE(listOf(box(1)), teams);
@@ -140,16 +140,16 @@ private slots:
     void choosingFromTheList()
     {
         win().ProFootball();
-        type(1, QStringLiteral("den"));
-        type(2, QStringLiteral("Somewhere"));
+        type(1, u"den"_s);
+        type(2, u"Somewhere"_s);
         box(0)->setFocus();
         QTest::keyClick(box(0), Qt::Key_Down);
-        QCOMPARE(box(0)->currentText(), QStringLiteral("COLLAGE"));
+        QCOMPARE(box(0)->currentText(), u"COLLAGE"_s);
         for (int i = 1; i <= 2; ++i) {
             QCOMPARE(listOf(box(i)), kCollege);
             QCOMPARE(box(i)->currentText(), QString());
         }
-        QCOMPARE(team(0), QStringLiteral("Denver"));
+        QCOMPARE(team(0), u"Denver"_s);
     }
 
     void oddLists_data()
@@ -173,17 +173,17 @@ private slots:
     {
         QFETCH(QByteArray, contents);
         QFETCH(bool, loads);
-        QVERIFY(QDir(data->dir()).remove(QStringLiteral("Pro.txt")));
+        QVERIFY(QDir(data->dir()).remove(u"Pro.txt"_s));
         if (contents == "<folder>")
-            QVERIFY(QDir(data->dir()).mkdir(QStringLiteral("Pro.txt")));
+            QVERIFY(QDir(data->dir()).mkdir(u"Pro.txt"_s));
         else if (contents != "<missing>")
             writePro(contents);
         win().ProFootball();
         QCOMPARE(box(1)->count() > 0, loads);
         QCOMPARE(box(1)->count(), box(2)->count());
         if (!loads) {
-            type(1, QStringLiteral("d"));
-            QCOMPARE(box(1)->currentText() + team(0), QStringLiteral("d"));
+            type(1, u"d"_s);
+            QCOMPARE(box(1)->currentText() + team(0), u"d"_s);
         }
         QVERIFY(w->messages().isEmpty());
     }
