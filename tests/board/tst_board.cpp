@@ -130,6 +130,7 @@ private slots:
         // clang-format off
         QTest::newRow("zero")                << 0   << "Bob" << "0"    << 0  << "$0.00";
         QTest::newRow("two and a half")      << 0   << "Bob" << "2.5"  << 2  << "$6.25";
+        QTest::newRow("owes half a cent")    << 0   << "Bob" << "0.21" << 0  << "$0.53";
         QTest::newRow("all that are free")   << 93  << "Bob" << "7"    << 7  << "$17.50";
         QTest::newRow("fraction at the end") << 93  << "Bob" << "7.5"  << 7  << "$18.75";
         QTest::newRow("blank name")          << 10  << " "   << "3"    << 3  << "$7.50";
