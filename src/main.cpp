@@ -16,6 +16,10 @@ int main(int argc, char *argv[])
                      options.error.isEmpty() ? "" : "\n\n", qPrintable(StartOptions::usage()));
         return options.help ? 0 : 2;
     }
+    if (options.version) {
+        std::fputs(qPrintable(StartOptions::versionText()), stdout);
+        return 0;
+    }
     if (options.createDatabase) {
         QCoreApplication app(argc, argv);
         return CreateDatabase(options);

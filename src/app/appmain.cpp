@@ -13,7 +13,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <cstdio>
@@ -34,11 +36,43 @@ long residentKiB()
 
 } // namespace
 
+QString shippedFolder()
+{
+    const QString own = QCoreApplication::applicationDirPath();
+    const QDir installed(own + QStringLiteral("/../share/quadrix"));
+    return installed.exists(QStringLiteral("help.html")) ? installed.canonicalPath() : own;
+}
+
+QString userDataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Quadrix");
+}
+
 QString dataFolder(const StartOptions &options)
 {
     if (!options.dataDir.isEmpty())
         return QDir(options.dataDir).absolutePath();
+    // An installed program's own folder is shared by every user and seldom
+    // writable; its pools live in each user's data folder.
+    if (shippedFolder() != QCoreApplication::applicationDirPath())
+        return userDataFolder();
     return QCoreApplication::applicationDirPath();
+}
+
+bool PrepareFirstStart(const QString &folder, const QString &shipped)
+{
+    // A folder that exists is left as it is: one without its pool file means
+    // something went wrong, which the start-up reports.
+    if (QFileInfo::exists(folder))
+        return false;
+    if (!QDir().mkpath(folder))
+        return false;
+    for (const char *list : {"Pro.txt", "Collage.txt"})
+        QFile::copy(QDir(shipped).filePath(QLatin1String(list)),
+                    QDir(folder).filePath(QLatin1String(list)));
+    PoolDatabase::create(PoolStore::poolFilePath(folder));
+    return true;
 }
 
 int CreateDatabase(const StartOptions &options)
@@ -75,20 +109,25 @@ std::unique_ptr<frmScore> OpenMainWindow(const frmScoreServices &services)
 int Main(QApplication &app, const StartOptions &options)
 {
     Dialogs dialogs;
+    dialogs.setScripted(options.answerDialogs);
+    dialogs.setEcho(options.answerDialogs);
+    const QString folder = dataFolder(options);
+    if (options.dataDir.isEmpty() && folder == userDataFolder()) {
+        try {
+            PrepareFirstStart(folder, shippedFolder());
+        } catch (const PoolError &error) {
+            HandleError(error, dialogs, ErrorReport::userLogPath(), true);
+            return 1;
+        }
+    }
     PoolStore store;
     RandomSource random;
     PrintSeam print;
     UrlOpener urls;
     QSettings settings(QStringLiteral("Quadrix"), QStringLiteral("Quadrix"));
 
-    const frmScoreServices services{&store,
-                                    &dialogs,
-                                    &random,
-                                    &print,
-                                    &urls,
-                                    &settings,
-                                    dataFolder(options),
-                                    QCoreApplication::applicationDirPath()};
+    const frmScoreServices services{&store, &dialogs,  &random, &print,
+                                    &urls,  &settings, folder,  shippedFolder()};
     const std::unique_ptr<frmScore> window = OpenMainWindow(services);
     if (!window)
         return 1;

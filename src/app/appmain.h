@@ -21,5 +21,19 @@ int Main(QApplication &app, const StartOptions &options);
 // status and says what happened on standard output or standard error.
 int CreateDatabase(const StartOptions &options);
 
-// The data folder the options name, or the program's own folder.
+// The folder of the shipped team lists and help page: share/quadrix beside
+// the program's bin/ when it is installed, else the program's own folder.
+QString shippedFolder();
+
+// The per-user data folder, ~/.local/share/Quadrix.
+QString userDataFolder();
+
+// The data folder the options name; else the per-user one for an installed
+// program, the program's own folder for one run from its build folder.
 QString dataFolder(const StartOptions &options);
+
+// The first start of an installed program: creates the per-user data folder
+// with the shipped team lists and an empty pool file. A folder that exists
+// already is left alone. Returns whether it created it; throws PoolError when
+// the pool file cannot be written.
+bool PrepareFirstStart(const QString &folder, const QString &shipped);

@@ -3,6 +3,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include <cstdio>
+
 namespace {
 
 QMessageBox::Icon toQt(Dialogs::Icon icon)
@@ -31,6 +33,8 @@ QStringList Dialogs::shownTexts() const
 void Dialogs::message(const QString &text, const QString &title, Icon icon)
 {
     m_shown.append({Shown::Kind::Message, text, title, QString(), icon});
+    if (m_scripted && m_echo)
+        std::printf("%s: %s\n", qPrintable(title), qPrintable(text));
     if (m_scripted) {
         if (!m_answers.isEmpty())
             m_answers.removeFirst();

@@ -56,6 +56,8 @@ public:
 
     // Scripted mode, for tests.
     void setScripted(bool scripted) { m_scripted = scripted; }
+    // In scripted mode, also writes every box's text to standard output.
+    void setEcho(bool echo) { m_echo = echo; }
     bool isScripted() const { return m_scripted; }
     void setNextAnswer(Answer answer) { m_answers.append(answer); }
     void setNextInput(const QString &text) { m_inputs.append(text); }
@@ -72,6 +74,7 @@ public:
 private:
     QWidget *m_parent;
     bool m_scripted = false;
+    bool m_echo = false;
     QList<Answer> m_answers;
     QStringList m_inputs;
     QList<Shown> m_shown;

@@ -1,43 +1,81 @@
 #include "options.h"
 
+#include <QCommandLineParser>
+
+#ifndef QUADRIX_VERSION
+#define QUADRIX_VERSION "0"
+#endif
+
+namespace {
+
+const QCommandLineOption kDataDir(QStringLiteral("data-dir"),
+                                  QStringLiteral("The folder of the pool file QDX_DB.mdb, the "
+                                                 "team lists and the error log."),
+                                  QStringLiteral("DIR"));
+const QCommandLineOption kCreate(QStringLiteral("create-database"),
+                                 QStringLiteral("Write an empty pool file into the data folder "
+                                                "when none exists, and end."));
+const QCommandLineOption kHelp({QStringLiteral("h"), QStringLiteral("help")},
+                               QStringLiteral("Show this help and end."));
+const QCommandLineOption kVersion({QStringLiteral("v"), QStringLiteral("version")},
+                                  QStringLiteral("Show the version and end."));
+
+QCommandLineOption hidden(const QString &name)
+{
+    QCommandLineOption option(name);
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    return option;
+}
+
+void describe(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("Quadrix runs football squares pools.\n\n"
+                       "Without --data-dir the data folder is the program's own folder; an "
+                       "installed Quadrix uses ~/.local/share/Quadrix and creates it, with an "
+                       "empty pool file and the team lists, on its first start."));
+    parser.addOptions({kDataDir, kCreate, kHelp, kVersion,
+                       hidden(QStringLiteral("exit-when-shown")),
+                       hidden(QStringLiteral("answer-dialogs"))});
+}
+
+} // namespace
+
 StartOptions StartOptions::parse(const QStringList &arguments)
 {
     StartOptions options;
-    for (int i = 1; i < arguments.size(); ++i) {
-        const QString &argument = arguments.at(i);
-        if (argument == QLatin1String("--create-database")) {
-            options.createDatabase = true;
-        } else if (argument == QLatin1String("--data-dir")) {
-            if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty()) {
-                options.error = QStringLiteral("--data-dir needs a folder.");
-                return options;
-            }
-            options.dataDir = arguments.at(++i);
-        } else if (argument.startsWith(QLatin1String("--data-dir="))) {
-            options.dataDir = argument.mid(int(qstrlen("--data-dir=")));
-            if (options.dataDir.isEmpty()) {
-                options.error = QStringLiteral("--data-dir needs a folder.");
-                return options;
-            }
-        } else if (argument == QLatin1String("--exit-when-shown")) {
-            options.exitWhenShown = true;
-        } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            options.help = true;
-        } else {
-            options.error = QStringLiteral("Unknown option '%1'.").arg(argument);
-            return options;
-        }
+    QCommandLineParser parser;
+    describe(parser);
+    if (!parser.parse(arguments)) {
+        options.error = parser.errorText();
+        return options;
     }
+    if (!parser.positionalArguments().isEmpty()) {
+        options.error =
+            QStringLiteral("Unknown argument '%1'.").arg(parser.positionalArguments().first());
+        return options;
+    }
+    options.dataDir = parser.value(kDataDir);
+    if (parser.isSet(kDataDir) && options.dataDir.isEmpty())
+        options.error = QStringLiteral("--data-dir needs a folder.");
+    options.createDatabase = parser.isSet(kCreate);
+    options.help = parser.isSet(kHelp);
+    options.version = parser.isSet(kVersion);
+    options.exitWhenShown = parser.isSet(QStringLiteral("exit-when-shown"));
+    options.answerDialogs = parser.isSet(QStringLiteral("answer-dialogs"));
     return options;
 }
 
 QString StartOptions::usage()
 {
-    return QStringLiteral("Usage: quadrix [--data-dir DIR]\n"
-                          "       quadrix --create-database [--data-dir DIR]\n"
-                          "\n"
-                          "DIR holds the pool file QDX_DB.mdb, the team lists Pro.txt and\n"
-                          "Collage.txt and the error log Quadrix.log; it defaults to the\n"
-                          "program's own folder. --create-database writes an empty pool file\n"
-                          "there when none exists and never touches an existing one.\n");
+    QCommandLineParser parser;
+    describe(parser);
+    // Without an application object the parser cannot name the program.
+    return parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                     QStringLiteral("quadrix"));
+}
+
+QString StartOptions::versionText()
+{
+    return QStringLiteral("quadrix %1\n").arg(QStringLiteral(QUADRIX_VERSION));
 }
