@@ -44,19 +44,24 @@ void drawBall(QPainter &p, const QPointF &centre, double length)
 
 } // namespace
 
+QPixmap iconPixmap(int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double edge = size / 64.0;
+    drawBoard(p, QRectF(edge, edge, size - 2 * edge, size - 2 * edge));
+    drawBall(p, QPointF(size / 2.0, size / 2.0), size * 0.7);
+    p.end();
+    return pixmap;
+}
+
 QIcon programIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48, 64}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        drawBoard(p, QRectF(1, 1, size - 2, size - 2));
-        drawBall(p, QPointF(size / 2.0, size / 2.0), size * 0.7);
-        p.end();
-        icon.addPixmap(pixmap);
-    }
+    for (int size : {16, 32, 48, 64})
+        icon.addPixmap(iconPixmap(size));
     return icon;
 }
 
