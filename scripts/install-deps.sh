@@ -9,6 +9,7 @@ packages=(
   libgl-dev libqt6opengl6-dev
   fonts-dejavu-core fonts-liberation clang libclang-rt-14-dev
   xvfb openbox x11-utils
+  desktop-file-utils appstream lintian dpkg-dev file
 )
 if [[ "${QUADRIX_EXTRA_PACKAGES:-}" != "" ]]; then
   read -r -a extra <<<"$QUADRIX_EXTRA_PACKAGES"
