@@ -1,5 +1,6 @@
 #include "dialogs.h"
 
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -53,6 +54,14 @@ QString Dialogs::input(const QString &prompt, const QString &title, const QStrin
     const QString answer =
         QInputDialog::getText(m_parent, title, prompt, QLineEdit::Normal, defaultText, &ok);
     return ok ? answer : QString();
+}
+
+QString Dialogs::saveFile(const QString &title, const QString &suggested, const QString &filter)
+{
+    m_shown.append({Shown::Kind::Input, title, title, suggested, Icon::None});
+    if (m_scripted)
+        return m_inputs.isEmpty() ? QString() : m_inputs.takeFirst();
+    return QFileDialog::getSaveFileName(m_parent, title, suggested, filter);
 }
 
 Dialogs::Answer Dialogs::question(const QString &text, const QString &title, Icon icon,

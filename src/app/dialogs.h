@@ -51,6 +51,9 @@ public:
                  Icon icon = Icon::None);
     // An input box; Cancel gives the empty text.
     QString input(const QString &prompt, const QString &title, const QString &defaultText);
+    // A file to save to, starting at suggested; the empty text for Cancel.
+    // Scripted, the next input is the answer (Cancel when there is none).
+    QString saveFile(const QString &title, const QString &suggested, const QString &filter);
     // Yes, No and Cancel; defaultAnswer is the button Enter presses.
     Answer question(const QString &text, const QString &title, Icon icon, Answer defaultAnswer);
 

@@ -1,11 +1,15 @@
 #include "printjob.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
+#include <QTemporaryFile>
 
 #include <cmath>
 
@@ -52,6 +56,50 @@ bool print(QPrinter &printer, const QPixmap &picture, int copies, double screenD
         painter.drawPixmap(target, picture, QRectF(picture.rect()));
     }
     return painter.end();
+}
+
+QString pdfFileName(const QString &date, const QString &team1, const QString &team2)
+{
+    QStringList parts;
+    const QString day = date.count(QLatin1Char('/')) == 2 && date.size() == 10 ? date : QString();
+    for (const QString &part : {day, team1.trimmed() + QStringLiteral(" vs ") + team2.trimmed()})
+        if (!part.trimmed().isEmpty() && part.trimmed() != QLatin1String("vs"))
+            parts << part.trimmed();
+    QString name = parts.join(QLatin1Char(' '));
+    for (QChar &c : name)
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') ||
+            c.category() == QChar::Other_Control)
+            c = QLatin1Char('-');
+    return (name.isEmpty() ? QStringLiteral("Quadrix board") : name.left(200)) +
+           QStringLiteral(".pdf");
+}
+
+bool writePdf(const QString &path, const QPixmap &picture, double screenDpiX, double screenDpiY)
+{
+    const QFileInfo target(path);
+    QTemporaryFile part(target.absolutePath() + QStringLiteral("/.quadrix-XXXXXX.pdf"));
+    if (!part.open())
+        return false;
+    part.close();
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(part.fileName());
+    if (!print(printer, picture, 1, screenDpiX, screenDpiY))
+        return false;
+    // A document cut short (a full disk, say) lacks its end mark.
+    QFile written(part.fileName());
+    if (!written.open(QIODevice::ReadOnly) || written.size() < 16)
+        return false;
+    written.seek(written.size() - 16);
+    if (!written.read(16).contains("%%EOF"))
+        return false;
+    written.close();
+    if (target.exists() && !QFile::remove(path))
+        return false;
+    if (!QFile::rename(part.fileName(), path))
+        return false;
+    part.setAutoRemove(false);
+    return true;
 }
 
 } // namespace PrintJob

@@ -34,4 +34,14 @@ QRectF placement(const QSizeF &screenSize, double screenDpiX, double screenDpiY,
 bool print(QPrinter &printer, const QPixmap &picture, int copies, double screenDpiX,
            double screenDpiY);
 
+// The file name a PDF of the board gets at first: the game date and the two
+// teams ("09-14-2025 Dallas vs Denver.pdf"), without characters that a file
+// name cannot hold.
+QString pdfFileName(const QString &date, const QString &team1, const QString &team2);
+
+// Writes the picture as a one-page landscape PDF at path, whole or not at
+// all: the document is written beside it under another name and takes its
+// name only once complete. False when it could not be written.
+bool writePdf(const QString &path, const QPixmap &picture, double screenDpiX, double screenDpiY);
+
 } // namespace PrintJob

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -27,8 +28,12 @@ class TestPrint : public QObject
         QFile::remove(w->print.pdfPath);
         w->dialogs.setNextInput(answer);
         win().cmdPrint->click();
-        // The document, with its page commands and pictures inflated.
-        QFile file(w->print.pdfPath);
+        return readPdf(w->print.pdfPath);
+    }
+    // The document, with its page commands and pictures inflated.
+    static QString readPdf(const QString &path)
+    {
+        QFile file(path);
         const QByteArray pdf = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         const QByteArray flate = "/FlateDecode\n>>\nstream\n";
         QByteArray text = pdf;
@@ -38,6 +43,24 @@ class TestPrint : public QObject
             text += qUncompress(QByteArray("\0\1\0\0", 4) + deflated); // a size guess first
         }
         return QString::fromLatin1(text);
+    }
+    // One landscape page with the window's picture at its screen size at the
+    // top-left corner, once for each copy (a PDF printer makes no copies).
+    void expectPages(const QString &pdf, int copies)
+    {
+        QCOMPARE(pdf.count(QRegularExpression(R"(/Type /Page\b)")), copies);
+        static const QRegularExpression mediaBox(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])");
+        for (auto m = mediaBox.globalMatch(pdf); m.hasNext();) {
+            const auto box = m.next();
+            QVERIFY2(box.captured(1).toDouble() > box.captured(2).toDouble(), "not landscape");
+        }
+        // The offscreen screen and the printer both have 96 dots per inch.
+        const QSize size = win().frameGeometry().size();
+        const auto sized = [&](const char *text) {
+            return QString::fromLatin1(text).arg(size.width()).arg(size.height());
+        };
+        QCOMPARE(pdf.count(sized("/Subtype /Image\n/Width %1\n/Height %2\n")), 1);
+        QCOMPARE(pdf.count(sized("\n%1 0 0 -%2 0 %2 cm /Im")), copies); // at the top-left
     }
 
     // What a click on a link must leave as it was.
@@ -68,13 +91,11 @@ private slots:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<int>("copies"); // 0: nothing printed
         QTest::addColumn<QString>("message");
-        const QString none = u"No printer is available, so nothing was printed."_s;
         const QString number = u"Please enter a number of copies from 1 to 32767."_s;
         QTest::newRow("one copy") << false << "1" << 1 << QString();
         QTest::newRow("three copies") << false << " 3 " << 3 << QString();
         QTest::newRow("Cancel") << false << "" << 0 << QString();
         QTest::newRow("Cancel without a printer") << true << "" << 0 << QString();
-        QTest::newRow("no printer") << true << "3" << 0 << none;
         QTest::newRow("0") << false << "0" << 0 << number;
         QTest::newRow("2.5 prints 2") << false << "2.5" << 2 << QString();
         QTest::newRow("abc") << false << "abc" << 0 << number;
@@ -93,21 +114,64 @@ private slots:
         QCOMPARE(w->messages(), QStringList{u"How many Copies Do You Want?"_s} +
                                     (message.isEmpty() ? QStringList() : QStringList{message}));
         QCOMPARE(pdf.isEmpty(), copies == 0);
-        if (copies == 0)
-            return;
-        QCOMPARE(pdf.count(QRegularExpression(R"(/Type /Page\b)")), copies);
-        static const QRegularExpression mediaBox(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])");
-        for (auto m = mediaBox.globalMatch(pdf); m.hasNext();) {
-            const auto box = m.next();
-            QVERIFY2(box.captured(1).toDouble() > box.captured(2).toDouble(), "not landscape");
+        if (copies > 0)
+            expectPages(pdf, copies);
+    }
+
+    void savesAPdf_data()
+    {
+        QTest::addColumn<QString>("route");  // no printer: Print, then Yes or No; or the shortcut
+        QTest::addColumn<QString>("folder"); // of the file chosen; "" for Cancel
+        QTest::addColumn<bool>("written");
+        QTest::newRow("no printer, Yes") << "Yes"
+                                         << "." << true;
+        QTest::newRow("no printer, No") << "No"
+                                        << "." << false;
+        QTest::newRow("the shortcut, with a printer") << "shortcut"
+                                                      << "." << true;
+        QTest::newRow("the save dialog cancelled") << "shortcut"
+                                                   << "" << false;
+        QTest::newRow("a folder that does not exist") << "Yes"
+                                                      << "gone" << false;
+    }
+    // The board as a file to send: the same landscape page as a print, under
+    // a name made of the date and the teams; a failed write leaves nothing.
+    void savesAPdf()
+    {
+        QFETCH(QString, route);
+        QFETCH(QString, folder);
+        QFETCH(bool, written);
+        win().txtGameDate->setText(u"09/14/2025"_s);
+        win().Combo1[1]->setEditText(u"Dallas"_s);
+        win().Combo1[2]->setEditText(u"Denver"_s);
+        const QString path = QDir(data->dir()).filePath(folder + u"/board.pdf"_s);
+        const bool shortcut = route == u"shortcut"_s;
+        if (!shortcut)
+            w->dialogs.setNextInput(u"1"_s); // copies
+        if (!folder.isEmpty())
+            w->dialogs.setNextInput(path);
+        if (shortcut) {
+            QTest::keyClick(&win(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        } else {
+            w->print.noPrinter = true;
+            w->dialogs.setNextAnswer(route == u"Yes"_s ? Dialogs::Answer::Yes
+                                                       : Dialogs::Answer::No);
+            win().cmdPrint->click();
+            QCOMPARE(w->messages().value(1),
+                     u"No printer is available. Save the board as a PDF file instead?"_s);
         }
-        // The offscreen screen and the printer both have 96 dots per inch.
-        const QSize size = win().frameGeometry().size();
-        const auto sized = [&](const char *text) {
-            return QString::fromLatin1(text).arg(size.width()).arg(size.height());
-        };
-        QCOMPARE(pdf.count(sized("/Subtype /Image\n/Width %1\n/Height %2\n")), 1);
-        QCOMPARE(pdf.count(sized("\n%1 0 0 -%2 0 %2 cm /Im")), copies); // at the top-left
+        QCOMPARE(QFileInfo::exists(path), written);
+        const QList<Dialogs::Shown> shown = w->dialogs.shown();
+        if (route != u"No"_s)
+            QVERIFY(std::any_of(shown.begin(), shown.end(), [](const Dialogs::Shown &s) {
+                return s.defaultText.endsWith(u"/09-14-2025 Dallas vs Denver.pdf"_s);
+            }));
+        if (written)
+            expectPages(readPdf(path), 1);
+        if (folder == u"gone"_s)
+            QVERIFY(w->messages().last().startsWith(u"The board could not be saved as"_s));
+        QCOMPARE(QDir(data->dir()).entryList({u".quadrix-*"_s}, QDir::Files | QDir::Hidden),
+                 QStringList()); // no half-written file
     }
 
     // Each print takes a new picture of the window as it is then.

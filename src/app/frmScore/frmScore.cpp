@@ -17,6 +17,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QToolButton>
@@ -427,6 +428,9 @@ void frmScore::routeEvents()
     };
     for (const auto &[button, handler] : buttons)
         connect(button, &QAbstractButton::clicked, this, handler);
+    // Beside the described commands: the board as a PDF file.
+    auto *pdf = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this);
+    connect(pdf, &QShortcut::activated, this, &frmScore::savePdf);
 }
 
 void frmScore::setTabOrder()

@@ -198,6 +198,9 @@ public:
 
     // --- Printing (print) ---
     void cmdPrint_Click();
+    // The board as a PDF file: offered when there is no printer, and on
+    // Ctrl+Shift+S with a printer or without.
+    void savePdf();
 
     // --- Team lists (teams) ---
     void ProFootball();
@@ -250,4 +253,6 @@ private:
     void loadTeamBoxes(const QString &fileName);
 
     // --- print: private members of printing go here ---
+    QPixmap pictureOfTheWindow();
+    QPointF screenDpi() const;
 };
