@@ -20,17 +20,6 @@ QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void runSql(const QString &path, const QString &statement)
-{
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "make");
-        db.setDatabaseName(path);
-        QVERIFY(db.open());
-        QVERIFY2(QSqlQuery(db).exec(statement), qPrintable(statement));
-    }
-    QSqlDatabase::removeDatabase("make");
-}
-
 } // namespace
 
 class TestStartup : public QObject
@@ -102,8 +91,9 @@ private slots:
             for (int i = 0; kind == "random bytes" && i < 4096; ++i)
                 file.putChar(char((i * 7919 + 13) % 251));
         } else if (kind == "other table" || kind == "column missing") {
-            runSql(path, kind == "other table" ? "ALTER TABLE Football RENAME TO Baseball"
-                                               : "ALTER TABLE Football DROP COLUMN Password");
+            OtherProgram(path).exec(kind == "other table"
+                                        ? "ALTER TABLE Football RENAME TO Baseball"
+                                        : "ALTER TABLE Football DROP COLUMN Password");
         } else if (kind == "unreadable") {
             QFile::setPermissions(path, QFileDevice::Permissions());
             if (QFileInfo(path).isReadable())
@@ -112,15 +102,11 @@ private slots:
             QVERIFY(QDir().mkdir(kind == "folder" ? path : m_data->logFile()));
         }
         const QByteArray before = contents(path);
-        QSqlDatabase holder = QSqlDatabase::addDatabase("QSQLITE", "holder");
-        if (kind == "held by another program") {
-            holder.setDatabaseName(path);
-            QVERIFY(holder.open() && QSqlQuery(holder).exec("BEGIN EXCLUSIVE"));
-        }
+        std::optional<OtherProgram> holder;
+        if (kind == "held by another program")
+            holder.emplace(path, true);
         QVERIFY(!start(dir));
-        holder.close();
-        holder = QSqlDatabase();
-        QSqlDatabase::removeDatabase("holder");
+        holder.reset();
         const QString expected =
             ErrorReport::message(number, "Quadrix pool store", reason.arg(path));
         QVERIFY(expected.startsWith(
@@ -267,7 +253,7 @@ private slots:
         QString table = Schema::createStatements().first();
         for (const QString column : {"Date", "Im5", "ProCollage", "Password"})
             table.replace(column + " ", column.toLower() + " ");
-        runSql(m_data->poolFile(), table);
+        OtherProgram(m_data->poolFile()).exec(table);
         m_data->addPool({{"Date", "01/02/2025"}, {"Im5", "Ann"}, {"ProCollage", 0}});
         auto window = start();
         QVERIFY(window && m_dialogs.shown().isEmpty());

@@ -6,38 +6,10 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTest>
 
 #include <QToolButton>
 #include <optional>
-
-namespace {
-
-// Another program in the middle of a write of its own, until destroyed.
-class HeldFile
-{
-public:
-    explicit HeldFile(const QString &path)
-    {
-        QSqlDatabase other = QSqlDatabase::addDatabase(u"QSQLITE"_s, "other");
-        other.setDatabaseName(path);
-        if (!other.open() || !QSqlQuery(other).exec(u"BEGIN EXCLUSIVE"_s))
-            qFatal("cannot hold the pool file");
-    }
-    ~HeldFile()
-    {
-        {
-            QSqlDatabase other = QSqlDatabase::database("other");
-            QSqlQuery(other).exec(u"ROLLBACK"_s);
-            other.close();
-        }
-        QSqlDatabase::removeDatabase("other");
-    }
-};
-
-} // namespace
 
 class TestContention : public QObject
 {
@@ -71,9 +43,9 @@ private slots:
                 window.dialogs.clearShown();
                 window->Text2->setText(u"pw"_s);
                 window->Text1->setText(u"pw"_s);
-                std::optional<HeldFile> holder;
+                std::optional<OtherProgram> holder;
                 if (held)
-                    holder.emplace(m_data->poolFile());
+                    holder.emplace(m_data->poolFile(), true);
                 QElapsedTimer waited;
                 waited.start();
                 command->click();

@@ -163,6 +163,32 @@ void TestData::writeTeamList(const QString &fileName, const QByteArray &contents
     file.write(contents);
 }
 
+OtherProgram::OtherProgram(const QString &path, bool hold)
+    : m_name(uniqueConnection()), m_hold(hold)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, m_name);
+    db.setDatabaseName(path);
+    if (!db.open())
+        qFatal("cannot open %s", qPrintable(path));
+    if (hold)
+        exec(u"BEGIN EXCLUSIVE"_s);
+}
+
+OtherProgram::~OtherProgram()
+{
+    if (m_hold)
+        QSqlQuery(QSqlDatabase::database(m_name)).exec(u"ROLLBACK"_s);
+    QSqlDatabase::database(m_name).close();
+    QSqlDatabase::removeDatabase(m_name);
+}
+
+void OtherProgram::exec(const QString &statement)
+{
+    QSqlQuery query(QSqlDatabase::database(m_name));
+    if (!query.exec(statement))
+        qFatal("%s failed: %s", qPrintable(statement), qPrintable(query.lastError().text()));
+}
+
 TestWindow::TestWindow(TestData &data, bool load, std::uint64_t seed)
     : data(data), random(seed), print(QDir(data.dir()).filePath(u"print.pdf"_s))
 {

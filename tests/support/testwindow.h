@@ -68,6 +68,20 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Another program's connection to a pool file: it runs statements, and with
+// hold it keeps the file locked in a write of its own until destroyed.
+class OtherProgram
+{
+public:
+    explicit OtherProgram(const QString &path, bool hold = false);
+    ~OtherProgram();
+    void exec(const QString &statement);
+
+private:
+    QString m_name;
+    bool m_hold;
+};
+
 // The main window over a TestData folder, with scripted dialogs, a seeded
 // random source, a recording URL opener and a PDF printer, shown and active.
 class TestWindow
