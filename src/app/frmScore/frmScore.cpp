@@ -1,6 +1,7 @@
 #include "frmScore.h"
 
 #include "artwork.h"
+#include "controls.h"
 #include "layout.h"
 
 #include <QApplication>
@@ -14,31 +15,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 #include <QToolButton>
 
 const QString frmScore::kLockMessage =
     QStringLiteral("You Must UnLock This Record Before This Is Allowed");
 
 namespace {
-
-// Password boxes show every character as "*", whatever the platform's habit.
-class AsteriskStyle : public QProxyStyle
-{
-public:
-    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
-                  QStyleHintReturn *data) const override
-    {
-        if (hint == SH_LineEdit_PasswordCharacter)
-            return '*';
-        return QProxyStyle::styleHint(hint, option, widget, data);
-    }
-};
 
 QString keyOf(const char *name, int index)
 {
@@ -73,28 +58,6 @@ bool isWindowSwitch(const QEvent *event)
     return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
 }
 
-// A push button whose caption is too wide for one line draws it on two,
-// centred, rather than cutting it off at both ends.
-class WrappingButton : public QPushButton
-{
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        const QString caption = option.text;
-        option.text.clear();
-        painter.drawControl(QStyle::CE_PushButton, option);
-        const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-        painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(),
-                             caption, QPalette::ButtonText);
-    }
-};
-
 // Tab enters a group of options at its selected one, whichever it is.
 void tabToTheSelected(const QList<QRadioButton *> &group)
 {
@@ -103,32 +66,6 @@ void tabToTheSelected(const QList<QRadioButton *> &group)
 }
 
 } // namespace
-
-SquareBox::SquareBox(QWidget *parent) : QPlainTextEdit(parent)
-{
-    setTabChangesFocus(true);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    document()->setDocumentMargin(1);
-    connect(this, &QPlainTextEdit::textChanged, this, [this] {
-        if (!m_writing)
-            m_text = toPlainText();
-    });
-}
-
-void SquareBox::setText(const QString &text)
-{
-    if (text == m_text)
-        return;
-    m_text = text;
-    m_writing = true;
-    // Straight into the document: the editor's own setPlainText also resets
-    // its cursor and viewport, which costs more than the text itself when a
-    // whole board is loaded.
-    document()->setPlainText(text);
-    m_writing = false;
-}
 
 frmScore::frmScore(const frmScoreServices &services, QWidget *parent)
     : QMainWindow(parent), m_services(services)

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "controls.h"
+
 #include <QMainWindow>
-#include <QPlainTextEdit>
 #include <QString>
 
 #include <array>
@@ -23,24 +24,6 @@ class QToolButton;
 class QUrl;
 class RandomSource;
 class UrlOpener;
-
-// A square of the board: a multi-line box, so a long name wraps inside it,
-// with the text accessors the rest of the program uses for every box.
-class SquareBox : public QPlainTextEdit
-{
-    Q_OBJECT
-public:
-    explicit SquareBox(QWidget *parent = nullptr);
-    QString text() const { return m_text; }
-    void setText(const QString &text);
-
-private:
-    // The text exactly as written or typed: the editor's document turns some
-    // control characters into paragraph breaks, and a name must come back
-    // from the pool file exactly as it went in.
-    QString m_text;
-    bool m_writing = false;
-};
 
 // What the window needs from outside, handed in so that tests can replace
 // every part that would touch the user's files, screen, printer or browser.

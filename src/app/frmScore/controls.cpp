@@ -1,0 +1,52 @@
+// The window's own kinds of control.
+#include "controls.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+SquareBox::SquareBox(QWidget *parent) : QPlainTextEdit(parent)
+{
+    setTabChangesFocus(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    document()->setDocumentMargin(1);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (!m_writing)
+            m_text = toPlainText();
+    });
+}
+
+void SquareBox::setText(const QString &text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    m_writing = true;
+    // Straight into the document: the editor's own setPlainText also resets
+    // its cursor and viewport, which costs more than the text itself when a
+    // whole board is loaded.
+    document()->setPlainText(text);
+    m_writing = false;
+}
+
+int AsteriskStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                             QStyleHintReturn *data) const
+{
+    if (hint == SH_LineEdit_PasswordCharacter)
+        return '*';
+    return QProxyStyle::styleHint(hint, option, widget, data);
+}
+
+void WrappingButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(), caption,
+                         QPalette::ButtonText);
+}
