@@ -1,5 +1,6 @@
 // Any bytes at all make a team list: no crash, no hang, and no entry that
-// would show as an empty or broken line in the drop-down list.
+// would show as an empty or broken line in the drop-down list (no control
+// characters, the C1 ones of a binary file included).
 #include "teams/teamlist.h"
 
 #include <QByteArray>
@@ -16,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (entry.isEmpty())
             std::abort();
         for (QChar c : entry)
-            if (c.unicode() < 32 && c != QLatin1Char('\t'))
+            if ((c.unicode() < 32 && c != QLatin1Char('\t')) ||
+                (c.unicode() >= 0x7F && c.unicode() < 0xA0))
                 std::abort();
     }
     return 0;

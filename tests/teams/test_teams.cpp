@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
-#include <QRandomGenerator>
 #include <QTest>
 
 #include <functional>
@@ -260,18 +259,6 @@ private slots:
         QFETCH(QByteArray, contents);
         QFETCH(QStringList, entries);
         QCOMPARE(TeamList::parse(contents), entries);
-    }
-
-    void garbage()
-    {
-        QRandomGenerator random(20240901);
-        QByteArray bytes(1 << 20, Qt::Uninitialized);
-        random.fillRange(reinterpret_cast<quint32 *>(bytes.data()), bytes.size() / 4);
-        const QStringList entries = TeamList::parse(bytes);
-        QVERIFY(entries.size() > 1000);
-        for (const QString &entry : entries)
-            for (QChar c : entry)
-                QVERIFY(c == u'\t' || (c >= u' ' && (c < u'\x7F' || c >= u'\xA0')));
     }
 };
 
