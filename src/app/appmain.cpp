@@ -15,7 +15,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTimer>
 
 #include <cstdio>
@@ -43,12 +42,6 @@ QString shippedFolder()
     return installed.exists(QStringLiteral("help.html")) ? installed.canonicalPath() : own;
 }
 
-QString userDataFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/Quadrix");
-}
-
 QString dataFolder(const StartOptions &options)
 {
     if (!options.dataDir.isEmpty())
@@ -56,23 +49,20 @@ QString dataFolder(const StartOptions &options)
     // An installed program's own folder is shared by every user and seldom
     // writable; its pools live in each user's data folder.
     if (shippedFolder() != QCoreApplication::applicationDirPath())
-        return userDataFolder();
+        return ErrorReport::userDataFolder();
     return QCoreApplication::applicationDirPath();
 }
 
-bool PrepareFirstStart(const QString &folder, const QString &shipped)
+void PrepareFirstStart(const QString &folder, const QString &shipped)
 {
     // A folder that exists is left as it is: one without its pool file means
     // something went wrong, which the start-up reports.
-    if (QFileInfo::exists(folder))
-        return false;
-    if (!QDir().mkpath(folder))
-        return false;
+    if (QFileInfo::exists(folder) || !QDir().mkpath(folder))
+        return;
     for (const char *list : {"Pro.txt", "Collage.txt"})
         QFile::copy(QDir(shipped).filePath(QLatin1String(list)),
                     QDir(folder).filePath(QLatin1String(list)));
     PoolDatabase::create(PoolStore::poolFilePath(folder));
-    return true;
 }
 
 int CreateDatabase(const StartOptions &options)
@@ -112,7 +102,7 @@ int Main(QApplication &app, const StartOptions &options)
     dialogs.setScripted(options.answerDialogs);
     dialogs.setEcho(options.answerDialogs);
     const QString folder = dataFolder(options);
-    if (options.dataDir.isEmpty() && folder == userDataFolder()) {
+    if (options.dataDir.isEmpty() && folder == ErrorReport::userDataFolder()) {
         try {
             PrepareFirstStart(folder, shippedFolder());
         } catch (const PoolError &error) {

@@ -25,15 +25,12 @@ int CreateDatabase(const StartOptions &options);
 // the program's bin/ when it is installed, else the program's own folder.
 QString shippedFolder();
 
-// The per-user data folder, ~/.local/share/Quadrix.
-QString userDataFolder();
-
 // The data folder the options name; else the per-user one for an installed
 // program, the program's own folder for one run from its build folder.
 QString dataFolder(const StartOptions &options);
 
 // The first start of an installed program: creates the per-user data folder
 // with the shipped team lists and an empty pool file. A folder that exists
-// already is left alone. Returns whether it created it; throws PoolError when
-// the pool file cannot be written.
-bool PrepareFirstStart(const QString &folder, const QString &shipped);
+// already is left alone. Throws PoolError when the pool file cannot be
+// written.
+void PrepareFirstStart(const QString &folder, const QString &shipped);

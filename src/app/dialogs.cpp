@@ -34,9 +34,9 @@ QStringList Dialogs::shownTexts() const
 void Dialogs::message(const QString &text, const QString &title, Icon icon)
 {
     m_shown.append({Shown::Kind::Message, text, title, QString(), icon});
-    if (m_scripted && m_echo)
-        std::printf("%s: %s\n", qPrintable(title), qPrintable(text));
     if (m_scripted) {
+        if (m_echo)
+            std::printf("%s: %s\n", qPrintable(title), qPrintable(text));
         if (!m_answers.isEmpty())
             m_answers.removeFirst();
         return;

@@ -53,10 +53,15 @@ QString logFileName()
     return QStringLiteral("Quadrix.log");
 }
 
+QString userDataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Quadrix");
+}
+
 QString userLogPath()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                           QStringLiteral("/Quadrix");
+    const QString folder = userDataFolder();
     QDir().mkpath(folder);
     return QDir(folder).filePath(logFileName());
 }

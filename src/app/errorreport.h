@@ -27,6 +27,9 @@ QString logLine(const QDateTime &when, const QString &message);
 bool appendToLog(const QString &logPath, const QString &line);
 
 QString logFileName();
+// The per-user data folder, ~/.local/share/Quadrix: an installed program's
+// data folder, and the log's place when the data folder cannot take it.
+QString userDataFolder();
 // The log in the per-user data folder (created when missing), for reports
 // the data folder cannot take: a folder that does not exist, a log that
 // cannot be written.

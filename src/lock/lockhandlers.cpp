@@ -58,23 +58,30 @@ void frmScore::Text2_LostFocus()
     lblAgain->show();
 }
 
+void frmScore::refuseLockCommand(const QString &text)
+{
+    m_services.dialogs->message(text);
+    // The user types the password again, so it gets the focus back rather
+    // than whatever follows the hidden confirmation box.
+    Text2->setFocus(Qt::OtherFocusReason);
+}
+
+bool frmScore::lockRefusedWhileEditing()
+{
+    // A lock taken in the middle of an edit would let the save change the
+    // locked pool, and an unlock would leave the edit on an unlocked board.
+    if (m_editing)
+        refuseLockCommand(kWhileEditing);
+    return m_editing;
+}
+
 void frmScore::cmdLock_Click()
 {
     if (Locked)
         return;
-    Dialogs &dialogs = *m_services.dialogs;
-    // After a refusal the user types the password again, so it gets the
-    // focus back rather than whatever follows the hidden confirmation box.
-    const auto refuse = [&](const QString &text) {
-        dialogs.message(text);
-        Text2->setFocus(Qt::OtherFocusReason);
-    };
-    // A lock taken in the middle of an edit would let the save change the
-    // locked pool; nothing changes until the edit is saved or cancelled.
-    if (m_editing) {
-        refuse(kWhileEditing);
+    if (lockRefusedWhileEditing())
         return;
-    }
+    const auto refuse = [this](const QString &text) { refuseLockCommand(text); };
     if (Text2->text().isEmpty()) {
         refuse(QStringLiteral("Please enter Password"));
     } else if (Text2->text() != Text1->text()) {
@@ -109,15 +116,9 @@ void frmScore::cmdLock_Click()
 
 void frmScore::cmdunlock_Click()
 {
-    Dialogs &dialogs = *m_services.dialogs;
-    const auto refuse = [&](const QString &text) {
-        dialogs.message(text);
-        Text2->setFocus(Qt::OtherFocusReason);
-    };
-    if (m_editing) {
-        refuse(kWhileEditing);
+    if (lockRefusedWhileEditing())
         return;
-    }
+    const auto refuse = [this](const QString &text) { refuseLockCommand(text); };
     PoolRecords *records = nullptr;
     try {
         records = poolOnShow(*m_services.store, txtID->text());

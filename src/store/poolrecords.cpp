@@ -47,8 +47,6 @@ QSqlQuery &PoolRecords::select(const QString &what, const QString &condition, co
     QStringList where;
     if (m_query.kind == PoolQuery::Kind::ByDate)
         where << QStringLiteral("Date = :criterion");
-    else if (m_query.kind == PoolQuery::Kind::ById)
-        where << QStringLiteral("ID = :criterion");
     if (!condition.isEmpty())
         where << condition;
     QString sql = QStringLiteral("SELECT %1 FROM Football").arg(what);

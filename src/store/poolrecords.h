@@ -8,22 +8,20 @@
 #include <QString>
 #include <QVariant>
 
-// Which pools a record set holds. The value of a date or key criterion is
+// Which pools a record set holds. The value of a date criterion is
 // always bound as a parameter, never spliced into the statement.
 struct PoolQuery
 {
     enum class Kind
     {
         All,
-        ByDate,
-        ById
+        ByDate
     };
     Kind kind = Kind::All;
     QString value;
 
     static PoolQuery all() { return {}; }
     static PoolQuery byDate(const QString &date) { return {Kind::ByDate, date}; }
-    static PoolQuery byId(const QString &id) { return {Kind::ById, id}; }
 };
 
 // The one record set the window works through: the pools a query selected,

@@ -31,12 +31,6 @@ private slots:
     {
         QTest::addColumn<QString>("select"); // an option selected first
         QTest::addColumn<QString>("to");
-        QTest::newRow("Imput(50)") << ""
-                                   << "Imput(49)";
-        QTest::newRow("Imput(0)") << ""
-                                  << "Number(0)";
-        QTest::newRow("Number(19)") << ""
-                                    << "Combo1(0)";
         // Into a group of options at its selected one, and on out of it.
         QTest::newRow("Who(3)") << "Quarter(2)"
                                 << "Quarter(2)";

@@ -3,28 +3,13 @@
 // it is killed.
 #include "store/poolstore.h"
 #include "store/schema.h"
+#include "versioned.h"
 
 #include <QCoreApplication>
 
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// Every text column of a saved pool carries its version, so a test can see
-// whether a pool is whole.
-QStringList versionedColumns()
-{
-    QStringList columns;
-    for (const QString &c : Schema::allColumns())
-        if (c != Schema::kId && c != Schema::kDate && c != Schema::kPassword &&
-            !Schema::isBooleanColumn(c))
-            columns << c;
-    return columns;
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {

@@ -2,7 +2,7 @@
 // every pool is either its previous or its new version, whole.
 #include "support/testwindow.h"
 
-#include "store/schema.h"
+#include "versioned.h"
 
 #include <QDir>
 #include <QProcess>
@@ -15,17 +15,6 @@ namespace {
 
 constexpr int kPools = 5;
 
-// The columns every save writes with the pool's version.
-QStringList versioned()
-{
-    QStringList columns;
-    for (const QString &c : Schema::allColumns())
-        if (c != Schema::kId && c != Schema::kDate && c != Schema::kPassword &&
-            !Schema::isBooleanColumn(c))
-            columns << c;
-    return columns;
-}
-
 // The version each pool holds, in key order; or what is wrong with the file.
 QString inspect(TestData &data, QList<long> &versions)
 {
@@ -36,7 +25,7 @@ QString inspect(TestData &data, QList<long> &versions)
     versions.clear();
     for (auto it = pools.cbegin(); it != pools.cend(); ++it) {
         const QString version = it->value(u"Im0"_s).toString();
-        for (const QString &column : versioned())
+        for (const QString &column : versionedColumns())
             if (it->value(column).toString() != version)
                 return u"pool %1 is torn at %2"_s.arg(it.key()).arg(column);
         versions << version.mid(1).toLong();
@@ -57,7 +46,7 @@ private slots:
         TestData data;
         for (int i = 0; i < kPools; ++i) {
             PoolValues pool;
-            for (const QString &c : versioned())
+            for (const QString &c : versionedColumns())
                 pool.insert(c, u"v0"_s);
             data.addPool(pool);
         }

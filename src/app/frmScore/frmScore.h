@@ -136,8 +136,6 @@ public:
     bool Update();
     void ClearBoard();
     void SetBrowseMode(bool browse);
-    // Editing mode: Update and Cancel are offered, the moves are not.
-    bool isEditing() const { return m_editing; }
     void cmdAdd_Click();
     void cmdEdit_Click();
     void cmdUpdate_Click();
@@ -210,7 +208,11 @@ private:
     // store: reloads the current pool with the board's handlers kept quiet
     void reloadQuietly();
     void clearSquaresLeftForFill();
-    bool m_editing = false;
+    bool m_editing = false; // Editing mode: Update and Cancel are offered, the moves are not
+    // lock: a refused LOCK or UNLOCK; true when the window is editing (nothing
+    // may change until the edit is saved or cancelled)
+    void refuseLockCommand(const QString &text);
+    bool lockRefusedWhileEditing();
     // A reload clears only the squares the loaded pool leaves empty: writing
     // every square twice was the larger part of a move's cost.
     bool m_squaresLeftForFill = false;
