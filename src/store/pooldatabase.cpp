@@ -5,8 +5,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QUrl>
+
+#include <sqlite3.h>
 
 #include <atomic>
 
@@ -16,8 +19,13 @@ namespace {
 constexpr int kSqliteBusy = 5;
 constexpr int kSqliteLocked = 6;
 constexpr int kSqliteReadOnly = 8;
+constexpr int kSqliteIoErr = 10;
+constexpr int kSqliteFull = 13;
 constexpr int kSqliteCantOpen = 14;
 constexpr int kSqliteNotADb = 26;
+// The extended codes of a failed read, as against a failed write or sync.
+constexpr int kSqliteIoErrRead = 266;
+constexpr int kSqliteIoErrShortRead = 522;
 
 QString uriFor(const QString &path, const char *mode)
 {
@@ -97,11 +105,37 @@ void PoolDatabase::open(const QString &filePath)
         throw error;
     }
     try {
+        distrust();
         checkSchema();
     } catch (...) {
         close();
         throw;
     }
+}
+
+sqlite3 *PoolDatabase::handle() const
+{
+    const QVariant value = m_db.driver()->handle();
+    if (!value.isValid() || qstrcmp(value.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3 *const *>(value.constData());
+}
+
+void PoolDatabase::distrust()
+{
+    // Pool files come by e-mail and from shared folders: what the schema
+    // holds must not run code or let a write damage the file's structure.
+    sqlite3 *engine = handle();
+    if (!engine || sqlite3_db_config(engine, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr) != SQLITE_OK)
+        throw PoolError(ErrorNumber::CannotOpen, kStoreSource,
+                        QStringLiteral("Quadrix cannot open the pool file '%1' safely: the "
+                                       "database engine refused its protective settings.")
+                            .arg(m_filePath));
+    // Read failures then say whether a read or a write went wrong.
+    sqlite3_extended_result_codes(engine, 1);
+    QSqlQuery query(m_db);
+    if (!query.exec(QStringLiteral("PRAGMA trusted_schema = OFF")))
+        throw errorFrom(query.lastError(), m_filePath);
 }
 
 void PoolDatabase::checkSchema()
@@ -128,6 +162,19 @@ void PoolDatabase::checkSchema()
                                            "it is not a pool file.")
                                 .arg(m_filePath, column));
     }
+    // Quadrix never makes a trigger, and one would run on Quadrix's own
+    // writes: it could rewrite or delete other pools.
+    if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_schema WHERE type = 'trigger' "
+                                   "AND tbl_name = 'Football' COLLATE NOCASE")) ||
+        !query.next())
+        throw errorFrom(query.lastError(), m_filePath);
+    const int triggers = query.value(0).toInt();
+    query.finish();
+    if (triggers > 0)
+        throw PoolError(ErrorNumber::NotADatabase, kStoreSource,
+                        QStringLiteral("The table 'Football' in '%1' has triggers, which Quadrix "
+                                       "never makes, so it is not a pool file.")
+                            .arg(m_filePath));
 }
 
 void PoolDatabase::create(const QString &filePath)
@@ -204,7 +251,8 @@ void PoolDatabase::execute(const QString &sql)
 
 PoolError PoolDatabase::errorFrom(const QSqlError &error, const QString &path)
 {
-    const int code = error.nativeErrorCode().toInt() & 0xff;
+    const int extended = error.nativeErrorCode().toInt();
+    const int code = extended & 0xff;
     const QString engine = error.databaseText().isEmpty() ? error.text() : error.databaseText();
     switch (code) {
     case kSqliteBusy:
@@ -217,6 +265,23 @@ PoolError PoolDatabase::errorFrom(const QSqlError &error, const QString &path)
         return PoolError(ErrorNumber::ReadOnly, kStoreSource,
                          QStringLiteral("The pool file '%1' is read-only, so the change could "
                                         "not be saved.")
+                             .arg(path));
+    case kSqliteFull:
+        return PoolError(ErrorNumber::DiskFull, kStoreSource,
+                         QStringLiteral("The disk that holds the pool file '%1' is full, so the "
+                                        "change was not saved. Make room on the disk and try "
+                                        "again.")
+                             .arg(path));
+    case kSqliteIoErr:
+        if (extended == kSqliteIoErrRead || extended == kSqliteIoErrShortRead)
+            return PoolError(ErrorNumber::DiskError, kStoreSource,
+                             QStringLiteral("The pool file '%1' could not be read (a disk or "
+                                            "network error).")
+                                 .arg(path));
+        return PoolError(ErrorNumber::DiskError, kStoreSource,
+                         QStringLiteral("The pool file '%1' could not be written (a disk or "
+                                        "network error), so the change was not saved. Try "
+                                        "again.")
                              .arg(path));
     case kSqliteCantOpen:
         return PoolError(

@@ -8,6 +8,7 @@
 #include <QString>
 
 class QSqlError;
+struct sqlite3;
 
 // The open pool file. Opening never creates anything: a missing, foreign or
 // broken file is refused with a PoolError that names it, so start-up can tell
@@ -29,6 +30,7 @@ public:
     void close();
     bool isOpen() const;
     QString filePath() const { return m_filePath; }
+    QString connectionName() const { return m_connectionName; }
 
     // Writes an empty pool file at filePath, creating its folder when needed.
     // Throws PoolError when a file or folder of that name exists.
@@ -47,7 +49,12 @@ public:
     // Turns a failure of the engine into the error users are shown.
     static PoolError errorFrom(const QSqlError &error, const QString &path);
 
+    // The engine's own connection, for what Qt's driver does not offer (the
+    // backup); null when closed.
+    sqlite3 *handle() const;
+
 private:
+    void distrust();
     void checkSchema();
 
     QString m_connectionName;

@@ -11,6 +11,7 @@
 #include <QSqlQuery>
 #include <QTest>
 #include <QtWidgets>
+#include <sqlite3.h>
 
 namespace {
 
@@ -62,6 +63,10 @@ private slots:
             << "The table 'Football' in '%1' has no column 'Password', so it is not a "
                "pool file.";
         QTest::newRow("folder") << 3343 << "'%1' is a folder, not a pool file.";
+        const QString triggers = "The table 'Football' in '%1' has triggers, which Quadrix never "
+                                 "makes, so it is not a pool file.";
+        QTest::newRow("trigger that deletes pools") << 3343 << triggers;
+        QTest::newRow("trigger spelled in lower case") << 3343 << triggers;
         QTest::newRow("unreadable") << 3051
                                     << "Quadrix cannot read the pool file '%1'. Check "
                                        "that you may read and write it.";
@@ -94,6 +99,13 @@ private slots:
             OtherProgram(path).exec(kind == "other table"
                                         ? "ALTER TABLE Football RENAME TO Baseball"
                                         : "ALTER TABLE Football DROP COLUMN Password");
+        } else if (kind.startsWith("trigger")) {
+            m_data->addPool({{"Im0", "kept"}});
+            OtherProgram(path).exec(kind.contains("lower")
+                                        ? "CREATE TRIGGER t AFTER INSERT ON football BEGIN "
+                                          "UPDATE football SET Im0 = 'gone'; END"
+                                        : "CREATE TRIGGER t AFTER UPDATE ON Football BEGIN "
+                                          "DELETE FROM Football; END");
         } else if (kind == "unreadable") {
             QFile::setPermissions(path, QFileDevice::Permissions());
             if (QFileInfo(path).isReadable())
@@ -124,6 +136,23 @@ private slots:
         QCOMPARE(contents(path), before);
         QCOMPARE(QFileInfo::exists(path), number != 3024 && number != 3044);
         QCOMPARE(QFileInfo::exists(dir), number != 3044);
+    }
+
+    // Other programs may keep tables and indexes of their own in a pool file.
+    void extraTablesAndIndexesAreAllowedAndTheEngineIsGuarded()
+    {
+        m_data->addPool({{"Im0", "kept"}});
+        OtherProgram(m_data->poolFile()).exec("CREATE TABLE Notes (Text TEXT)");
+        OtherProgram(m_data->poolFile()).exec("CREATE INDEX ByDate ON Football (Date)");
+        QVERIFY(start());
+        PoolDatabase database;
+        database.open(m_data->poolFile());
+        int defensive = 0;
+        sqlite3_db_config(database.handle(), SQLITE_DBCONFIG_DEFENSIVE, -1, &defensive);
+        QCOMPARE(defensive, 1);
+        QSqlQuery query(QSqlDatabase::database(database.connectionName()));
+        QVERIFY(query.exec("PRAGMA trusted_schema") && query.next());
+        QCOMPARE(query.value(0).toInt(), 0);
     }
 
     void aReadOnlyPoolFileOpensAndRefusesSaves()
