@@ -7,10 +7,12 @@
 #include "handleerror.h"
 #include "options.h"
 #include "print/printseam.h"
+#include "store/backup.h"
 #include "store/poolstore.h"
 #include "urlopener.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -121,6 +123,14 @@ int Main(QApplication &app, const StartOptions &options)
     const std::unique_ptr<frmScore> window = OpenMainWindow(services);
     if (!window)
         return 1;
+    // Stopped, before the window goes, when the program ends first.
+    DailyBackup backup;
+    QObject::connect(&backup, &DailyBackup::finished, [folder](const QString &error) {
+        if (!error.isEmpty())
+            LogError(QStringLiteral("The daily backup of the pool file failed: ") + error,
+                     QDir(folder).filePath(ErrorReport::logFileName()));
+    });
+    backup.start(PoolStore::poolFilePath(folder), folder, QDate::currentDate());
     if (options.exitWhenShown) {
         QTimer::singleShot(0, &app, [&app] {
             std::printf("shown %ld\n", residentKiB());

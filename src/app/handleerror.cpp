@@ -16,9 +16,14 @@ void HandleError(const PoolError &error, Dialogs &dialogs, const QString &logPat
     const QString message =
         ErrorReport::message(error.number(), error.source(), error.description());
     dialogs.message(message, QStringLiteral("Error"));
-    // A log that cannot be written must not turn one failure into two: the
-    // user has seen the message already. The line goes to the per-user data
-    // folder instead, or at least to standard error.
+    LogError(message, logPath);
+}
+
+void LogError(const QString &message, const QString &logPath)
+{
+    // A log that cannot be written must not turn one failure into two. The
+    // line goes to the per-user data folder instead, or at least to
+    // standard error.
     const QString line = ErrorReport::logLine(QDateTime::currentDateTime(), message);
     if (!ErrorReport::appendToLog(logPath, line) &&
         !ErrorReport::appendToLog(ErrorReport::userLogPath(), line))

@@ -10,3 +10,7 @@ class QString;
 // that the program never ends without saying why.
 void HandleError(const PoolError &error, Dialogs &dialogs, const QString &logPath,
                  bool alwaysReport = false);
+
+// One line in the log, nothing shown: for failures the user need not act on
+// at once (a daily backup that could not be made).
+void LogError(const QString &message, const QString &logPath);

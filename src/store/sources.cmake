@@ -1,4 +1,5 @@
 list(APPEND QUADRIX_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/backup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pooldatabase.cpp
     ${CMAKE_CURRENT_LIST_DIR}/poolrecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/poolstore.cpp

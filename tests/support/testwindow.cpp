@@ -114,9 +114,9 @@ QVariant TestData::stored(qint64 id, const QString &column)
     return pools.contains(id) ? pools[id].value(column) : QVariant(u"<no pool %1>"_s.arg(id));
 }
 
-QMap<qint64, PoolValues> TestData::allPools(QString *integrity)
+QMap<qint64, PoolValues> TestData::allPools(QString *integrity, QString path)
 {
-    return withConnection(poolFile(), [&](QSqlDatabase &db) {
+    return withConnection(path.isEmpty() ? poolFile() : path, [&](QSqlDatabase &db) {
         QSqlQuery query(db);
         if (integrity) {
             query.exec(u"PRAGMA integrity_check"_s);

@@ -55,9 +55,10 @@ public:
     qint64 addPool(const PoolValues &values);
     // Reads one column of a stored pool.
     QVariant stored(qint64 id, const QString &column);
-    // Every pool in the file by key, every column; integrity is set to what
-    // the engine's integrity check says ("ok" for a sound file).
-    QMap<qint64, PoolValues> allPools(QString *integrity = nullptr);
+    // Every pool in the file (or in another pool file) by key, every column;
+    // integrity is set to what the engine's integrity check says ("ok" for a
+    // sound file).
+    QMap<qint64, PoolValues> allPools(QString *integrity = nullptr, QString path = {});
     int poolCount();
     void writeTeamList(const QString &fileName, const QByteArray &contents);
     // Makes the store refuse every change and new pool, as a file that can

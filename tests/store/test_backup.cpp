@@ -1,0 +1,188 @@
+// The daily backup: a sound copy with every pool, one a day, seven kept, and
+// a window that never waits for it.
+#include "store/backup.h"
+#include "store/schema.h"
+#include "support/testwindow.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTest>
+#include <QtWidgets>
+
+class TestBackup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { m_data = std::make_unique<TestData>(); }
+    void cleanup() { m_data.reset(); }
+
+    void oneSoundCopyADaySevenKept()
+    {
+        m_data->addPool({{"Date", "01/02/2026"}, {"Im0", "Ann"}, {"Password", "pw"}});
+        m_data->addPool({{"Date", "01/03/2026"}, {"Im99", "Bob"}});
+        const QDate first(2026, 12, 1);
+        QVERIFY(QDir().mkpath(folder()));
+        QFile notes(QDir(folder()).filePath("notes.txt"));
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+        notes.close();
+
+        QCOMPARE(backUp(first), QString());
+        const QString copy = QDir(folder()).filePath("QDX_DB-2026-12-01.mdb");
+        QString integrity;
+        QCOMPARE(m_data->allPools(&integrity, copy), m_data->allPools());
+        QCOMPARE(integrity, u"ok"_s);
+        PoolDatabase opened; // the copy is a pool file the program opens
+        opened.open(copy);
+        opened.close();
+
+        // A second start the same day copies nothing, even after a change.
+        m_data->addPool({{"Date", "01/04/2026"}});
+        DailyBackup again;
+        again.start(m_data->poolFile(), m_data->dir(), first);
+        QVERIFY(!again.isRunning());
+        QCOMPARE(m_data->allPools(nullptr, copy).size(), 2);
+
+        for (int day = 1; day < 8; ++day)
+            QCOMPARE(backUp(first.addDays(day)), QString());
+        QStringList kept = QDir(folder()).entryList(QDir::Files, QDir::Name);
+        QCOMPARE(kept.size(), 8);
+        QCOMPARE(kept.first(), u"QDX_DB-2026-12-02.mdb"_s);
+        QCOMPARE(kept.at(6), u"QDX_DB-2026-12-08.mdb"_s);
+        QCOMPARE(kept.last(), u"notes.txt"_s); // not a backup: never removed
+        QCOMPARE(m_data->allPools(nullptr, QDir(folder()).filePath(kept.at(6))).size(), 3);
+    }
+
+    void aFailedBackupIsReportedAndLeavesNothing_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("no pool file") << "no pool file";
+        QTest::newRow("not a database") << "not a database";
+        QTest::newRow("backups folder is a file") << "backups folder is a file";
+    }
+    void aFailedBackupIsReportedAndLeavesNothing()
+    {
+        QFETCH(QString, kind);
+        if (kind == "no pool file")
+            QVERIFY(QFile::remove(m_data->poolFile()));
+        if (kind == "not a database") {
+            QFile file(m_data->poolFile());
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(QByteArray(8192, 'x'));
+        }
+        if (kind.startsWith("backups")) {
+            QFile file(folder());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(!backUp(QDate(2026, 12, 1)).isEmpty());
+        QVERIFY(QDir(folder()).entryList(QDir::Files | QDir::NoDotAndDotDot).isEmpty());
+    }
+
+    // A big pool file: the window's event loop keeps turning while it is
+    // copied (the longest wait is printed), a save of the window goes
+    // through meanwhile, and a copy stopped half-way leaves nothing.
+    void aBigPoolFileNeverHoldsUpTheWindow()
+    {
+        const int pools = qEnvironmentVariableIntValue("QUADRIX_BACKUP_POOLS") > 0
+                              ? qEnvironmentVariableIntValue("QUADRIX_BACKUP_POOLS")
+                              : 100000;
+        fill(pools);
+        {
+            DailyBackup stopped;
+            stopped.start(m_data->poolFile(), m_data->dir(), QDate(2026, 11, 30));
+            QVERIFY(stopped.isRunning());
+        }
+        QVERIFY(QDir(folder()).entryList(QDir::Files).isEmpty());
+
+        TestWindow window(*m_data);
+        QElapsedTimer clock;
+        qint64 longest = 0;
+        qint64 last = 0;
+        QTimer tick;
+        tick.setInterval(2);
+        QObject::connect(&tick, &QTimer::timeout, [&] {
+            const qint64 now = clock.elapsed();
+            longest = qMax(longest, now - last);
+            last = now;
+        });
+        DailyBackup backup;
+        QSignalSpy done(&backup, &DailyBackup::finished);
+        clock.start();
+        tick.start();
+        backup.start(m_data->poolFile(), m_data->dir(), QDate(2026, 12, 1));
+        QTimer::singleShot(50, [&] {
+            window->cmdEdit->click();
+            window->Imput[5]->setText("during");
+            window->cmdUpdate->click();
+        });
+        QVERIFY(done.wait(120000));
+        const qint64 took = clock.elapsed();
+        tick.stop();
+        qInfo("backed up %d pools in %lld ms; longest wait of the window %lld ms", pools, took,
+              longest);
+        QCOMPARE(done.first().first().toString(), QString());
+        QVERIFY2(longest < 100, qPrintable(u"the window waited %1 ms"_s.arg(longest)));
+        QVERIFY(window.messages().isEmpty());
+        QCOMPARE(m_data->stored(1, "Im5"), QVariant("during"));
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "copy");
+        db.setDatabaseName(QDir(folder()).filePath("QDX_DB-2026-12-01.mdb"));
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        QVERIFY(query.exec("SELECT COUNT(*), MAX(ID) FROM Football") && query.next());
+        QCOMPARE(query.value(0).toInt(), pools);
+        QVERIFY(query.exec("PRAGMA quick_check") && query.next());
+        QCOMPARE(query.value(0).toString(), u"ok"_s);
+        query.finish();
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase("copy");
+    }
+
+private:
+    QString folder() const { return DailyBackup::folderOf(m_data->dir()); }
+
+    QString backUp(const QDate &day)
+    {
+        DailyBackup backup;
+        QSignalSpy done(&backup, &DailyBackup::finished);
+        backup.start(m_data->poolFile(), m_data->dir(), day);
+        if (!done.wait(10000))
+            return u"<no end>"_s;
+        return done.first().first().toString();
+    }
+
+    // Pools with every square sold, as a full season of office pools.
+    void fill(int pools)
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "fill");
+        db.setDatabaseName(m_data->poolFile());
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        QStringList names{"Date", "Team1", "Team2"};
+        for (int i = 0; i < 100; ++i)
+            names << u"Im%1"_s.arg(i);
+        QVERIFY(query.exec("BEGIN"));
+        QVERIFY(query.prepare(u"INSERT INTO Football (%1) VALUES (?%2)"_s.arg(
+            names.join(','), u",?"_s.repeated(names.size() - 1))));
+        for (int p = 0; p < pools; ++p) {
+            query.bindValue(0, u"01/%1/2026"_s.arg(1 + p % 28, 2, 10, QChar('0')));
+            query.bindValue(1, "Dallas Cowboys");
+            query.bindValue(2, "Green Bay Packers");
+            for (int i = 0; i < 100; ++i)
+                query.bindValue(3 + i, u"Player %1"_s.arg((p + i) % 37));
+            QVERIFY(query.exec());
+        }
+        QVERIFY(query.exec("COMMIT"));
+        query.finish();
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase("fill");
+    }
+
+    std::unique_ptr<TestData> m_data;
+};
+
+QTEST_MAIN(TestBackup)
+#include "test_backup.moc"
