@@ -63,7 +63,7 @@ private slots:
         QTest::newRow("while editing")
             << "pw" << QString("pw")
             << "Save or cancel your changes before you lock or unlock this pool.";
-        QTest::newRow("refused write") << "pw" << QString("pw") << "refused";
+        QTest::newRow("refused write") << "pw" << QString("pw") << "could not be written";
     }
     // Clicked straight from the password box, as users do; after a refusal
     // the password box has the focus again.

@@ -133,7 +133,7 @@ private slots:
         QTest::newRow("part of a date") << "12" << noDate;
         QTest::newRow("no such day") << "02/30/2025" << noDate;
         QTest::newRow("edit, write refused") << "01/01/2025"
-                                             << "refused";
+                                             << "could not be written";
         QTest::newRow("a locked pool found during the add")
             << "01/01/2025" << frmScore::kLockMessage;
     }

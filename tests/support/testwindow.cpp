@@ -1,5 +1,7 @@
 #include "testwindow.h"
 
+#include "faultvfs.h"
+
 #include "money/money.h"
 #include "store/pooldatabase.h"
 #include "store/recordmapping.h"
@@ -19,6 +21,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <sqlite3.h>
 
 #include <atomic>
 
@@ -62,6 +65,10 @@ std::unique_ptr<QPrinter> PdfPrintSeam::printer()
 
 TestData::TestData()
 {
+    // Every test's pool files go through the shim, so that a test can make
+    // the disk fail; a new data folder starts on a sound disk.
+    FaultVfs::install();
+    FaultVfs::disarm();
     PoolDatabase::create(poolFile());
     const QString shipped = qEnvironmentVariable("QUADRIX_TEST_DATA");
     for (const char *name : {"Pro.txt", "Collage.txt"}) {
@@ -143,16 +150,12 @@ int TestData::poolCount()
 
 void TestData::refuseWrites()
 {
-    withConnection(poolFile(), [](QSqlDatabase &db) {
-        QSqlQuery query(db);
-        for (const char *event : {"UPDATE", "INSERT", "DELETE"}) {
-            if (!query.exec(QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE %1 ON Football "
-                                           "BEGIN SELECT RAISE(ABORT, 'refused'); END")
-                                .arg(QLatin1String(event))))
-                qFatal("cannot add the refusing trigger");
-        }
-        return true;
-    });
+    FaultVfs::arm(FaultVfs::Point::Write, 1, SQLITE_IOERR, true);
+}
+
+TestData::~TestData()
+{
+    FaultVfs::disarm();
 }
 
 void TestData::writeTeamList(const QString &fileName, const QByteArray &contents)

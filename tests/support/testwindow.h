@@ -45,6 +45,7 @@ class TestData
 {
 public:
     TestData();
+    ~TestData();
     QString dir() const { return m_dir.path(); }
     QString poolFile() const;
     QString logFile() const;
@@ -61,8 +62,8 @@ public:
     QMap<qint64, PoolValues> allPools(QString *integrity = nullptr, QString path = {});
     int poolCount();
     void writeTeamList(const QString &fileName, const QByteArray &contents);
-    // Makes the store refuse every change and new pool, as a file that can
-    // no longer be written would; the error text says "refused".
+    // Makes every write to the disk fail from now on, as a broken disk
+    // would; the user is told the file "could not be written".
     void refuseWrites();
 
 private:

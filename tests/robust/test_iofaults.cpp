@@ -1,0 +1,228 @@
+// A disk that fails in the middle of a save: full, or broken for one write.
+// Every write, sync and growth of the file of each save fails in turn; the
+// user is told what went wrong, nothing typed is lost, the pool file stays
+// whole at its old version, and the same command succeeds once the disk is
+// well again.
+#include "support/faultvfs.h"
+#include "support/testwindow.h"
+
+#include <QTest>
+#include <QtWidgets>
+
+#include <sqlite3.h>
+
+namespace {
+
+enum class Save
+{
+    EditedPool,
+    NewPool,
+    Delete,
+    Lock,
+    Unlock
+};
+
+} // namespace
+
+class TestIoFaults : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { FaultVfs::install(); }
+    void cleanup()
+    {
+        FaultVfs::disarm();
+        m_window.reset();
+        m_data.reset();
+    }
+
+    void everyFailingWriteIsToldAndLosesNothing_data()
+    {
+        QTest::addColumn<Save>("save");
+        QTest::addColumn<FaultVfs::Point>("point");
+        QTest::addColumn<int>("error");
+        const std::pair<const char *, Save> saves[] = {
+            {"update of an edited pool", Save::EditedPool},
+            {"update of a new pool", Save::NewPool},
+            {"delete", Save::Delete},
+            {"lock", Save::Lock},
+            {"unlock", Save::Unlock}};
+        const std::pair<const char *, FaultVfs::Point> points[] = {
+            {"write", FaultVfs::Point::Write},
+            {"sync", FaultVfs::Point::Sync},
+            {"growth", FaultVfs::Point::Grow}};
+        for (const auto &[saveName, save] : saves)
+            for (const auto &[pointName, point] : points) {
+                // A full disk stays full; a broken write is broken once.
+                QTest::addRow("%s, %s, disk full", saveName, pointName)
+                    << save << point << SQLITE_FULL;
+                QTest::addRow("%s, %s, I/O error", saveName, pointName)
+                    << save << point << SQLITE_IOERR;
+            }
+    }
+    void everyFailingWriteIsToldAndLosesNothing()
+    {
+        QFETCH(Save, save);
+        QFETCH(FaultVfs::Point, point);
+        QFETCH(int, error);
+        const QString told = error == SQLITE_FULL ? "is full" : "could not be written";
+        int failures = 0;
+        for (int nth = 1;; ++nth) {
+            setUp(save);
+            const QMap<qint64, PoolValues> before = m_data->allPools();
+            FaultVfs::arm(point, nth, error, error == SQLITE_FULL);
+            act(save);
+            if (!FaultVfs::fired()) {
+                FaultVfs::disarm();
+                expectSaved(save); // past the last write point of this save
+                break;
+            }
+            ++failures;
+            const QString at = u"the fault at call %1"_s.arg(nth);
+            QVERIFY2(messages().size() == 1 && messages().first().contains(told),
+                     qPrintable(at + ": " + messages().join(" | ")));
+            expectUnchangedWindow(save, before);
+            FaultVfs::disarm();
+            QString integrity;
+            QVERIFY2(m_data->allPools(&integrity) == before, qPrintable(at));
+            QCOMPARE(integrity, u"ok"_s);
+            m_window->dialogs.clearShown();
+            retry(save);
+            expectSaved(save);
+            QVERIFY(nth < 100);
+        }
+        QVERIFY(failures > 0);
+    }
+
+private:
+    frmScore &w() { return m_window->w(); }
+    QStringList messages() const { return m_window->messages(); }
+
+    // Three pools, the second locked; the window on the pool the save needs.
+    void setUp(Save save)
+    {
+        m_window.reset();
+        m_data = std::make_unique<TestData>();
+        m_data->addPool(samplePool("01/01/2025", "Open", "X"));
+        PoolValues locked = samplePool("02/02/2025", "Shut", "Y");
+        locked.insert("Password", "pw");
+        m_data->addPool(locked);
+        m_data->addPool(samplePool("03/03/2025", "Last", "Z"));
+        m_window = std::make_unique<TestWindow>(*m_data);
+        switch (save) {
+        case Save::EditedPool:
+            w().cmdEdit->click();
+            type();
+            break;
+        case Save::NewPool:
+            w().cmdAdd->click();
+            w().txtGameDate->setText("04/04/2025");
+            type();
+            break;
+        case Save::Delete:
+            break;
+        case Save::Lock:
+            w().Text2->setText("new");
+            w().Text1->setText("new");
+            break;
+        case Save::Unlock:
+            w().cmdNext->click();
+            w().Text2->setText("pw");
+            break;
+        }
+    }
+    void type()
+    {
+        w().Imput[7]->setText("typed");
+        w().Imput[93]->setText("typed too");
+        w().Combo1[1]->setEditText("Typed Team");
+    }
+
+    void act(Save save)
+    {
+        switch (save) {
+        case Save::EditedPool:
+        case Save::NewPool:
+            w().cmdUpdate->click();
+            break;
+        case Save::Delete:
+            w().cmdDelete->click();
+            break;
+        case Save::Lock:
+            w().cmdLock->click();
+            break;
+        case Save::Unlock:
+            w().cmdunlock->click();
+            break;
+        }
+    }
+    // What the user does again: the lock asks for the password twice.
+    void retry(Save save)
+    {
+        if (save == Save::Lock)
+            w().Text1->setText("new");
+        act(save);
+    }
+
+    void expectUnchangedWindow(Save save, const QMap<qint64, PoolValues> &before)
+    {
+        switch (save) {
+        case Save::EditedPool:
+        case Save::NewPool:
+            QVERIFY(w().cmdUpdate->isVisible() && w().cmdCancel->isVisible());
+            QVERIFY(!w().cmdNext->isEnabled());
+            QCOMPARE(w().mbAddNewFlag, save == Save::NewPool);
+            QCOMPARE(w().Imput[7]->text() + w().Imput[93]->text(), u"typedtyped too"_s);
+            QCOMPARE(w().Combo1[1]->currentText(), u"Typed Team"_s);
+            break;
+        case Save::Delete:
+            QCOMPARE(w().txtID->text(), u"1"_s);
+            QCOMPARE(boardMismatch(w(), before.value(1)), QString());
+            break;
+        case Save::Lock:
+            QVERIFY(!w().Locked && !w().lblLocked->isVisible());
+            QCOMPARE(w().Text2->text(), u"new"_s);
+            break;
+        case Save::Unlock:
+            QVERIFY(w().Locked && w().lblLocked->isVisible());
+            QCOMPARE(w().txtID->text(), u"2"_s);
+            break;
+        }
+    }
+
+    void expectSaved(Save save)
+    {
+        QVERIFY2(messages().isEmpty(), qPrintable(messages().join(" | ")));
+        QString integrity;
+        const QMap<qint64, PoolValues> pools = m_data->allPools(&integrity);
+        QCOMPARE(integrity, u"ok"_s);
+        switch (save) {
+        case Save::EditedPool:
+        case Save::NewPool: {
+            const qint64 id = save == Save::NewPool ? 4 : 1;
+            QCOMPARE(pools.size(), save == Save::NewPool ? 4 : 3);
+            QCOMPARE(pools.value(id).value("Im93").toString(), u"typed too"_s);
+            QVERIFY(w().cmdEdit->isVisible());
+            break;
+        }
+        case Save::Delete:
+            QCOMPARE(pools.keys(), (QList<qint64>{2, 3}));
+            break;
+        case Save::Lock:
+            QCOMPARE(pools.value(1).value("Password").toString(), u"new"_s);
+            QVERIFY(w().Locked);
+            break;
+        case Save::Unlock:
+            QCOMPARE(pools.value(2).value("Password").toString(), QString());
+            QVERIFY(!w().Locked);
+            break;
+        }
+    }
+
+    std::unique_ptr<TestData> m_data;
+    std::unique_ptr<TestWindow> m_window;
+};
+
+QTEST_MAIN(TestIoFaults)
+#include "test_iofaults.moc"
