@@ -8,6 +8,7 @@
 #include "app/urlopener.h"
 #include "board/randomsource.h"
 #include "print/printseam.h"
+#include "store/backup.h"
 #include "store/poolstore.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
@@ -267,6 +269,37 @@ QList<Row> measure(const QString &program, int pools, int reps)
                 percentile(loads, 0.95), median(loadFloors)};
     rows << Row{QStringLiteral("longest event-loop wait in that load"), pools, median(gaps),
                 percentile(gaps, 0.95), 0};
+
+    // The daily backup, on its thread, while the event loop turns; its floor
+    // is the engine's backup in one step on the calling thread.
+    std::vector<double> backups, backupFloors, backupGaps;
+    for (int i = 0; i < 3; ++i) {
+        QElapsedTimer sinceTick, clock;
+        double longest = 0;
+        QTimer ticker;
+        ticker.setInterval(1);
+        QObject::connect(&ticker, &QTimer::timeout, [&] {
+            longest = std::max(longest, double(sinceTick.nsecsElapsed()) / 1.0e6);
+            sinceTick.restart();
+        });
+        DailyBackup backup;
+        QEventLoop loop;
+        QObject::connect(&backup, &DailyBackup::finished, &loop, &QEventLoop::quit);
+        ticker.start();
+        sinceTick.start();
+        clock.start();
+        backup.start(session.store.database().filePath(), dir.path(), QDate(2026, 1, 1 + i));
+        loop.exec();
+        backups.push_back(double(clock.nsecsElapsed()) / 1.0e6);
+        ticker.stop();
+        backupGaps.push_back(longest);
+        backupFloors.push_back(
+            timeMs([&] { floors.backUp(dir.filePath(QStringLiteral("floor.mdb"))); }));
+    }
+    rows << Row{QStringLiteral("daily backup"), pools, median(backups), percentile(backups, 0.95),
+                median(backupFloors)};
+    rows << Row{QStringLiteral("longest event-loop wait in that backup"), pools, median(backupGaps),
+                percentile(backupGaps, 0.95), 0};
     return rows;
 }
 

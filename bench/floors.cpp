@@ -1,5 +1,7 @@
 #include "floors.h"
 
+#include <QFile>
+
 #include "app/frmScore/frmScore.h"
 #include "store/pooldatabase.h"
 #include "store/schema.h"
@@ -234,6 +236,18 @@ void Floors::remove(qint64 id)
     check(sqlite3_step(m_delete), m_db);
     sqlite3_reset(m_delete);
     exec("COMMIT");
+}
+
+void Floors::backUp(const QString &target)
+{
+    QFile::remove(target);
+    sqlite3 *copy = nullptr;
+    check(sqlite3_open(QFile::encodeName(target).constData(), &copy), copy);
+    sqlite3_backup *backup = sqlite3_backup_init(copy, "main", m_db, "main");
+    sqlite3_backup_step(backup, -1);
+    check(sqlite3_backup_finish(backup), copy);
+    sqlite3_close(copy);
+    QFile::remove(target);
 }
 
 void Floors::lockAndUnlock(qint64 id)

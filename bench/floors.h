@@ -34,6 +34,8 @@ public:
     void searchAndShow(const QString &date, frmScore &window);
     void remove(qint64 id);
     void lockAndUnlock(qint64 id);
+    // The whole file copied into target in one step.
+    void backUp(const QString &target);
 
 private:
     void exec(const char *sql);

@@ -105,7 +105,7 @@ void PoolDatabase::open(const QString &filePath)
         throw error;
     }
     try {
-        distrust();
+        applySafeSettings();
         checkSchema();
     } catch (...) {
         close();
@@ -121,7 +121,7 @@ sqlite3 *PoolDatabase::handle() const
     return *static_cast<sqlite3 *const *>(value.constData());
 }
 
-void PoolDatabase::distrust()
+void PoolDatabase::applySafeSettings()
 {
     // Pool files come by e-mail and from shared folders: what the schema
     // holds must not run code or let a write damage the file's structure.
@@ -133,9 +133,14 @@ void PoolDatabase::distrust()
                             .arg(m_filePath));
     // Read failures then say whether a read or a write went wrong.
     sqlite3_extended_result_codes(engine, 1);
+    // A save the user was told is done must survive a power cut: every
+    // commit waits until the disk has the journal and the file (the
+    // engine's usual setting, kept whatever the build chose).
     QSqlQuery query(m_db);
-    if (!query.exec(QStringLiteral("PRAGMA trusted_schema = OFF")))
-        throw errorFrom(query.lastError(), m_filePath);
+    for (const char *setting : {"PRAGMA trusted_schema = OFF", "PRAGMA synchronous = FULL"}) {
+        if (!query.exec(QLatin1String(setting)))
+            throw errorFrom(query.lastError(), m_filePath);
+    }
 }
 
 void PoolDatabase::checkSchema()

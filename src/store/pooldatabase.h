@@ -54,7 +54,7 @@ public:
     sqlite3 *handle() const;
 
 private:
-    void distrust();
+    void applySafeSettings();
     void checkSchema();
 
     QString m_connectionName;

@@ -3,26 +3,13 @@
 // user is told what went wrong, nothing typed is lost, the pool file stays
 // whole at its old version, and the same command succeeds once the disk is
 // well again.
+#include "saves.h"
 #include "support/faultvfs.h"
-#include "support/testwindow.h"
 
 #include <QTest>
 #include <QtWidgets>
 
 #include <sqlite3.h>
-
-namespace {
-
-enum class Save
-{
-    EditedPool,
-    NewPool,
-    Delete,
-    Lock,
-    Unlock
-};
-
-} // namespace
 
 class TestIoFaults : public QObject
 {
@@ -42,17 +29,11 @@ private slots:
         QTest::addColumn<Save>("save");
         QTest::addColumn<FaultVfs::Point>("point");
         QTest::addColumn<int>("error");
-        const std::pair<const char *, Save> saves[] = {
-            {"update of an edited pool", Save::EditedPool},
-            {"update of a new pool", Save::NewPool},
-            {"delete", Save::Delete},
-            {"lock", Save::Lock},
-            {"unlock", Save::Unlock}};
         const std::pair<const char *, FaultVfs::Point> points[] = {
             {"write", FaultVfs::Point::Write},
             {"sync", FaultVfs::Point::Sync},
             {"growth", FaultVfs::Point::Grow}};
-        for (const auto &[saveName, save] : saves)
+        for (const auto &[saveName, save] : kSaves)
             for (const auto &[pointName, point] : points) {
                 // A full disk stays full; a broken write is broken once.
                 QTest::addRow("%s, %s, disk full", saveName, pointName)
@@ -99,64 +80,13 @@ private:
     frmScore &w() { return m_window->w(); }
     QStringList messages() const { return m_window->messages(); }
 
-    // Three pools, the second locked; the window on the pool the save needs.
     void setUp(Save save)
     {
         m_window.reset();
         m_data = std::make_unique<TestData>();
-        m_data->addPool(samplePool("01/01/2025", "Open", "X"));
-        PoolValues locked = samplePool("02/02/2025", "Shut", "Y");
-        locked.insert("Password", "pw");
-        m_data->addPool(locked);
-        m_data->addPool(samplePool("03/03/2025", "Last", "Z"));
-        m_window = std::make_unique<TestWindow>(*m_data);
-        switch (save) {
-        case Save::EditedPool:
-            w().cmdEdit->click();
-            type();
-            break;
-        case Save::NewPool:
-            w().cmdAdd->click();
-            w().txtGameDate->setText("04/04/2025");
-            type();
-            break;
-        case Save::Delete:
-            break;
-        case Save::Lock:
-            w().Text2->setText("new");
-            w().Text1->setText("new");
-            break;
-        case Save::Unlock:
-            w().cmdNext->click();
-            w().Text2->setText("pw");
-            break;
-        }
+        m_window = prepareSave(*m_data, save);
     }
-    void type()
-    {
-        w().Imput[7]->setText("typed");
-        w().Imput[93]->setText("typed too");
-        w().Combo1[1]->setEditText("Typed Team");
-    }
-
-    void act(Save save)
-    {
-        switch (save) {
-        case Save::EditedPool:
-        case Save::NewPool:
-            w().cmdUpdate->click();
-            break;
-        case Save::Delete:
-            w().cmdDelete->click();
-            break;
-        case Save::Lock:
-            w().cmdLock->click();
-            break;
-        case Save::Unlock:
-            w().cmdunlock->click();
-            break;
-        }
-    }
+    void act(Save save) { performSave(w(), save); }
     // What the user does again: the lock asks for the password twice.
     void retry(Save save)
     {
