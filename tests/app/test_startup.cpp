@@ -6,7 +6,7 @@
 #include "app/placement.h"
 #include "store/pooldatabase.h"
 #include "store/schema.h"
-#include "support/faultvfs.h"
+#include "support/diskshim.h"
 #include "support/testwindow.h"
 
 #include <QSqlQuery>
@@ -163,9 +163,9 @@ private slots:
         m_data->addPool({{"Date", "01/01/2025"}, {"Im0", "kept"}});
         const QString path = m_data->poolFile();
         QFile::setPermissions(path, QFileDevice::ReadOwner);
-        FaultVfs::install();
-        FaultVfs::setReadOnly(QFileInfo(path).canonicalFilePath().toStdString());
-        const auto writable = qScopeGuard([] { FaultVfs::setReadOnly({}); });
+        DiskShim::install();
+        DiskShim::setReadOnly(QFileInfo(path).canonicalFilePath().toStdString());
+        const auto writable = qScopeGuard([] { DiskShim::setReadOnly({}); });
         const QByteArray before = contents(path);
         auto window = start();
         QVERIFY(window);

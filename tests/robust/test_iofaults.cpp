@@ -4,7 +4,7 @@
 // whole at its old version, and the same command succeeds once the disk is
 // well again.
 #include "saves.h"
-#include "support/faultvfs.h"
+#include "support/diskshim.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -16,10 +16,9 @@ class TestIoFaults : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { FaultVfs::install(); }
     void cleanup()
     {
-        FaultVfs::disarm();
+        DiskShim::heal();
         m_window.reset();
         m_data.reset();
     }
@@ -27,12 +26,12 @@ private slots:
     void everyFailingWriteIsToldAndLosesNothing_data()
     {
         QTest::addColumn<Save>("save");
-        QTest::addColumn<FaultVfs::Point>("point");
+        QTest::addColumn<DiskShim::Point>("point");
         QTest::addColumn<int>("error");
-        const std::pair<const char *, FaultVfs::Point> points[] = {
-            {"write", FaultVfs::Point::Write},
-            {"sync", FaultVfs::Point::Sync},
-            {"growth", FaultVfs::Point::Grow}};
+        const std::pair<const char *, DiskShim::Point> points[] = {
+            {"write", DiskShim::Point::Write},
+            {"sync", DiskShim::Point::Sync},
+            {"growth", DiskShim::Point::Grow}};
         for (const auto &[saveName, save] : kSaves)
             for (const auto &[pointName, point] : points) {
                 // A full disk stays full; a broken write is broken once.
@@ -45,17 +44,17 @@ private slots:
     void everyFailingWriteIsToldAndLosesNothing()
     {
         QFETCH(Save, save);
-        QFETCH(FaultVfs::Point, point);
+        QFETCH(DiskShim::Point, point);
         QFETCH(int, error);
         const QString told = error == SQLITE_FULL ? "is full" : "could not be written";
         int failures = 0;
         for (int nth = 1;; ++nth) {
             setUp(save);
             const QMap<qint64, PoolValues> before = m_data->allPools();
-            FaultVfs::arm(point, nth, error, error == SQLITE_FULL);
+            DiskShim::failAt(point, nth, error, error == SQLITE_FULL);
             act(save);
-            if (!FaultVfs::fired()) {
-                FaultVfs::disarm();
+            if (!DiskShim::failed()) {
+                DiskShim::heal();
                 expectSaved(save); // past the last write point of this save
                 break;
             }
@@ -64,7 +63,7 @@ private slots:
             QVERIFY2(messages().size() == 1 && messages().first().contains(told),
                      qPrintable(at + ": " + messages().join(" | ")));
             expectUnchangedWindow(save, before);
-            FaultVfs::disarm();
+            DiskShim::heal();
             QString integrity;
             QVERIFY2(m_data->allPools(&integrity) == before, qPrintable(at));
             QCOMPARE(integrity, u"ok"_s);

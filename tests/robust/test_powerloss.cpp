@@ -3,8 +3,7 @@
 // ways of tearing, the pool file comes back sound and every pool in it is
 // whole at its old version or its new one, never a mixture.
 #include "saves.h"
-#include "support/faultvfs.h"
-#include "support/powerlossvfs.h"
+#include "support/diskshim.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -14,13 +13,6 @@ class TestPowerLoss : public QObject
     Q_OBJECT
 
 private slots:
-    // The test data's own shim first, so that this one is the default.
-    void initTestCase()
-    {
-        FaultVfs::install();
-        PowerLossVfs::install();
-    }
-
     void everyCutLeavesTheOldOrTheNewFile()
     {
         const int cuts = qEnvironmentVariableIntValue("QUADRIX_LONG") ? 10000 : 500;
@@ -37,9 +29,9 @@ private slots:
             auto window = prepareSave(data, save);
             Outcome &outcome = outcomes[save];
             outcome.before = data.allPools();
-            PowerLossVfs::cutAt(0);
+            DiskShim::cutPowerAt(0);
             performSave(window->w(), save);
-            outcome.operations = PowerLossVfs::operations();
+            outcome.operations = DiskShim::operations();
             QVERIFY2(window->messages().isEmpty(), name);
             outcome.after = data.allPools();
             QVERIFY2(outcome.after != outcome.before, name);
@@ -55,16 +47,16 @@ private slots:
             const bool done = nth > outcome.operations;
             TestData data;
             auto window = prepareSave(data, save);
-            PowerLossVfs::cutAt(nth);
+            DiskShim::cutPowerAt(nth);
             performSave(window->w(), save);
             const QString at = u"%1, power cut at operation %2 of %3, seed %4"_s.arg(
                 name, QString::number(nth), QString::number(outcome.operations),
                 QString::number(cut));
             // The user is told of a save that was cut; one that was done is
             // done for good.
-            QVERIFY2(PowerLossVfs::isCut() != done, qPrintable(at));
+            QVERIFY2(DiskShim::powerCut() != done, qPrintable(at));
             QVERIFY2(window->messages().isEmpty() == done, qPrintable(at));
-            PowerLossVfs::reboot(unsigned(cut));
+            DiskShim::reboot(unsigned(cut));
             window.reset();
 
             QString integrity;

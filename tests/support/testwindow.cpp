@@ -1,6 +1,6 @@
 #include "testwindow.h"
 
-#include "faultvfs.h"
+#include "diskshim.h"
 
 #include "money/money.h"
 #include "store/pooldatabase.h"
@@ -67,8 +67,8 @@ TestData::TestData()
 {
     // Every test's pool files go through the shim, so that a test can make
     // the disk fail; a new data folder starts on a sound disk.
-    FaultVfs::install();
-    FaultVfs::disarm();
+    DiskShim::install();
+    DiskShim::heal();
     PoolDatabase::create(poolFile());
     const QString shipped = qEnvironmentVariable("QUADRIX_TEST_DATA");
     for (const char *name : {"Pro.txt", "Collage.txt"}) {
@@ -150,12 +150,12 @@ int TestData::poolCount()
 
 void TestData::refuseWrites()
 {
-    FaultVfs::arm(FaultVfs::Point::Write, 1, SQLITE_IOERR, true);
+    DiskShim::failAt(DiskShim::Point::Write, 1, SQLITE_IOERR, true);
 }
 
 TestData::~TestData()
 {
-    FaultVfs::disarm();
+    DiskShim::heal();
 }
 
 void TestData::writeTeamList(const QString &fileName, const QByteArray &contents)

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+
+// A disk that fails on cue under SQLite: full, broken, read-only even for
+// root, or losing its power. A real disk does none of that on demand, and the
+// program must keep the pool file whole and tell the user whenever it does.
+// The shim wraps the real file system and is the process's default, so the
+// program's own connection goes through it.
+namespace DiskShim {
+
+enum class Point
+{
+    Write,
+    Sync,
+    Grow // a write past the end of the file or a truncate that lengthens it
+};
+
+// Registers the shim as the default (once).
+void install();
+
+// From now on the nth call of that kind (1-based) fails with errorCode
+// (SQLITE_FULL, or SQLITE_IOERR given as the extended code of the call) and
+// changes nothing; with persist, every later one too (a disk that stays
+// full). A growing write is a Write as well.
+void failAt(Point point, int nth, int errorCode, bool persist);
+// True once the armed failure has happened.
+bool failed();
+// The disk is sound again.
+void heal();
+
+// Opens this file read-only whatever SQLite asks, as the real file system
+// does for a file the user may not write. Empty: none.
+void setReadOnly(const std::string &path);
+
+// The power fails at the nth write, truncate, sync or delete of a named file
+// from now on (0: never): that one and everything after it fail and change
+// nothing.
+void cutPowerAt(int nth);
+// Those operations since the last cutPowerAt().
+int operations();
+bool powerCut();
+// The machine restarts: what was synced stays; each 512-byte sector written
+// since its file's last sync holds, chosen by the seed, the old bytes or the
+// new (a torn write), and the file has its synced size or its new one.
+// Handles opened before stay dead (only closing them works).
+void reboot(unsigned seed);
+
+} // namespace DiskShim
