@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/diskshim.h"
 #include "support/testwindow.h"
 
 #include <QtWidgets>
@@ -81,4 +82,25 @@ inline void performSave(frmScore &w, Save save)
         w.cmdunlock->click();
         break;
     }
+}
+
+// The pool file before and after the save on a sound disk, and the file
+// operations the save took.
+struct SaveOutcome
+{
+    QMap<qint64, PoolValues> before, after;
+    int operations = 0;
+};
+inline SaveOutcome soundSave(Save save)
+{
+    TestData data;
+    auto window = prepareSave(data, save);
+    SaveOutcome outcome{data.allPools(), {}};
+    DiskShim::cutPowerAt(0);
+    performSave(window->w(), save);
+    outcome.operations = DiskShim::operations();
+    if (!window->messages().isEmpty())
+        qFatal("a save on a sound disk failed: %s", qPrintable(window->messages().join(' ')));
+    outcome.after = data.allPools();
+    return outcome;
 }

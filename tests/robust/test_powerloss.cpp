@@ -16,42 +16,25 @@ private slots:
     void everyCutLeavesTheOldOrTheNewFile()
     {
         const int cuts = qEnvironmentVariableIntValue("QUADRIX_LONG") ? 10000 : 500;
-        // Each save once with the power on: its file operations, and the file
-        // it leaves.
-        struct Outcome
-        {
-            int operations = 0;
-            QMap<qint64, PoolValues> before, after;
-        };
-        QMap<Save, Outcome> outcomes;
-        for (const auto &[name, save] : kSaves) {
-            TestData data;
-            auto window = prepareSave(data, save);
-            Outcome &outcome = outcomes[save];
-            outcome.before = data.allPools();
-            DiskShim::cutPowerAt(0);
-            performSave(window->w(), save);
-            outcome.operations = DiskShim::operations();
-            QVERIFY2(window->messages().isEmpty(), name);
-            outcome.after = data.allPools();
-            QVERIFY2(outcome.after != outcome.before, name);
-        }
+        QMap<Save, SaveOutcome> outcomes;
+        for (const auto &[name, save] : kSaves)
+            outcomes[save] = soundSave(save);
 
         int lostSaves = 0;
         for (int cut = 0; cut < cuts; ++cut) {
             const auto &[name, save] = kSaves[cut % std::size(kSaves)];
-            const Outcome &outcome = outcomes[save];
+            const SaveOutcome &outcome = outcomes[save];
+            const int count = outcome.operations;
             // Every operation of the save in turn, each with other tearing,
             // and once just after the save was done.
-            const int nth = 1 + (cut / int(std::size(kSaves))) % (outcome.operations + 1);
-            const bool done = nth > outcome.operations;
+            const int nth = 1 + (cut / int(std::size(kSaves))) % (count + 1);
+            const bool done = nth > count;
             TestData data;
             auto window = prepareSave(data, save);
             DiskShim::cutPowerAt(nth);
             performSave(window->w(), save);
             const QString at = u"%1, power cut at operation %2 of %3, seed %4"_s.arg(
-                name, QString::number(nth), QString::number(outcome.operations),
-                QString::number(cut));
+                name, QString::number(nth), QString::number(count), QString::number(cut));
             // The user is told of a save that was cut; one that was done is
             // done for good.
             QVERIFY2(DiskShim::powerCut() != done, qPrintable(at));
