@@ -7,4 +7,4 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
 export QUADRIX_LONG=1 QTEST_FUNCTION_TIMEOUT=7200000
-ctest --test-dir "${QUADRIX_BUILD_DIR:-build}" --output-on-failure -R 'test_crash|test_powerloss|test_walk' --timeout 7200
+ctest --test-dir "${QUADRIX_BUILD_DIR:-build}" --output-on-failure -R 'test_crash|test_disk|test_walk' --timeout 7200
