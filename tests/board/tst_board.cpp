@@ -2,15 +2,10 @@
 #include "board/boardrules.h"
 #include "support/testwindow.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
+#include <QtWidgets>
 
-#include <algorithm>
 #include <cmath>
-#include <memory>
 #include <numeric>
 
 namespace {
@@ -204,23 +199,34 @@ private slots:
 
     void draw_data()
     {
+        QTest::addColumn<QString>("sold");           // caption of lblOpen: under 100 asks first
+        QTest::addColumn<Dialogs::Answer>("answer"); // Ok: the default button
+        QTest::addColumn<QStringList>("typed");      // header digits typed by hand first
         QTest::addColumn<bool>("locked");
-        QTest::addColumn<QStringList>("typed"); // header digits typed by hand first
         QTest::addColumn<bool>("drawn");
-        QTest::newRow("full board") << false << QStringList() << true;
-        QTest::newRow("locked pool") << true << QStringList() << true;
-        QTest::newRow("typed by hand")
-            << false << QStringList{"Number(3)=5",  "Number(7)= 5",  "Number(9)=9",
-                                    "Number(15)=2", "Number(19)=02", "Number(11)=0"}
-            << true;
+        using enum Dialogs::Answer;
+        const QStringList none, again{"NumbersSet"}; // again: pressed before
+        // clang-format off
+        QTest::newRow("full board")         << "100"  << Ok     << none  << false << true;
+        QTest::newRow("locked pool")        << "100"  << Ok     << none  << true  << true;
+        QTest::newRow("typed by hand")      << "100"  << Ok
+            << QStringList{"Number(3)=5",  "Number(7)= 5",  "Number(9)=9",
+                           "Number(15)=2", "Number(19)=02", "Number(11)=0"} << false << true;
         QTest::newRow("digits loaded: the first box decides")
-            << false << QStringList{"Number(0)=1", "Number(12)=3"} << false;
-        QTest::newRow("second press") << false << QStringList{"NumbersSet"} << false;
+            << "100" << Ok << QStringList{"Number(0)=1", "Number(12)=3"} << false << false;
+        QTest::newRow("second press")       << "0"    << Yes    << again << false << false;
+        QTest::newRow("cleared board, yes") << "000"  << Yes    << none  << false << true;
+        QTest::newRow("one unsold, no")     << "99"   << No     << none  << false << false;
+        QTest::newRow("cancel")             << " 42 " << Cancel << none  << false << false;
+        QTest::newRow("default button")     << "0"    << Ok     << none  << false << false;
+        // clang-format on
     }
     void draw()
     {
-        QFETCH(bool, locked);
+        QFETCH(QString, sold);
+        QFETCH(Dialogs::Answer, answer);
         QFETCH(QStringList, typed);
+        QFETCH(bool, locked);
         QFETCH(bool, drawn);
         const bool pressedBefore = typed == QStringList{"NumbersSet"};
         if (pressedBefore)
@@ -229,46 +235,25 @@ private slots:
             apply(typed);
         const QStringList before = headers(0, 20);
         w->Locked = locked;
-        w->lblOpen->setText(u"100"_s);
+        w->lblOpen->setText(sold);
+        if (answer != Dialogs::Answer::Ok)
+            tw->dialogs.setNextAnswer(answer);
         w->Command3->click();
-        QCOMPARE(tw->messages(), QStringList());
+        const bool asks = !pressedBefore && sold != u"100"_s;
+        QCOMPARE(tw->dialogs.shown().size(), asks ? 1 : 0);
+        for (const Dialogs::Shown &shown : tw->dialogs.shown()) {
+            QCOMPARE(shown.text,
+                     u"You Have Unused Squares, Do You Want TO Set The Numbers Anyway? "_s);
+            QCOMPARE(shown.title, u"All Squares Are Not Used!!!"_s);
+            QCOMPARE(shown.icon, Dialogs::Icon::Critical);
+        }
         QCOMPARE(w->NumbersSet, drawn || pressedBefore);
         if (!drawn)
             QCOMPARE(headers(0, 20), before);
         for (int first : {0, 10})
-            QVERIFY2(!drawn || isPermutation(headers(first)), qPrintable(headers(first).join(' ')));
-    }
-
-    void drawAsksAboutUnusedSquares_data()
-    {
-        QTest::addColumn<QString>("taken");          // caption of lblOpen
-        QTest::addColumn<Dialogs::Answer>("answer"); // Ok: the default button
-        QTest::newRow("cleared board, yes") << "000" << Dialogs::Answer::Yes;
-        QTest::newRow("one unsold, no") << "99" << Dialogs::Answer::No;
-        QTest::newRow("cancel") << " 42 " << Dialogs::Answer::Cancel;
-        QTest::newRow("default button") << "0" << Dialogs::Answer::Ok;
-    }
-
-    void drawAsksAboutUnusedSquares()
-    {
-        QFETCH(QString, taken);
-        QFETCH(Dialogs::Answer, answer);
-        w->lblOpen->setText(taken);
-        if (answer != Dialogs::Answer::Ok)
-            tw->dialogs.setNextAnswer(answer);
-        w->Command3_Click();
-        const QList<Dialogs::Shown> &shown = tw->dialogs.shown();
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown[0].text,
-                 u"You Have Unused Squares, Do You Want TO Set The Numbers Anyway? "_s);
-        QCOMPARE(shown[0].title, u"All Squares Are Not Used!!!"_s);
-        QCOMPARE(shown[0].icon, Dialogs::Icon::Critical);
-        const bool yes = answer == Dialogs::Answer::Yes;
-        QCOMPARE(w->NumbersSet, yes);
-        QCOMPARE(isPermutation(headers(0)), yes);
-        if (!yes) {
-            QCOMPARE(headers(0, 20).join(QString()), QString());
-            w->Command3_Click(); // nothing was decided, so it asks again
+            QVERIFY2(isPermutation(headers(first)) == drawn, qPrintable(headers(first).join(' ')));
+        if (asks && !drawn) {
+            w->Command3->click(); // nothing was decided, so it asks again
             QCOMPARE(tw->dialogs.shown().size(), 2);
         }
     }
@@ -314,19 +299,20 @@ private slots:
         QTest::addColumn<QString>("second");
         QTest::addColumn<QStringList>("edits");
         QTest::addColumn<QString>("winner"); // "Keep": no lookup
+        const QStringList none;
         // clang-format off
-        QTest::newRow("24 to 17")          << "24" << "17"  << QStringList() << "P38";
-        QTest::newRow("17 to 10")          << "17" << "10"  << QStringList() << "P91";
-        QTest::newRow("last row, column")  << "7"  << "4"   << QStringList() << "P99";
-        QTest::newRow("first row, column") << "35" << "21"  << QStringList() << "P0";
+        QTest::newRow("24 to 17")          << "24" << "17"  << none << "P38";
+        QTest::newRow("last row, column")  << "7"  << "4"   << none << "P99";
+        QTest::newRow("first row, column") << "35" << "21"  << none << "P0";
         QTest::newRow("unsold square")     << "24" << "17"  << QStringList{"Imput(38)="} << "";
-        QTest::newRow("a score empty")     << ""   << "17"  << QStringList() << "Keep";
-        QTest::newRow("ends in a letter")  << "2a" << "17"  << QStringList() << "Keep";
-        QTest::newRow("ends in a blank")   << "24" << "17 " << QStringList() << "Keep";
+        QTest::newRow("a score empty")     << ""   << "17"  << none << "Keep";
+        QTest::newRow("ends in a letter")  << "2a" << "17"  << none << "Keep";
+        QTest::newRow("ends in a blank")   << "24" << "17 " << none << "Keep";
         QTest::newRow("a header empty")    << "24" << "17"  << QStringList{"Number(19)="} << "Keep";
-        QTest::newRow("digit on no row")   << "24" << "17"  << QStringList{"Number(13)=5"} << "Keep";
-        QTest::newRow("headers with blanks, a leading zero")
-                                           << "24" << "17"  << QStringList{"Number(13)= 4 ", "Number(8)=07"} << "P38";
+        QTest::newRow("digit on no row")   << "24" << "17"
+            << QStringList{"Number(13)=5"} << "Keep";
+        QTest::newRow("headers with blanks, a leading zero") << "24" << "17"
+            << QStringList{"Number(13)= 4 ", "Number(8)=07"} << "P38";
         // clang-format on
     }
 
@@ -346,7 +332,10 @@ private slots:
         QCOMPARE(tw->messages(), QStringList());
     }
 
-    void winnerFollowsTyping()
+    // Each key typed into a score looks the winner up again, into the
+    // selected quarter only; a quarter can be selected, and is looked up
+    // then, only once the quarters before it have their winners.
+    void winnerFollowsTheScoresAndTheQuarter()
     {
         layOutBoard();
         w->Score[1]->setText(u"7"_s);
@@ -355,14 +344,6 @@ private slots:
         w->Score[0]->setFocus(Qt::OtherFocusReason);
         QTest::keyClicks(w->Score[0], u"14"_s);
         QCOMPARE(winners, (QStringList{u"P58"_s, u"P38"_s}));
-    }
-
-    void selectedQuarterFollowsScores()
-    {
-        layOutBoard();
-        w->Score[0]->setText(u"24"_s);
-        w->Score[1]->setText(u"17"_s);
-        QCOMPARE(w->Who[0]->text(), u"P38"_s);
         w->Score[1]->setText(u"10"_s); // typed before the next quarter is selected
         QCOMPARE(w->Who[0]->text(), u"P31"_s);
         w->Quarter[1]->click();
@@ -371,36 +352,13 @@ private slots:
         QCOMPARE(w->Who[1]->text(), u"P91"_s);
         QCOMPARE(w->Who[0]->text(), u"P31"_s);
         QCOMPARE(tw->messages(), QStringList());
-    }
-
-    void earlierQuartersMustBeFilled_data()
-    {
-        QTest::addColumn<int>("quarter");    // clicked; the first is selected
-        QTest::addColumn<QString>("filled"); // 'x' for each winner box with a name
-        QTest::addColumn<bool>("refused");
-        QTest::newRow("first, selected already") << 0 << "...." << false;
-        QTest::newRow("second, first empty") << 1 << ".x.." << true;
-        QTest::newRow("second, first filled") << 1 << "x..." << false;
-        QTest::newRow("fourth, third empty") << 3 << "xx.x" << true;
-    }
-
-    void earlierQuartersMustBeFilled()
-    {
-        QFETCH(int, quarter);
-        QFETCH(QString, filled);
-        QFETCH(bool, refused);
-        layOutBoard();
-        w->Moveit = true; // no lookups while the scores are set
-        w->Score[0]->setText(u"24"_s);
-        w->Score[1]->setText(u"17"_s);
-        w->Moveit = false;
-        for (int q = 0; q < 4; ++q)
-            w->Who[q]->setText(filled[q] == QLatin1Char('x') ? u"W"_s : QString());
-        const QString before = w->Who[quarter]->text();
-        w->Quarter[quarter]->click();
-        QCOMPARE(tw->messages(),
-                 refused ? QStringList{u" You Left A Quarter Blank"_s} : QStringList());
-        QCOMPARE(w->Who[quarter]->text(), refused ? before : u"P38"_s);
+        w->Who[3]->setText(u"W"_s);
+        w->Quarter[3]->click(); // the third quarter has no winner
+        QCOMPARE(tw->messages(), QStringList{u" You Left A Quarter Blank"_s});
+        QCOMPARE(w->Who[3]->text(), u"W"_s);
+        w->Quarter[0]->click();
+        QCOMPARE(w->Who[0]->text(), u"P91"_s);
+        QCOMPARE(tw->messages().size(), 1);
     }
 };
 

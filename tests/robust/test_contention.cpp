@@ -3,12 +3,9 @@
 // succeeds once the file is free again.
 #include "support/testwindow.h"
 
-#include <QElapsedTimer>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
+#include <QtWidgets>
 
-#include <QToolButton>
 #include <optional>
 
 class TestContention : public QObject
@@ -16,25 +13,20 @@ class TestContention : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_data = std::make_unique<TestData>();
-        m_data->addPool(samplePool("01/01/2025", "A", "B"));
-        m_data->addPool(samplePool("01/02/2025", "C", "D"));
-    }
-    void cleanup() { m_data.reset(); }
-
     // A save, LOCK and UNLOCK wait for a file another program holds, then
     // say that it is in use and change nothing (what was typed stays); once
     // the file is free the same command works.
     void commandsTellWhenTheFileIsInUse()
     {
-        TestWindow window(*m_data);
+        TestData data;
+        data.addPool(samplePool("01/01/2025", "A", "B"));
+        data.addPool(samplePool("01/02/2025", "C", "D"));
+        TestWindow window(data);
         window->cmdEdit->click();
         window->Imput[0]->setText(u"typed"_s);
         const auto state = [&] {
-            return QStringList{m_data->stored(1, "Im0").toString(),
-                               m_data->stored(1, "Password").toString(),
+            return QStringList{data.stored(1, "Im0").toString(),
+                               data.stored(1, "Password").toString(),
                                QString::number(window->Locked), window->Imput[0]->text()};
         };
         for (QPushButton *command : {window->cmdUpdate, window->cmdLock, window->cmdunlock}) {
@@ -45,7 +37,7 @@ private slots:
                 window->Text1->setText(u"pw"_s);
                 std::optional<OtherProgram> holder;
                 if (held)
-                    holder.emplace(m_data->poolFile(), true);
+                    holder.emplace(data.poolFile(), true);
                 QElapsedTimer waited;
                 waited.start();
                 command->click();
@@ -63,9 +55,6 @@ private slots:
         }
         QCOMPARE(state(), (QStringList{"typed", "", "0", "typed"}));
     }
-
-private:
-    std::unique_ptr<TestData> m_data;
 };
 
 QTEST_MAIN(TestContention)

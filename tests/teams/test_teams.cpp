@@ -3,11 +3,8 @@
 #include "support/testwindow.h"
 #include "teams/teamlist.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QDir>
-#include <QLineEdit>
 #include <QTest>
+#include <QtWidgets>
 
 #include <functional>
 
@@ -36,8 +33,11 @@ class TestTeams : public QObject
     QComboBox *box(int i) { return win().Combo1[i]; }
     QString team(int i) { return win().TeamScore[i]->text(); }
     void writePro(const QByteArray &contents) { data->writeTeamList("Pro.txt", contents); }
-    // Backspace is written '\b'.
-    void type(int i, const QString &keys) { QTest::keyClicks(box(i)->lineEdit(), keys); }
+    void type(int i, const QString &keys)
+    {
+        box(i)->setFocus();
+        QTest::keyClicks(box(i), keys);
+    }
 
 private slots:
     // The window starts on the shipped lists; the tests then load short ones.
@@ -64,91 +64,59 @@ private slots:
 
     void typing_data()
     {
-        QTest::addColumn<int>("i");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("i");        // the box: 0 the selector, 1 and 2 the teams
+        QTest::addColumn<QString>("keys"); // "Down": the arrow key
+        QTest::addColumn<QString>("text"); // then in the box, and selected of it
         QTest::addColumn<QString>("selected");
-        QTest::addColumn<QString>("teamName");
-        // clang-format off
-        QTest::newRow("d completes the first match") << 1 << "d" << "Dallas" << "allas" << "Dallas";
-        QTest::newRow("then e narrows it") << 1 << "de" << "Denver" << "nver" << "Denver";
-        QTest::newRow("then x matches nothing") << 1 << "dex" << "Dex" << "" << "Denver";
-        QTest::newRow("no match from the start") << 1 << "q" << "q" << "" << "";
-        QTest::newRow("team 2") << 2 << "de" << "Denver" << "nver" << "Denver";
-        QTest::newRow("keys to the box, not its line edit") << -1 << "de" << "Denver" << "nver" << "Denver";
-        // clang-format on
+        QTest::addColumn<QStringList>("after"); // names beside the scores, or the teams listed
+        const auto row = [](const char *tag, int i, const char *keys, const char *text,
+                            const char *selected, const QStringList &after) {
+            QTest::newRow(tag) << i << QString(keys) << QString(text) << QString(selected) << after;
+        };
+        row("d completes the first match", 1, "d", "Dallas", "allas", {"Dallas", ""});
+        row("then e narrows it", 1, "de", "Denver", "nver", {"Denver", ""});
+        row("then x matches nothing", 1, "dex", "Dex", "", {"Denver", ""});
+        row("no match from the start", 1, "q", "q", "", {"", ""});
+        row("team 2", 2, "de", "Denver", "nver", {"", "Denver"});
+        row("selector: pro in lower case", 0, "pro", "PRO", "", kPro);
+        row("selector: c", 0, "c", "COLLAGE", "OLLAGE", kCollege);
+        row("selector: no match", 0, "x", "x", "", kPro);
+        row("selector: arrow key", 0, "Down", "COLLAGE", "", kCollege);
     }
+    // Keys go to the box itself, as a user's do (its line edit's focus proxy).
+    // Each choice in the selector, completed or by arrow key, reloads both
+    // team boxes, emptying them; the names beside the scores stay.
     void typing()
     {
         QFETCH(int, i);
         QFETCH(QString, keys);
         QFETCH(QString, text);
         QFETCH(QString, selected);
-        QFETCH(QString, teamName);
+        QFETCH(QStringList, after);
         win().ProFootball();
-        // A user's keys reach the combo box itself, its line edit's focus proxy.
-        const bool toTheBox = i < 0;
-        i = std::abs(i);
-        box(i)->setFocus();
-        if (toTheBox)
-            QTest::keyClicks(box(i), keys);
+        if (i == 0) {
+            type(1, u"den"_s);
+            type(2, u"Somewhere"_s);
+            box(0)->setEditText(u"PRO"_s);
+            box(0)->lineEdit()->selectAll();
+        }
+        const QStringList typed{box(1)->currentText(), box(2)->currentText()};
+        if (keys == u"Down"_s)
+            QTest::keyClick(box(0), Qt::Key_Down);
         else
             type(i, keys);
         QCOMPARE(box(i)->currentText(), text);
         QCOMPARE(box(i)->lineEdit()->selectedText(), selected);
-        QCOMPARE(team(i - 1), teamName);
-        QCOMPARE(team(2 - i), QString());
         QVERIFY(w->messages().isEmpty());
-    }
-
-    void selector_data()
-    {
-        QTest::addColumn<QString>("before"); // selected in full
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("selected");
-        QTest::addColumn<QStringList>("teams");
-        // clang-format off
-        QTest::newRow("pro in lower case") << "" << "pro" << "PRO" << "" << kPro;
-        QTest::newRow("c over PRO") << "PRO" << "c" << "COLLAGE" << "OLLAGE" << kCollege;
-        QTest::newRow("no match") << "" << "x" << "x" << "" << kCollege;
-        // clang-format on
-    }
-    // Each completion in the selector reloads both team boxes, typed names included.
-    void selector()
-    {
-        QFETCH(QString, before);
-        QFETCH(QString, keys);
-        QFETCH(QString, text);
-        QFETCH(QString, selected);
-        QFETCH(QStringList, teams);
-        win().Collage();
-        box(0)->setEditText(before);
-        box(0)->lineEdit()->selectAll();
-        box(2)->setEditText(u"Typed"_s);
-        type(0, keys);
-        QCOMPARE(box(2)->currentText(), text == keys ? u"Typed"_s : QString());
-        QCOMPARE(box(0)->currentText(), text);
-        QCOMPARE(box(0)->lineEdit()->selectedText(), selected);
-        QCOMPARE(listOf(box(1)), teams);
-        QCOMPARE(listOf(box(2)), teams);
-    }
-
-    // Arrow keys choose from the selector's list as the drop-down does: both
-    // team boxes are emptied and refilled; the names beside the scores stay.
-    void choosingFromTheList()
-    {
-        win().ProFootball();
-        type(1, u"den"_s);
-        type(2, u"Somewhere"_s);
-        box(0)->setFocus();
-        QTest::keyClick(box(0), Qt::Key_Down);
-        QCOMPARE(box(0)->currentText(), u"COLLAGE"_s);
-        for (int i = 1; i <= 2; ++i) {
-            QCOMPARE(listOf(box(i)), kCollege);
-            QCOMPARE(box(i)->currentText(), QString());
+        if (i > 0) {
+            QCOMPARE((QStringList{team(0), team(1)}), after);
+            return;
         }
         QCOMPARE(team(0), u"Denver"_s);
+        QCOMPARE((QStringList{box(1)->currentText(), box(2)->currentText()}),
+                 text == keys ? typed : QStringList(2, QString()));
+        QCOMPARE(listOf(box(1)), after);
+        QCOMPARE(listOf(box(2)), after);
     }
 
     void oddLists_data()
@@ -226,32 +194,27 @@ private slots:
     {
         QTest::addColumn<QByteArray>("contents");
         QTest::addColumn<QStringList>("entries");
+        const auto row = [](const char *tag, const QByteArray &contents,
+                            const QStringList &entries) {
+            QTest::newRow(tag) << contents << entries;
+        };
         const QStringList three{"Dallas", "Denver", "Detroit"};
         const auto u8 = [](const char *text) { return QString::fromUtf8(text); };
-        QTest::newRow("comma splits a line")
-            << QByteArray("Kansas City, MO\n") << QStringList{"Kansas City", "MO"};
-        QTest::newRow("quotes keep the comma")
-            << QByteArray("\"Kansas City, MO\"\n") << QStringList{"Kansas City, MO"};
-        QTest::newRow("CRLF") << QByteArray("Dallas\r\nDenver\r\nDetroit\r\n") << three;
-        QTest::newRow("CR") << QByteArray("Dallas\rDenver\rDetroit") << three;
-        QTest::newRow("blank lines")
-            << QByteArray("\n\nDallas\n\n \t \r\n\r\nDenver\r\rDetroit\n\n") << three;
-        QTest::newRow("unbalanced quote") << QByteArray("\"Kansas City, MO\nDenver\n")
-                                          << QStringList{"Kansas City, MO", "Denver"};
-        QTest::newRow("blanks") << QByteArray("  Dallas \t\n\" Denver \"\n")
-                                << QStringList{"Dallas", " Denver "};
-        QTest::newRow("text after a quote")
-            << QByteArray("\"Dallas\" Cowboys,Denver") << QStringList{"Dallas", "Denver"};
-        QTest::newRow("empty entries") << QByteArray("Dallas,,Denver,\n,Detroit,\"\"\n") << three;
-        QTest::newRow("order and duplicates")
-            << QByteArray("Texas\nAlabama\nTexas") << QStringList{"Texas", "Alabama", "Texas"};
-        QTest::newRow("UTF-8 with BOM")
-            << QByteArray("\xEF\xBB\xBFS\xC3\xA3o Paulo") << QStringList{u8("S\xC3\xA3o Paulo")};
-        QTest::newRow("Windows-1252")
-            << QByteArray("Caf\xE9\n\x93Q\x94")
-            << QStringList{u8("Caf\xC3\xA9"), u8("\xE2\x80\x9CQ\xE2\x80\x9D")};
-        QTest::newRow("control characters")
-            << QByteArray("Dal\0las\x1B\nDen\x7Fver\n\x1A", 18) << QStringList{"Dallas", "Denver"};
+        row("comma splits a line", "Kansas City, MO\n", {"Kansas City", "MO"});
+        row("quotes keep the comma", "\"Kansas City, MO\"\n", {"Kansas City, MO"});
+        row("CRLF", "Dallas\r\nDenver\r\nDetroit\r\n", three);
+        row("CR", "Dallas\rDenver\rDetroit", three);
+        row("blank lines", "\n\nDallas\n\n \t \r\n\r\nDenver\r\rDetroit\n\n", three);
+        row("unbalanced quote", "\"Kansas City, MO\nDenver\n", {"Kansas City, MO", "Denver"});
+        row("blanks", "  Dallas \t\n\" Denver \"\n", {"Dallas", " Denver "});
+        row("text after a quote", "\"Dallas\" Cowboys,Denver", {"Dallas", "Denver"});
+        row("empty entries", "Dallas,,Denver,\n,Detroit,\"\"\n", three);
+        row("order and duplicates", "Texas\nAlabama\nTexas", {"Texas", "Alabama", "Texas"});
+        row("UTF-8 with BOM", "\xEF\xBB\xBFS\xC3\xA3o Paulo", {u8("S\xC3\xA3o Paulo")});
+        row("Windows-1252", "Caf\xE9\n\x93Q\x94",
+            {u8("Caf\xC3\xA9"), u8("\xE2\x80\x9CQ\xE2\x80\x9D")});
+        row("control characters", QByteArray("Dal\0las\x1B\nDen\x7Fver\n\x1A", 18),
+            {"Dallas", "Denver"});
     }
 
     void parse()
