@@ -14,15 +14,11 @@
 #include <QtWidgets>
 #include <sqlite3.h>
 
-namespace {
-
-QByteArray contents(const QString &path)
+static QByteArray contents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-} // namespace
 
 class TestStartup : public QObject
 {
@@ -35,16 +31,12 @@ private slots:
     void init()
     {
         QFile::remove(userLog());
+        m_settings.reset();                    // written before its folder goes
         m_data = std::make_unique<TestData>(); // a good pool file, no log
         m_dialogs.setScripted(true);
         m_dialogs.clearShown();
         m_settings =
             std::make_unique<QSettings>(m_data->dir() + "/settings.ini", QSettings::IniFormat);
-    }
-    void cleanup()
-    {
-        m_settings.reset();
-        m_data.reset();
     }
 
     void brokenPoolFilesAreReportedAndLeftAlone_data()
@@ -139,13 +131,23 @@ private slots:
         QCOMPARE(QFileInfo::exists(dir), number != 3044);
     }
 
-    // Other programs may keep tables and indexes of their own in a pool file.
-    void extraTablesAndIndexesAreAllowedAndTheEngineIsGuarded()
+    // Other programs may keep tables and indexes of their own in a pool file,
+    // and SQLite's names ignore case, so the check of a stored file does too.
+    // The engine is guarded against what such a file may hold.
+    void poolFilesMadeElsewhereOpen()
     {
-        m_data->addPool({{"Im0", "kept"}});
-        OtherProgram(m_data->poolFile()).exec("CREATE TABLE Notes (Text TEXT)");
-        OtherProgram(m_data->poolFile()).exec("CREATE INDEX ByDate ON Football (Date)");
-        QVERIFY(start());
+        QVERIFY(QFile::remove(m_data->poolFile()));
+        QString table = Schema::createStatements().first();
+        for (const QString column : {"Date", "Im5", "ProCollage", "Password"})
+            table.replace(column + " ", column.toLower() + " ");
+        for (const QString &statement : {table, u"CREATE TABLE Notes (Text TEXT)"_s,
+                                         u"CREATE INDEX ByDate ON Football (Date)"_s})
+            OtherProgram(m_data->poolFile()).exec(statement);
+        m_data->addPool({{"Date", "01/02/2025"}, {"Im5", "Ann"}, {"ProCollage", 0}});
+        auto window = start();
+        QVERIFY(window && m_dialogs.shown().isEmpty());
+        QCOMPARE(window->Imput[5]->text() + window->txtGameDate->text(), "Ann01/02/2025");
+        QCOMPARE(window->Combo1[0]->currentText(), u"COLLAGE"_s);
         PoolDatabase database;
         database.open(m_data->poolFile());
         int defensive = 0;
@@ -156,17 +158,22 @@ private slots:
         QCOMPARE(query.value(0).toInt(), 0);
     }
 
-    // As root the file's mode alone would not stop the writes; the shim
-    // then opens it read-only, as the engine does for any other user.
-    void aReadOnlyPoolFileOpensAndRefusesSaves()
+    // A pool file already there is never overwritten by a new one, and one
+    // the user may only read opens but refuses saves. As root the file's mode
+    // alone would not stop the writes; the shim then opens it read-only, as
+    // the engine does for any other user.
+    void anExistingPoolFileIsNeverOverwrittenAndMayBeReadOnly()
     {
         m_data->addPool({{"Date", "01/01/2025"}, {"Im0", "kept"}});
         const QString path = m_data->poolFile();
+        const QByteArray before = contents(path);
+        QVERIFY_THROWS_EXCEPTION(PoolError, PoolDatabase::create(path));
+        QCOMPARE(CreateDatabase(StartOptions::parse(
+                     {"quadrix", "--create-database", "--data-dir", m_data->dir()})),
+                 1);
         QFile::setPermissions(path, QFileDevice::ReadOwner);
-        DiskShim::install();
         DiskShim::setReadOnly(QFileInfo(path).canonicalFilePath().toStdString());
         const auto writable = qScopeGuard([] { DiskShim::setReadOnly({}); });
-        const QByteArray before = contents(path);
         auto window = start();
         QVERIFY(window);
         window->cmdEdit_Click();
@@ -178,17 +185,6 @@ private slots:
         QVERIFY(window->cmdUpdate->isVisibleTo(window.get()));
         QCOMPARE(window->Imput[0]->text(), u"changed"_s);
         QCOMPARE(contents(path), before);
-    }
-
-    void createDatabaseNeverOverwrites()
-    {
-        m_data->addPool({{"Im0", "kept"}});
-        const QByteArray before = contents(m_data->poolFile());
-        QVERIFY_THROWS_EXCEPTION(PoolError, PoolDatabase::create(m_data->poolFile()));
-        QCOMPARE(CreateDatabase(StartOptions::parse(
-                     {"quadrix", "--create-database", "--data-dir", m_data->dir()})),
-                 1);
-        QCOMPARE(contents(m_data->poolFile()), before);
     }
 
     void placementIsRestored_data()
@@ -258,37 +254,14 @@ private slots:
         QCOMPARE(Placement::load(*m_settings)[2], outer.width() * 15.0);
     }
 
-    void logTimeHasSecondsAndTheWholeYear_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("en_US") << "en_US"
-                               << "12/6/2026 7:43:05\u202fPM";
-        QTest::newRow("de_DE") << "de_DE"
-                               << "06.12.2026 19:43:05";
-    }
     void logTimeHasSecondsAndTheWholeYear()
     {
-        QFETCH(QString, locale);
-        QFETCH(QString, shown);
         const QDateTime when(QDate(2026, 12, 6), QTime(19, 43, 5));
-        QCOMPARE(ErrorReport::generalDateTime(when, QLocale(locale)).replace(u' ', u'\u202f'),
-                 shown.replace(u' ', u'\u202f'));
-    }
-
-    // SQLite's names ignore case, and so does the check of a stored file.
-    void columnNamesInAnyCase()
-    {
-        QVERIFY(QFile::remove(m_data->poolFile()));
-        QString table = Schema::createStatements().first();
-        for (const QString column : {"Date", "Im5", "ProCollage", "Password"})
-            table.replace(column + " ", column.toLower() + " ");
-        OtherProgram(m_data->poolFile()).exec(table);
-        m_data->addPool({{"Date", "01/02/2025"}, {"Im5", "Ann"}, {"ProCollage", 0}});
-        auto window = start();
-        QVERIFY(window && m_dialogs.shown().isEmpty());
-        QCOMPARE(window->Imput[5]->text() + window->txtGameDate->text(), "Ann01/02/2025");
-        QCOMPARE(window->Combo1[0]->currentText(), u"COLLAGE"_s);
+        const auto shown = [&](const char *locale) {
+            return ErrorReport::generalDateTime(when, QLocale(locale)).replace(u'\u202f', u' ');
+        };
+        QCOMPARE(shown("en_US"), u"12/6/2026 7:43:05 PM"_s);
+        QCOMPARE(shown("de_DE"), u"06.12.2026 19:43:05"_s);
     }
 
 private:

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QSqlDatabase>
 #include <QSqlQuery>
 
 #include <cstdint>
@@ -13,63 +12,45 @@
 
 namespace {
 
-// One window over one pool, kept for the whole run; each input rewrites the
-// pool through a connection of its own.
+// The application and one window over one pool, made on the first input and
+// kept for the whole run; each input rewrites the pool through a connection
+// of its own.
 struct Fixture
 {
-    Fixture() : window(data, false)
+    Fixture()
     {
         data.addPool({});
-        writer = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"writer"_s);
-        writer.setDatabaseName(data.poolFile());
-        writer.open();
         window->Form_Load();
     }
+    int argc = 1;
+    char name[13] = "fuzz_poolrow";
+    char *argv[2] = {name, nullptr};
+    bool offscreen = qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app{argc, argv};
     TestData data;
-    TestWindow window;
-    QSqlDatabase writer;
+    TestWindow window{data, false};
+    OtherProgram writer{data.poolFile()};
 };
-
-Fixture &fixture()
-{
-    static int argc = 1;
-    static char name[] = "fuzz_poolrow";
-    static char *argv[] = {name, nullptr};
-    static QApplication *app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    Q_UNUSED(app);
-    static Fixture *f = new Fixture;
-    return *f;
-}
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    Fixture &f = fixture();
+    static Fixture &f = *new Fixture; // never destroyed: libFuzzer exits at will
     // The input is split at NUL bytes into column values, in column order;
     // a value starting with 0x01 is Null, one starting with 0x02 a number.
     const QList<QByteArray> parts =
         QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)).split('\0');
     const QStringList &columns = Schema::allColumns();
-    QStringList sets;
     QVariantList values;
     for (int i = 1; i < columns.size(); ++i) {
         const QByteArray part = parts.value((i - 1) % std::max<qsizetype>(1, parts.size()));
-        QVariant value;
-        if (part.startsWith('\x01'))
-            value = QVariant();
-        else if (part.startsWith('\x02'))
-            value = part.mid(1).toLongLong();
-        else
-            value = QString::fromUtf8(part);
-        sets << columns[i] + u" = ?"_s;
-        values << value;
+        values << (part.startsWith('\x01')   ? QVariant()
+                   : part.startsWith('\x02') ? QVariant(part.mid(1).toLongLong())
+                                             : QVariant(QString::fromUtf8(part)));
     }
-    QSqlQuery write(f.writer);
-    write.prepare(u"UPDATE Football SET %1"_s.arg(sets.join(QLatin1Char(','))));
+    QSqlQuery write(f.writer.db());
+    write.prepare(u"UPDATE Football SET %1 = ?"_s.arg(columns.mid(1).join(u" = ?, "_s)));
     for (int i = 0; i < values.size(); ++i)
         write.bindValue(i, values[i]);
     if (!write.exec())
@@ -79,12 +60,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     frmScore &w = f.window.w();
     w.Locked = false;
     w.cmdFirst_Click();
-    const int im5 = int(columns.indexOf(u"Im5"_s)) - 1;
-    const QVariant stored = values[im5];
-    if (!stored.isNull() && w.Imput[5]->text() != stored.toString())
-        std::abort();
-    const int team1 = int(columns.indexOf(u"Team1"_s)) - 1;
-    if (!values[team1].isNull() && w.Combo1[1]->currentText() != values[team1].toString())
+    const auto shows = [&](const char *column, const QString &text) {
+        const QVariant stored = values[columns.indexOf(QLatin1String(column)) - 1];
+        return stored.isNull() || text == stored.toString();
+    };
+    if (!shows("Im5", w.Imput[5]->text()) || !shows("Team1", w.Combo1[1]->currentText()))
         std::abort();
     return 0;
 }

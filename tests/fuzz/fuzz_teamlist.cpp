@@ -6,20 +6,19 @@
 #include <QByteArray>
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QStringList entries = TeamList::parse(bytes);
-    for (const QString &entry : entries) {
-        if (entry.isEmpty())
+    const auto control = [](QChar c) {
+        return (c.unicode() < 32 && c != QLatin1Char('\t')) ||
+               (c.unicode() >= 0x7F && c.unicode() < 0xA0);
+    };
+    for (const QString &entry :
+         TeamList::parse(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size))))
+        if (entry.isEmpty() || std::any_of(entry.begin(), entry.end(), control))
             std::abort();
-        for (QChar c : entry)
-            if ((c.unicode() < 32 && c != QLatin1Char('\t')) ||
-                (c.unicode() >= 0x7F && c.unicode() < 0xA0))
-                std::abort();
-    }
     return 0;
 }

@@ -1,8 +1,6 @@
 // Runs a fuzz target over the inputs kept with the tests (the seed corpus
 // and every finding that became a regression), so the ordinary test run
 // repeats them without a fuzzing compiler.
-#include <QCoreApplication>
-#include <QDir>
 #include <QDirIterator>
 #include <QFile>
 

@@ -21,136 +21,81 @@ private slots:
         m_window = std::make_unique<TestWindow>(*m_data);
     }
 
-    void lockStoresThePasswordAndDisablesTheBoard_data()
+    void lockAndUnlock_data()
     {
-        QTest::addColumn<QString>("password");
-        QTest::newRow("word") << "pw";
-        QTest::newRow("blanks are a password") << "  ";
-    }
-    void lockStoresThePasswordAndDisablesTheBoard()
-    {
-        QFETCH(QString, password);
-        w().Text2->setFocus(Qt::TabFocusReason);
-        QTRY_VERIFY(w().Text2->hasFocus());
-        QTest::keyClicks(w().Text2, password);
-        QTest::keyClick(w().Text2, Qt::Key_Tab);
-        QVERIFY(w().Text1->isVisible() && w().lblAgain->isVisible());
-        QTRY_VERIFY(w().Text1->hasFocus());
-        QTest::keyClicks(w().Text1, password);
-        w().cmdLock->click();
-        QVERIFY(messages().isEmpty());
-        QCOMPARE(stored(1), password);
-        QVERIFY(w().Locked && w().lblLocked->isVisible());
-        QCOMPARE(w().Text2->text(), QString());
-        QVERIFY(!w().Text1->isVisible() && !w().lblAgain->isVisible());
-        expectBoardEnabled(false);
-        w().cmdNext->click(); // the moves reach every pool again
-        QCOMPARE(w().Combo1[1]->currentText(), u"Shut"_s);
-    }
-
-    void lockRefusals_data()
-    {
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("again");
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("unlock");     // the locked pool, else the open one
+        QTest::addColumn<QString>("first");   // typed into the password box
+        QTest::addColumn<QString>("again");   // Null: the command clicked straight from there
+        QTest::addColumn<QString>("message"); // empty: done
         const QString differ = "Passwords do not match";
-        QTest::newRow("nothing typed") << "" << QString() << "Please enter Password";
-        QTest::newRow("nothing typed again") << "pw" << QString() << differ;
-        QTest::newRow("letter case differs") << "Pass" << QString("pass") << differ;
-        QTest::newRow("no pool on show") << "pw" << QString("pw")
-                                         << "Save this pool before you lock it: only a saved "
-                                            "pool can be locked.";
-        QTest::newRow("while editing")
-            << "pw" << QString("pw")
-            << "Save or cancel your changes before you lock or unlock this pool.";
-        QTest::newRow("refused write") << "pw" << QString("pw") << "could not be written";
+        const QString editing = "Save or cancel your changes before you lock or unlock this pool.";
+        QTest::newRow("lock") << false << "pw" << QString("pw") << QString();
+        QTest::newRow("lock, blanks are a password") << false << "  " << QString("  ") << QString();
+        QTest::newRow("lock, nothing typed") << false << "" << QString() << "Please enter Password";
+        QTest::newRow("lock, nothing typed again") << false << "pw" << QString() << differ;
+        QTest::newRow("lock, letter case differs") << false << "Pass" << QString("pass") << differ;
+        QTest::newRow("lock, no pool on show")
+            << false << "pw" << QString("pw")
+            << "Save this pool before you lock it: only a saved pool can be locked.";
+        QTest::newRow("lock while editing") << false << "pw" << QString("pw") << editing;
+        QTest::newRow("lock, refused write")
+            << false << "pw" << QString("pw") << "could not be written";
+        QTest::newRow("unlock") << true << "Secret" << QString() << QString();
+        QTest::newRow("unlock, other letter case")
+            << true << "secret" << QString() << "Passwords Do Not Match";
+        QTest::newRow("unlock, trailing blank")
+            << true << "Secret " << QString() << "Passwords Do Not Match";
+        QTest::newRow("unlock while editing") << true << "Secret" << QString() << editing;
     }
-    // Clicked straight from the password box, as users do; after a refusal
-    // the password box has the focus again.
-    void lockRefusals()
+    // Typed as users do: Tab from the password shows the box that asks for
+    // it again. A refusal gives the password box the focus again and leaves
+    // the pool as it was, on the board and in the file; a lock or unlock done
+    // lets the moves reach every pool again.
+    void lockAndUnlock()
     {
+        QFETCH(bool, unlock);
         QFETCH(QString, first);
         QFETCH(QString, again);
         QFETCH(QString, message);
         const QByteArray row = QTest::currentDataTag();
-        if (row == "refused write")
+        if (unlock)
+            w().cmdNext->click();
+        if (row.endsWith("refused write"))
             m_data->refuseWrites();
-        if (row == "while editing")
+        if (row.endsWith("while editing")) {
+            w().Locked = false; // for an unlock: a locked pool found by a search during an edit
             w().cmdEdit->click();
-        if (row == "no pool on show") {
-            w().cmdSearch->click();
-            w().txtSearch->setText("01/01/2030");
-            w().cmdFind->click();
+            w().Locked = unlock;
         }
-        w().Text2->setFocus();
+        if (row.endsWith("no pool on show"))
+            w().ClearBoard(); // as when the last pool has been deleted
+        w().Text2->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(w().Text2->hasFocus());
-        w().Text2->setText(first);
-        w().Text1->setText(again);
-        QTest::mouseClick(w().cmdLock, Qt::LeftButton);
-        QCOMPARE(messages().size(), 1);
-        QVERIFY2(messages().first().contains(message), qPrintable(messages().first()));
-        QCOMPARE(QApplication::focusWidget(), w().Text2);
-        QCOMPARE(w().Text2->text(), first);
-        expectUnlocked();
-        QCOMPARE(stored(2), u"Secret"_s);
-        QCOMPARE(w().cmdUpdate->isVisible(), row == "while editing");
-    }
-
-    void unlock_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("message"); // empty: unlocked
-        const QString differ = "Passwords Do Not Match";
-        QTest::newRow("right password") << "Secret" << QString();
-        QTest::newRow("other letter case") << "secret" << differ;
-        QTest::newRow("trailing blank") << "Secret " << differ;
-        QTest::newRow("while editing")
-            << "Secret"
-            << "Save or cancel your changes before you lock or unlock this pool.";
-    }
-    void unlock()
-    {
-        QFETCH(QString, typed);
-        QFETCH(QString, message);
-        w().cmdNext->click();
-        QCOMPARE(w().windowTitle(), u"QUADRIX POOL  LOCKED"_s);
-        if (QTest::currentDataTag() == QByteArray("while editing")) {
-            w().Locked = false; // a locked pool found by a search during an edit
-            w().cmdEdit->click();
-            w().Locked = true;
+        QTest::keyClicks(w().Text2, first);
+        if (!again.isNull()) {
+            QTest::keyClick(w().Text2, Qt::Key_Tab);
+            QVERIFY(w().Text1->isVisible() && w().lblAgain->isVisible());
+            QTRY_VERIFY(w().Text1->hasFocus());
+            QTest::keyClicks(w().Text1, again);
         }
-        w().Text2->setFocus();
-        QTRY_VERIFY(w().Text2->hasFocus());
-        w().Text2->setText(typed);
-        QTest::mouseClick(w().cmdunlock, Qt::LeftButton);
-        const bool unlocked = message.isEmpty();
-        QCOMPARE(messages(), unlocked ? QStringList{} : QStringList{message});
-        if (!unlocked)
+        QTest::mouseClick(unlock ? w().cmdunlock : w().cmdLock, Qt::LeftButton);
+        const bool done = message.isEmpty();
+        const bool locked = unlock != done;
+        QCOMPARE(messages().size(), done ? 0 : 1);
+        if (!done) {
+            const QString shown = messages().first();
+            QVERIFY2(row.endsWith("refused write") ? shown.contains(message) : shown == message,
+                     qPrintable(shown));
             QCOMPARE(QApplication::focusWidget(), w().Text2);
-        QCOMPARE(w().Locked, !unlocked);
-        QVERIFY(!m_data->stored(2, u"Password"_s).isNull());
-        QCOMPARE(stored(2), unlocked ? "" : "Secret");
-        QCOMPARE(w().lblLocked->isVisible(), !unlocked);
-        expectBoardEnabled(unlocked);
-        QCOMPARE(w().windowTitle(), unlocked ? " QUADRIX POOL" : "QUADRIX POOL  LOCKED");
-        if (unlocked) { // the moves reach every pool again
-            w().cmdPrevious->click();
-            QCOMPARE(w().Combo1[1]->currentText(), u"Open"_s);
         }
-    }
-
-private:
-    frmScore &w() { return m_window->w(); }
-    QStringList messages() const { return m_window->messages(); }
-    QString stored(qint64 id) { return m_data->stored(id, u"Password"_s).toString(); }
-    void expectUnlocked()
-    {
-        QVERIFY(!w().Locked);
-        QCOMPARE(stored(1), QString());
-        expectBoardEnabled(true);
-    }
-    void expectBoardEnabled(bool enabled)
-    {
+        QCOMPARE(w().Text2->text(), done ? QString() : first);
+        QCOMPARE(stored(1), unlock || !done ? QString() : first);
+        QCOMPARE(stored(2), unlock && done ? "" : "Secret");
+        QVERIFY(!m_data->stored(2, u"Password"_s).isNull());
+        QCOMPARE(w().Locked, locked);
+        QCOMPARE(w().lblLocked->isVisible(), locked);
+        QCOMPARE(w().windowTitle(),
+                 locked ? "QUADRIX POOL  LOCKED" : (unlock ? " QUADRIX POOL" : "QUADRIX POOL"));
         QList<QWidget *> board{w().Combo1[1],     w().Combo1[2], w().TeamScore[0],
                                w().TeamScore[1],  w().Score[0],  w().Score[1],
                                w().txtPoolAmount, w().Frame3,    w().frAmount};
@@ -158,11 +103,22 @@ private:
               << QList<QWidget *>(w().Imput.begin(), w().Imput.end())
               << QList<QWidget *>(w().Who.begin(), w().Who.end());
         for (QWidget *control : board)
-            QVERIFY2(control->isEnabled() == enabled, qPrintable(control->objectName()));
+            QVERIFY2(control->isEnabled() != locked, qPrintable(control->objectName()));
         for (QWidget *control : QList<QWidget *>{w().Combo1[0], w().txtGameDate, w().Text2,
                                                  w().cmdAdd, w().cmdQuick, w().Command3})
             QVERIFY2(control->isEnabled(), qPrintable(control->objectName())); // even when locked
+        QCOMPARE(w().cmdUpdate->isVisible(), row.endsWith("while editing"));
+        if (done) {
+            QVERIFY(!w().Text1->isVisible() && !w().lblAgain->isVisible());
+            (unlock ? w().cmdPrevious : w().cmdNext)->click();
+            QCOMPARE(w().Combo1[1]->currentText(), unlock ? "Open" : "Shut");
+        }
     }
+
+private:
+    frmScore &w() { return m_window->w(); }
+    QStringList messages() const { return m_window->messages(); }
+    QString stored(qint64 id) { return m_data->stored(id, u"Password"_s).toString(); }
 
     std::unique_ptr<TestData> m_data;
     std::unique_ptr<TestWindow> m_window;

@@ -1,12 +1,10 @@
 // The daily backup: a sound copy with every pool, one a day, seven kept, and
 // a window that never waits for it.
 #include "store/backup.h"
-#include "store/schema.h"
 #include "support/testwindow.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
-#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
 #include <QtWidgets>
@@ -17,7 +15,6 @@ class TestBackup : public QObject
 
 private slots:
     void init() { m_data = std::make_unique<TestData>(); }
-    void cleanup() { m_data.reset(); }
 
     void oneSoundCopyADaySevenKept()
     {
@@ -25,18 +22,14 @@ private slots:
         m_data->addPool({{"Date", "01/03/2026"}, {"Im99", "Bob"}});
         const QDate first(2026, 12, 1);
         QVERIFY(QDir().mkpath(folder()));
-        QFile notes(QDir(folder()).filePath("notes.txt"));
-        QVERIFY(notes.open(QIODevice::WriteOnly));
-        notes.close();
+        QVERIFY(QFile(QDir(folder()).filePath("notes.txt")).open(QIODevice::WriteOnly));
 
         QCOMPARE(backUp(first), QString());
         const QString copy = QDir(folder()).filePath("QDX_DB-2026-12-01.mdb");
         QString integrity;
         QCOMPARE(m_data->allPools(&integrity, copy), m_data->allPools());
         QCOMPARE(integrity, u"ok"_s);
-        PoolDatabase opened; // the copy is a pool file the program opens
-        opened.open(copy);
-        opened.close();
+        PoolDatabase().open(copy); // the copy is a pool file the program opens
 
         // A second start the same day copies nothing, even after a change.
         m_data->addPool({{"Date", "01/04/2026"}});
@@ -58,9 +51,8 @@ private slots:
     void aFailedBackupIsReportedAndLeavesNothing_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::newRow("no pool file") << "no pool file";
-        QTest::newRow("not a database") << "not a database";
-        QTest::newRow("backups folder is a file") << "backups folder is a file";
+        for (const char *kind : {"no pool file", "not a database", "backups folder is a file"})
+            QTest::newRow(kind) << QString(kind);
     }
     void aFailedBackupIsReportedAndLeavesNothing()
     {
@@ -72,10 +64,8 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
             file.write(QByteArray(8192, 'x'));
         }
-        if (kind.startsWith("backups")) {
-            QFile file(folder());
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
+        if (kind.startsWith("backups"))
+            QVERIFY(QFile(folder()).open(QIODevice::WriteOnly));
         QVERIFY(!backUp(QDate(2026, 12, 1)).isEmpty());
         QVERIFY(QDir(folder()).entryList(QDir::Files | QDir::NoDotAndDotDot).isEmpty());
     }
@@ -88,7 +78,18 @@ private slots:
         const int pools = qEnvironmentVariableIntValue("QUADRIX_BACKUP_POOLS") > 0
                               ? qEnvironmentVariableIntValue("QUADRIX_BACKUP_POOLS")
                               : 100000;
-        fill(pools);
+        // Pools with every square sold, as a full season of office pools.
+        QStringList names{"Date", "Team1", "Team2"};
+        QStringList values{"printf('01/%02d/2026', 1 + p % 28)", "'Dallas Cowboys'",
+                           "'Green Bay Packers'"};
+        for (int i = 0; i < 100; ++i) {
+            names << u"Im%1"_s.arg(i);
+            values << u"'Player ' || ((p + %1) % 37)"_s.arg(i);
+        }
+        OtherProgram(m_data->poolFile())
+            .exec(u"WITH RECURSIVE n(p) AS (SELECT 0 UNION ALL SELECT p + 1 FROM n WHERE p < %1) "
+                  "INSERT INTO Football (%2) SELECT %3 FROM n"_s.arg(pools - 1)
+                      .arg(names.join(','), values.join(',')));
         {
             DailyBackup stopped;
             stopped.start(m_data->poolFile(), m_data->dir(), QDate(2026, 11, 30));
@@ -98,8 +99,7 @@ private slots:
 
         TestWindow window(*m_data);
         QElapsedTimer clock;
-        qint64 longest = 0;
-        qint64 last = 0;
+        qint64 longest = 0, last = 0;
         QTimer tick;
         tick.setInterval(2);
         QObject::connect(&tick, &QTimer::timeout, [&] {
@@ -126,18 +126,12 @@ private slots:
         QVERIFY2(longest < 100, qPrintable(u"the window waited %1 ms"_s.arg(longest)));
         QVERIFY(window.messages().isEmpty());
         QCOMPARE(m_data->stored(1, "Im5"), QVariant("during"));
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "copy");
-        db.setDatabaseName(QDir(folder()).filePath("QDX_DB-2026-12-01.mdb"));
-        QVERIFY(db.open());
-        QSqlQuery query(db);
-        QVERIFY(query.exec("SELECT COUNT(*), MAX(ID) FROM Football") && query.next());
+        OtherProgram copy(QDir(folder()).filePath("QDX_DB-2026-12-01.mdb"));
+        QSqlQuery query(copy.db());
+        QVERIFY(query.exec("SELECT COUNT(*) FROM Football") && query.next());
         QCOMPARE(query.value(0).toInt(), pools);
         QVERIFY(query.exec("PRAGMA quick_check") && query.next());
         QCOMPARE(query.value(0).toString(), u"ok"_s);
-        query.finish();
-        db.close();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase("copy");
     }
 
 private:
@@ -148,37 +142,7 @@ private:
         DailyBackup backup;
         QSignalSpy done(&backup, &DailyBackup::finished);
         backup.start(m_data->poolFile(), m_data->dir(), day);
-        if (!done.wait(10000))
-            return u"<no end>"_s;
-        return done.first().first().toString();
-    }
-
-    // Pools with every square sold, as a full season of office pools.
-    void fill(int pools)
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "fill");
-        db.setDatabaseName(m_data->poolFile());
-        QVERIFY(db.open());
-        QSqlQuery query(db);
-        QStringList names{"Date", "Team1", "Team2"};
-        for (int i = 0; i < 100; ++i)
-            names << u"Im%1"_s.arg(i);
-        QVERIFY(query.exec("BEGIN"));
-        QVERIFY(query.prepare(u"INSERT INTO Football (%1) VALUES (?%2)"_s.arg(
-            names.join(','), u",?"_s.repeated(names.size() - 1))));
-        for (int p = 0; p < pools; ++p) {
-            query.bindValue(0, u"01/%1/2026"_s.arg(1 + p % 28, 2, 10, QChar('0')));
-            query.bindValue(1, "Dallas Cowboys");
-            query.bindValue(2, "Green Bay Packers");
-            for (int i = 0; i < 100; ++i)
-                query.bindValue(3 + i, u"Player %1"_s.arg((p + i) % 37));
-            QVERIFY(query.exec());
-        }
-        QVERIFY(query.exec("COMMIT"));
-        query.finish();
-        db.close();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase("fill");
+        return done.wait(10000) ? done.first().first().toString() : u"<no end>"_s;
     }
 
     std::unique_ptr<TestData> m_data;

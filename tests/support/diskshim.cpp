@@ -51,14 +51,8 @@ struct State
 sqlite3_vfs *unixVfs = nullptr;
 sqlite3_vfs vfs;
 
-File *shim(sqlite3_file *file)
-{
-    return reinterpret_cast<File *>(file);
-}
-sqlite3_file *real(sqlite3_file *file)
-{
-    return shim(file)->real;
-}
+const auto shim = [](sqlite3_file *file) { return reinterpret_cast<File *>(file); };
+const auto real = [](sqlite3_file *file) { return shim(file)->real; };
 
 // Counts a call of a failure point (mutex held); true when it is to fail.
 bool trips(Point point)
@@ -70,30 +64,19 @@ bool trips(Point point)
     return fails;
 }
 
-int failure(int ioerr)
-{
-    return state.code == SQLITE_IOERR ? ioerr : state.code;
-}
+// The armed code, SQLITE_IOERR as the call's own extended code.
+const auto failure = [](int ioerr) { return state.code == SQLITE_IOERR ? ioerr : state.code; };
 
-bool dead(File *file)
+// Counts an operation on a named file (a delete when file is null) that a
+// power cut can stop (mutex held); false once the power is off.
+bool powered(File *file)
 {
-    return state.cut || file->generation != state.generation;
-}
-
-// Counts an operation that a power cut can stop (mutex held); false once
-// the power is off.
-bool powered(const std::string &path, int generation)
-{
-    if (state.cut || generation != state.generation)
+    if (state.cut || (file && file->generation != state.generation))
         return false;
-    if (path.empty())
+    if (file && file->path.empty())
         return true;
     state.cut = ++state.operations == state.cutAt;
     return !state.cut;
-}
-bool powered(File *file)
-{
-    return powered(file->path, file->generation);
 }
 
 // Keeps what the sectors in [from, to) held before their first change since
@@ -107,11 +90,10 @@ void remember(File *file, sqlite3_int64 from, sqlite3_int64 to)
     if (fresh)
         r->pMethods->xFileSize(r, &it->second.syncedSize);
     for (sqlite3_int64 sector = from / kSector; sector * kSector < to; ++sector) {
-        if (it->second.before.count(sector))
-            continue;
-        std::string bytes(kSector, '\0'); // a short read gives zeros
-        r->pMethods->xRead(r, bytes.data(), int(kSector), sector * kSector);
-        it->second.before.emplace(sector, std::move(bytes));
+        // Zeros first: a short read leaves them.
+        const auto [old, added] = it->second.before.try_emplace(sector, kSector, '\0');
+        if (added)
+            r->pMethods->xRead(r, old->second.data(), int(kSector), sector * kSector);
     }
 }
 
@@ -157,12 +139,13 @@ int fileSync(sqlite3_file *file, int flags)
     return real(file)->pMethods->xSync(real(file), flags);
 }
 
-// Any other call of a dead handle fails as the disk would.
+// Any other call of a dead handle (one opened before the last reboot, or
+// any once the power is off) fails as the disk would.
 template <auto Method, typename... Args> int passed(sqlite3_file *file, Args... args)
 {
     {
         std::lock_guard lock(state.mutex);
-        if (dead(shim(file)))
+        if (state.cut || shim(file)->generation != state.generation)
             return SQLITE_IOERR;
     }
     return (real(file)->pMethods->*Method)(real(file), args...);
@@ -218,7 +201,7 @@ int vfsDelete(sqlite3_vfs *, const char *name, int syncDir)
 {
     {
         std::lock_guard lock(state.mutex);
-        if (!powered(name, state.generation))
+        if (!powered(nullptr))
             return SQLITE_IOERR_DELETE;
         state.unsynced.erase(name); // the directory is synced: gone for good
     }
@@ -305,11 +288,10 @@ void reboot(unsigned seed)
         const int fd = ::open(path.c_str(), O_WRONLY);
         if (fd < 0)
             continue;
-        for (const auto &[sector, bytes] : unsynced.before) {
+        for (const auto &[sector, bytes] : unsynced.before)
             if (random() % 2 &&
                 ::pwrite(fd, bytes.data(), bytes.size(), sector * kSector) != ssize_t(bytes.size()))
                 break;
-        }
         if (random() % 2 && ::ftruncate(fd, unsynced.syncedSize) != 0)
             std::perror("restoring the size before a power cut");
         ::close(fd);

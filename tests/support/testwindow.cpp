@@ -1,67 +1,20 @@
 #include "testwindow.h"
 
-#include "diskshim.h"
-
 #include "money/money.h"
 #include "store/pooldatabase.h"
 #include "store/recordmapping.h"
-#include "store/schema.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinter>
 #include <QRadioButton>
-#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTest>
 
 #include <cmath>
-#include <sqlite3.h>
-
-#include <atomic>
-
-namespace {
-
-QString uniqueConnection()
-{
-    static std::atomic<int> counter{0};
-    return u"test-%1"_s.arg(counter++);
-}
-
-// Runs fn with a connection of its own on the pool file.
-template <typename Fn> auto withConnection(const QString &path, Fn fn)
-{
-    const QString name = uniqueConnection();
-    struct Remover
-    {
-        QString name;
-        ~Remover() { QSqlDatabase::removeDatabase(name); }
-    } remover{name};
-    QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, name);
-    db.setDatabaseName(path);
-    if (!db.open())
-        qFatal("cannot open %s", qPrintable(path));
-    auto result = fn(db);
-    db.close();
-    return result;
-}
-
-} // namespace
-
-std::unique_ptr<QPrinter> PdfPrintSeam::printer()
-{
-    if (noPrinter)
-        return nullptr;
-    auto printer = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(pdfPath);
-    return printer;
-}
 
 TestData::TestData()
 {
@@ -71,91 +24,50 @@ TestData::TestData()
     DiskShim::heal();
     PoolDatabase::create(poolFile());
     const QString shipped = qEnvironmentVariable("QUADRIX_TEST_DATA");
-    for (const char *name : {"Pro.txt", "Collage.txt"}) {
-        const QString source = QDir(shipped).filePath(QLatin1String(name));
-        if (QFile::exists(source))
-            QFile::copy(source, QDir(dir()).filePath(QLatin1String(name)));
-    }
-}
-
-QString TestData::poolFile() const
-{
-    return QDir(m_dir.path()).filePath(Schema::kFileName);
-}
-QString TestData::logFile() const
-{
-    return QDir(m_dir.path()).filePath(u"Quadrix.log"_s);
+    for (const QString name : {"Pro.txt", "Collage.txt"})
+        QFile::copy(QDir(shipped).filePath(name), QDir(dir()).filePath(name));
 }
 
 qint64 TestData::addPool(const PoolValues &values)
 {
-    return withConnection(poolFile(), [&](QSqlDatabase &db) {
-        QSqlQuery query(db);
-        if (values.isEmpty()) {
-            if (!query.exec(u"INSERT INTO Football DEFAULT VALUES"_s))
-                qFatal("insert failed");
-            return query.lastInsertId().toLongLong();
-        }
-        QStringList names = values.keys();
-        for (const QString &name : names)
-            if (!Schema::isColumn(name))
-                qFatal("no column %s", qPrintable(name));
-        QStringList marks;
-        for (int i = 0; i < names.size(); ++i)
-            marks << u"?"_s;
-        query.prepare(u"INSERT INTO Football (%1) VALUES (%2)"_s.arg(names.join(QLatin1Char(',')),
-                                                                     marks.join(QLatin1Char(','))));
-        for (int i = 0; i < names.size(); ++i)
-            query.bindValue(i, values.value(names[i]));
-        if (!query.exec())
-            qFatal("insert failed");
-        return query.lastInsertId().toLongLong();
-    });
+    OtherProgram connection(poolFile());
+    QSqlQuery query(connection.db());
+    const QStringList names = values.keys();
+    query.prepare(names.isEmpty() ? u"INSERT INTO Football DEFAULT VALUES"_s
+                                  : u"INSERT INTO Football (%1) VALUES (?%2)"_s.arg(
+                                        names.join(','), u",?"_s.repeated(names.size() - 1)));
+    for (int i = 0; i < names.size(); ++i)
+        query.bindValue(i, values.value(names[i]));
+    if (!query.exec())
+        qFatal("insert failed: %s", qPrintable(query.lastError().text()));
+    return query.lastInsertId().toLongLong();
 }
 
 QVariant TestData::stored(qint64 id, const QString &column)
 {
-    const QMap<qint64, PoolValues> pools = allPools();
-    if (!Schema::isColumn(column))
-        qFatal("no column %s", qPrintable(column));
-    return pools.contains(id) ? pools[id].value(column) : QVariant(u"<no pool %1>"_s.arg(id));
+    return allPools().value(id).value(column,
+                                      u"<no pool %1 or no column %2>"_s.arg(id).arg(column));
 }
 
 QMap<qint64, PoolValues> TestData::allPools(QString *integrity, QString path)
 {
-    return withConnection(path.isEmpty() ? poolFile() : path, [&](QSqlDatabase &db) {
-        QSqlQuery query(db);
-        if (integrity) {
-            query.exec(u"PRAGMA integrity_check"_s);
-            *integrity = query.next() ? query.value(0).toString() : query.lastError().text();
-            query.finish();
-        }
-        QMap<qint64, PoolValues> pools;
-        query.exec(u"SELECT * FROM Football"_s);
-        while (query.next()) {
-            PoolValues pool;
-            const QSqlRecord row = query.record();
-            for (int i = 0; i < row.count(); ++i)
-                pool.insert(row.fieldName(i), row.value(i));
-            pools.insert(pool.value(Schema::kId).toLongLong(), pool);
-        }
-        return pools;
-    });
-}
-
-int TestData::poolCount()
-{
-    return int(allPools().size());
-}
-
-void TestData::refuseWrites()
-{
-    DiskShim::failAt(DiskShim::Point::Write, 1, SQLITE_IOERR, true);
-}
-
-TestData::~TestData()
-{
-    DiskShim::heal();
+    OtherProgram connection(path.isEmpty() ? poolFile() : path);
+    QSqlQuery query(connection.db());
+    if (integrity) {
+        query.exec(u"PRAGMA integrity_check"_s);
+        *integrity = query.next() ? query.value(0).toString() : query.lastError().text();
+        query.finish();
+    }
+    QMap<qint64, PoolValues> pools;
+    query.exec(u"SELECT * FROM Football"_s);
+    while (query.next()) {
+        PoolValues pool;
+        const QSqlRecord row = query.record();
+        for (int i = 0; i < row.count(); ++i)
+            pool.insert(row.fieldName(i), row.value(i));
+        pools.insert(pool.value(Schema::kId).toLongLong(), pool);
+    }
+    return pools;
 }
 
 void TestData::writeTeamList(const QString &fileName, const QByteArray &contents)
@@ -166,9 +78,10 @@ void TestData::writeTeamList(const QString &fileName, const QByteArray &contents
     file.write(contents);
 }
 
-OtherProgram::OtherProgram(const QString &path, bool hold)
-    : m_name(uniqueConnection()), m_hold(hold)
+OtherProgram::OtherProgram(const QString &path, bool hold) : m_hold(hold)
 {
+    static int connections = 0;
+    m_name = u"test-%1"_s.arg(++connections);
     QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, m_name);
     db.setDatabaseName(path);
     if (!db.open())
@@ -180,20 +93,20 @@ OtherProgram::OtherProgram(const QString &path, bool hold)
 OtherProgram::~OtherProgram()
 {
     if (m_hold)
-        QSqlQuery(QSqlDatabase::database(m_name)).exec(u"ROLLBACK"_s);
-    QSqlDatabase::database(m_name).close();
+        QSqlQuery(db()).exec(u"ROLLBACK"_s);
+    db().close();
     QSqlDatabase::removeDatabase(m_name);
 }
 
 void OtherProgram::exec(const QString &statement)
 {
-    QSqlQuery query(QSqlDatabase::database(m_name));
+    QSqlQuery query(db());
     if (!query.exec(statement))
         qFatal("%s failed: %s", qPrintable(statement), qPrintable(query.lastError().text()));
 }
 
 TestWindow::TestWindow(TestData &data, bool load, std::uint64_t seed)
-    : data(data), random(seed), print(QDir(data.dir()).filePath(u"print.pdf"_s))
+    : random(seed), print(QDir(data.dir()).filePath(u"print.pdf"_s))
 {
     dialogs.setScripted(true);
     settings = std::make_unique<QSettings>(QDir(data.dir()).filePath(u"settings.ini"_s),
@@ -211,14 +124,6 @@ TestWindow::TestWindow(TestData &data, bool load, std::uint64_t seed)
     }
 }
 
-TestWindow::~TestWindow()
-{
-    if (window) {
-        window->hide();
-        window.reset();
-    }
-}
-
 PoolValues boardValues(frmScore &w)
 {
     PoolValues v;
@@ -227,9 +132,8 @@ PoolValues boardValues(frmScore &w)
     for (int i = 0; i < Schema::kSquareCount; ++i)
         v.insert(Schema::imColumn(i), w.Imput[i]->text());
     v.insert(u"PoolAmount"_s, w.txtPoolAmount->text());
-    v.insert(u"Quarter"_s, int(w.Option1[2]->isChecked()));
-    v.insert(u"Game"_s, int(w.Option1[0]->isChecked()));
-    v.insert(u"Half"_s, int(w.Option1[1]->isChecked()));
+    for (const auto &[column, option] : {std::pair{"Quarter", 2}, {"Game", 0}, {"Half", 1}})
+        v.insert(QLatin1String(column), int(w.Option1[option]->isChecked()));
     for (int q = 1; q <= 4; ++q)
         v.insert(Schema::quarterColumn(q), w.Who[q - 1]->text());
     v.insert(u"Team1"_s, w.Combo1[1]->currentText());
@@ -241,18 +145,10 @@ PoolValues boardValues(frmScore &w)
     return v;
 }
 
-bool sameValue(const QVariant &a, const QVariant &b)
-{
-    return a.isNull() == b.isNull() && a.toString() == b.toString();
-}
-
 QString boardMismatch(frmScore &w, const PoolValues &pool)
 {
     QStringList wrong;
-    const auto text = [&](const QString &column) {
-        const QVariant v = pool.value(column);
-        return v.isNull() ? QString() : v.toString();
-    };
+    const auto text = [&](const QString &column) { return pool.value(column).toString(); };
     const auto expect = [&](const QString &what, const QString &shown, const QString &want) {
         if (shown != want)
             wrong << u"%1 shows \"%2\", not \"%3\""_s.arg(what, shown, want);

@@ -1,21 +1,23 @@
 #pragma once
 
+#include "diskshim.h"
+
 #include "app/dialogs.h"
 #include "app/frmScore/frmScore.h"
 #include "app/urlopener.h"
 #include "board/randomsource.h"
 #include "print/printseam.h"
 #include "store/poolstore.h"
+#include "store/schema.h"
 
+#include <QDir>
 #include <QHash>
-#include <QList>
 #include <QMap>
+#include <QPrinter>
 #include <QSettings>
+#include <QSqlDatabase>
 #include <QTemporaryDir>
-#include <QUrl>
-#include <QVariant>
-
-#include <memory>
+#include <sqlite3.h>
 
 using namespace Qt::StringLiterals; // u"text"_s in the tests
 
@@ -32,7 +34,15 @@ class PdfPrintSeam : public PrintSeam
 {
 public:
     explicit PdfPrintSeam(QString pdfPath) : pdfPath(std::move(pdfPath)) {}
-    std::unique_ptr<QPrinter> printer() override;
+    std::unique_ptr<QPrinter> printer() override
+    {
+        if (noPrinter)
+            return nullptr;
+        auto printer = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdfPath);
+        return printer;
+    }
     QString pdfPath;
     bool noPrinter = false;
 };
@@ -45,11 +55,10 @@ class TestData
 {
 public:
     TestData();
-    ~TestData();
+    ~TestData() { DiskShim::heal(); }
     QString dir() const { return m_dir.path(); }
-    QString poolFile() const;
-    QString logFile() const;
-    bool isValid() const { return m_dir.isValid(); }
+    QString poolFile() const { return QDir(dir()).filePath(Schema::kFileName); }
+    QString logFile() const { return QDir(dir()).filePath(u"Quadrix.log"_s); }
 
     // Writes a pool straight into the file (columns not named stay Null);
     // returns its key.
@@ -60,24 +69,25 @@ public:
     // integrity is set to what the engine's integrity check says ("ok" for a
     // sound file).
     QMap<qint64, PoolValues> allPools(QString *integrity = nullptr, QString path = {});
-    int poolCount();
+    int poolCount() { return int(allPools().size()); }
     void writeTeamList(const QString &fileName, const QByteArray &contents);
     // Makes every write to the disk fail from now on, as a broken disk
     // would; the user is told the file "could not be written".
-    void refuseWrites();
+    void refuseWrites() { DiskShim::failAt(DiskShim::Point::Write, 1, SQLITE_IOERR, true); }
 
 private:
     QTemporaryDir m_dir;
 };
 
-// Another program's connection to a pool file: it runs statements, and with
-// hold it keeps the file locked in a write of its own until destroyed.
+// A connection of its own to a pool file, as another program's: it runs
+// statements; with hold it keeps the file locked in a write until destroyed.
 class OtherProgram
 {
 public:
     explicit OtherProgram(const QString &path, bool hold = false);
     ~OtherProgram();
     void exec(const QString &statement);
+    QSqlDatabase db() const { return QSqlDatabase::database(m_name); }
 
 private:
     QString m_name;
@@ -90,7 +100,11 @@ class TestWindow
 {
 public:
     explicit TestWindow(TestData &data, bool load = true, std::uint64_t seed = 12345);
-    ~TestWindow();
+    ~TestWindow()
+    {
+        if (window)
+            window->hide();
+    }
 
     frmScore *operator->() { return window.get(); }
     frmScore &w() { return *window; }
@@ -98,7 +112,6 @@ public:
     // Every message shown so far, oldest first.
     QStringList messages() const { return dialogs.shownTexts(); }
 
-    TestData &data;
     Dialogs dialogs;
     PoolStore store;
     RandomSource random;
@@ -117,7 +130,10 @@ PoolValues boardValues(frmScore &w);
 QString boardMismatch(frmScore &w, const PoolValues &pool);
 
 // Whether two stored values are the same: both Null, or the same text.
-bool sameValue(const QVariant &a, const QVariant &b);
+inline bool sameValue(const QVariant &a, const QVariant &b)
+{
+    return a.isNull() == b.isNull() && a.toString() == b.toString();
+}
 
 // Typical values of a whole pool, for tests that need one.
 PoolValues samplePool(const QString &date, const QString &team1, const QString &team2);
