@@ -213,7 +213,10 @@ QList<Row> measure(const QString &program, int pools, int reps)
     w.txtSearch->setText(QStringLiteral("12/25/2099"));
     w.cmdFind_Click();
     for (int i = 0; i < reps / 4; ++i)
-        deletes.push_back(timeMs([&] { w.cmdDelete_Click(); }));
+        deletes.push_back(timeMs([&] {
+            session.dialogs.setNextAnswer(Dialogs::Answer::Yes); // "Delete the pool of ...?"
+            w.cmdDelete_Click();
+        }));
     for (qint64 key : added)
         deleteFloors.push_back(timeMs([&] { floors.remove(key); }));
     rows << Row{QStringLiteral("delete"), pools, median(deletes), percentile(deletes, 0.95),

@@ -84,3 +84,15 @@ Dialogs::Answer Dialogs::question(const QString &text, const QString &title, Ico
         return Answer::Cancel;
     }
 }
+
+bool Dialogs::confirm(const QString &text, const QString &title)
+{
+    m_shown.append({Shown::Kind::Question, text, title, QString(), Icon::None});
+    if (m_scripted)
+        return !m_answers.isEmpty() && m_answers.takeFirst() == Answer::Yes;
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                    m_parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}

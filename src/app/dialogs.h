@@ -56,6 +56,8 @@ public:
     QString saveFile(const QString &title, const QString &suggested, const QString &filter);
     // Yes, No and Cancel; defaultAnswer is the button Enter presses.
     Answer question(const QString &text, const QString &title, Icon icon, Answer defaultAnswer);
+    // Yes and No, No for Enter and Escape: for what cannot be undone.
+    bool confirm(const QString &text, const QString &title = QStringLiteral("Quadrix"));
 
     // Scripted mode, for tests.
     void setScripted(bool scripted) { m_scripted = scripted; }

@@ -5,8 +5,7 @@
 
 UrlOpener::~UrlOpener() = default;
 
-void UrlOpener::open(const QUrl &url)
+bool UrlOpener::open(const QUrl &url)
 {
-    // A failure (no browser) is deliberately not reported.
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }

@@ -8,5 +8,6 @@ class UrlOpener
 {
 public:
     virtual ~UrlOpener();
-    virtual void open(const QUrl &url);
+    // False when no browser could be started.
+    virtual bool open(const QUrl &url);
 };

@@ -1,6 +1,7 @@
 // The copyright line and "help" open the program's pages in the browser.
 #include "frmScore/frmScore.h"
 
+#include "dialogs.h"
 #include "urlopener.h"
 
 #include <QDir>
@@ -48,12 +49,17 @@ QUrl frmScore::helpPage() const
 
 void frmScore::Label5_Click()
 {
+    // A failure (no browser) is deliberately not reported.
     if (m_services.urls)
         m_services.urls->open(homePage());
 }
 
 void frmScore::Label8_Click()
 {
-    if (m_services.urls)
-        m_services.urls->open(helpPage());
+    // Help that cannot be opened must say where it is.
+    if (m_services.urls && !m_services.urls->open(helpPage()))
+        m_services.dialogs->message(
+            QStringLiteral("Quadrix could not open the help page in a web browser. The help page "
+                           "is the file '%1'.")
+                .arg(QDir::toNativeSeparators(localHelp(QString()).toLocalFile())));
 }

@@ -134,6 +134,7 @@ void frmScore::cmdQuick_Click()
         MyValue = qint16(*BoardRules::drawFreeSquare(*m_services.random, taken));
         Imput[MyValue]->setText(name);
     }
+    markChanged();
 
     // The player pays for the count asked, fractions included.
     const qint64 perSquare = Money::toCents(Money::read(lblAmountPer->text()).value_or(0.0));
@@ -175,6 +176,12 @@ void frmScore::Command3_Click()
         Number[i]->setText(QString::number(MyValue));
     }
     NumbersSet = true;
+    // Everyone may have seen the digits: on a locked pool, whose board cannot
+    // be saved, they are stored at once, so they can never be drawn again.
+    if (Locked)
+        storeDrawOfLockedPool();
+    else
+        markChanged();
 }
 
 bool frmScore::IsUsedLower(int num) const
@@ -200,7 +207,10 @@ void frmScore::FindWinner()
         return;
     for (std::size_t q = 0; q < Quarter.size(); ++q) {
         if (Quarter[q]->isChecked()) {
-            Who[q]->setText(Imput[*square]->text());
+            if (Who[q]->text() != Imput[*square]->text()) {
+                Who[q]->setText(Imput[*square]->text());
+                markChanged();
+            }
             return;
         }
     }

@@ -51,6 +51,23 @@ void showAllPoolsFrom(PoolStore &store, const PoolRecords &records)
 
 } // namespace
 
+void frmScore::storeDrawOfLockedPool()
+{
+    try {
+        PoolRecords *records = poolOnShow(*m_services.store, txtID->text());
+        if (!records)
+            return;
+        records->Edit();
+        for (int i = 0; i < Schema::kHeaderCount; ++i)
+            records->setField(Schema::numColumn(i), Number[i]->text());
+        // The pools the moves reach stay as they were.
+        records->Update();
+    } catch (const PoolError &error) {
+        m_services.dialogs->message(error.description() +
+                                    QStringLiteral("\nThe drawn numbers were not saved."));
+    }
+}
+
 void frmScore::Text2_LostFocus()
 {
     Text1->show();

@@ -10,10 +10,18 @@
 
 namespace {
 
-// The pool as the box shows it, in cents; a text that is no number is none.
+// A pool amount as a figure: a negative amount is no pool, like a text that
+// is no number.
+std::optional<double> poolAmount(const QString &text, const QLocale &locale)
+{
+    const std::optional<double> amount = Money::read(text, locale);
+    return amount && *amount >= 0 ? amount : std::nullopt;
+}
+
+// The pool as the box shows it, in cents; what is no amount is none.
 qint64 poolCents(const QString &text)
 {
-    return Money::toCents(Money::read(text).value_or(0.0));
+    return Money::toCents(poolAmount(text, Money::userLocale()).value_or(0.0));
 }
 
 } // namespace
@@ -26,7 +34,7 @@ void frmScore::txtPoolAmount_LostFocus(bool fromLoad)
     }
     const QLocale locale = Money::userLocale();
     const QString text = txtPoolAmount->text();
-    const std::optional<double> amount = Money::read(text, locale);
+    const std::optional<double> amount = poolAmount(text, locale);
     if (!amount) {
         // A stored amount that cannot be read stays exactly as stored, so that
         // a save does not write a figure over it; it counts as none. A load
@@ -34,7 +42,8 @@ void frmScore::txtPoolAmount_LostFocus(bool fromLoad)
         if (!fromLoad && !StartUp && text != m_lastGoodAmount) {
             // Keep the figures the user last saw rather than guessing.
             m_services.dialogs->message(
-                QStringLiteral("The pool amount must be a number, such as 250 or 1,000.00."));
+                QStringLiteral("The pool amount must be a number of 0 or more, such as 250 or "
+                               "1,000.00."));
             txtPoolAmount->setText(m_lastGoodAmount);
             return;
         }

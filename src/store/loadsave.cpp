@@ -75,8 +75,15 @@ void frmScore::Fill()
     load(QStringLiteral("Score1"), [&](const QString &v) { Score[0]->setText(v); });
     load(QStringLiteral("Score2"), [&](const QString &v) { Score[1]->setText(v); });
     load(Schema::kDate, [&](const QString &v) { txtGameDate->setText(v); });
-    Combo1[0]->setEditText(
-        RecordMapping::selectorText(records->Fields(QStringLiteral("ProCollage"))));
+    // The entry itself is chosen, not only its text: a box whose text differs
+    // from its entry takes the text as the user's choice when it loses the
+    // focus, which would load the other list and empty the team boxes.
+    const QString gameType =
+        RecordMapping::selectorText(records->Fields(QStringLiteral("ProCollage")));
+    const int entry = Combo1[0]->findText(gameType, Qt::MatchFixedString);
+    if (entry >= 0)
+        Combo1[0]->setCurrentIndex(entry);
+    Combo1[0]->setEditText(gameType);
     load(Schema::kId, [&](const QString &v) { txtID->setText(v); });
 
     const QVariant password = records->Fields(Schema::kPassword);
@@ -163,5 +170,6 @@ bool frmScore::Update()
     Pb1->hide();
     StartUp = false;
     Moveit = false;
+    m_changed = false;
     return true;
 }

@@ -2,6 +2,7 @@
 #include "app/frmScore/frmScore.h"
 
 #include "app/dialogs.h"
+#include "money/money.h"
 #include "poolstore.h"
 #include "recordmapping.h"
 
@@ -41,6 +42,7 @@ void frmScore::SetBrowseMode(bool browse)
 
 void frmScore::ClearBoard()
 {
+    m_changed = false;
     for (QLineEdit *header : Number)
         header->setText(QString());
     if (!m_squaresLeftForFill) {
@@ -62,6 +64,12 @@ void frmScore::ClearBoard()
     lblLeft->setText(QStringLiteral("000"));
     txtPoolAmount->setText(QStringLiteral("$000.00"));
     m_lastGoodAmount = txtPoolAmount->text();
+    // The figures, the title and the game line describe the board on show:
+    // nothing of the pool shown before may be charged or named.
+    lblAmountPer->setText(Money::currencyOfCents(0));
+    lblPayOut->setText(Money::currencyOfCents(0));
+    setWindowTitle(windowTitle().remove(QStringLiteral("  LOCKED")));
+    lblStatus->clear();
     Text1->hide();
     lblAgain->hide();
     lblLocked->hide();
@@ -109,6 +117,8 @@ void frmScore::cmdAdd_Click()
         m_services.dialogs->message(kLockMessage);
         return;
     }
+    if (!mayReplaceBoard())
+        return;
     try {
         ClearBoard();
         lblStatus->setText(QStringLiteral("Add record"));
@@ -165,6 +175,20 @@ void frmScore::cmdDelete_Click()
         m_services.dialogs->message(kLockMessage);
         return;
     }
+    const PoolRecords *shown = m_services.store->records();
+    if (!shown || !shown->hasCurrent()) {
+        m_services.dialogs->message(QStringLiteral("No current record."));
+        return;
+    }
+    // One click must not remove a pool for good. Changes to it are asked
+    // about only once it is certain to go, so that a delete the user takes
+    // back leaves them as they were.
+    if (!m_services.dialogs->confirm(
+            QStringLiteral("Delete the pool of %1, %2 VS %3? This "
+                           "cannot be undone.")
+                .arg(txtGameDate->text(), Combo1[1]->currentText(), Combo1[2]->currentText())) ||
+        !mayReplaceBoard())
+        return;
     try {
         PoolRecords &records = current(*m_services.store);
         records.Delete();
@@ -181,6 +205,10 @@ void frmScore::cmdDelete_Click()
 void frmScore::moveRecord(void (PoolRecords::*step)(), void (PoolRecords::*correction)(),
                           bool (PoolRecords::*overrun)() const, bool report)
 {
+    // With no pool to go to the board stays, and so do its changes.
+    PoolRecords *records = m_services.store->records();
+    if (records && !records->isEmpty() && !mayReplaceBoard())
+        return;
     try {
         PoolRecords &records = current(*m_services.store);
         (records.*step)();

@@ -2,6 +2,7 @@
 #include "app/frmScore/frmScore.h"
 
 #include "app/dialogs.h"
+#include "poolrecords.h"
 #include "poolstore.h"
 
 #include <QGroupBox>
@@ -17,9 +18,19 @@ void frmScore::cmdFind_Click()
 {
     // The date is bound as a value; the masked box lets only digits through,
     // but the query would be safe with anything.
-    m_services.store->OpenRecordSet(PoolQuery::byDate(txtSearch->text().trimmed()));
+    const QString date = txtSearch->text().trimmed();
     frSearch->hide();
     try {
+        // A date no pool has leaves the pool on show (and its changes) and the
+        // pools the moves reach as they were, rather than an empty board the
+        // moves cannot leave.
+        if (PoolRecords(m_services.store->database(), PoolQuery::byDate(date)).isEmpty()) {
+            m_services.dialogs->message(QStringLiteral("No pool has the game date %1.").arg(date));
+            return;
+        }
+        if (!mayReplaceBoard())
+            return;
+        m_services.store->OpenRecordSet(PoolQuery::byDate(date));
         reloadQuietly();
     } catch (const PoolError &error) {
         m_services.dialogs->message(error.description());

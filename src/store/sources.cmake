@@ -8,4 +8,5 @@ list(APPEND QUADRIX_CORE_SOURCES
 list(APPEND QUADRIX_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/loadsave.cpp
     ${CMAKE_CURRENT_LIST_DIR}/recordcommands.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/search.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/search.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/unsaved.cpp)

@@ -104,12 +104,21 @@ private slots:
         QVERIFY(m_window->messages().isEmpty());
     }
 
+    void aRefusedAmountKeepsTheLastOneAndThePeriodChangesOnlyThePayout_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("no number") << "lots";
+        QTest::newRow("negative") << "-100";
+        QTest::newRow("negative in parentheses") << "($50.00)";
+    }
     void aRefusedAmountKeepsTheLastOneAndThePeriodChangesOnlyThePayout()
     {
+        QFETCH(QString, typed);
         open();
         enterAmount("300");
-        enterAmount("lots");
-        QCOMPARE(m_window->messages().size(), 1);
+        enterAmount(typed);
+        QCOMPARE(m_window->messages(), QStringList{"The pool amount must be a number of 0 or "
+                                                   "more, such as 250 or 1,000.00."});
         QCOMPARE(amounts(), (QStringList{"$300.00", "$3.00", "$75.00", "PayOut Per Quarter"}));
         w().Option1[1]->click();
         QCOMPARE(amounts(), (QStringList{"$300.00", "$3.00", "$150.00", "PayOut Per Half"}));
@@ -120,8 +129,10 @@ private slots:
     // reads as itself, and one that cannot be read stays in the file.
     void storedAmountsLoadQuietly()
     {
-        open("en_US", {{"a lot", ""}, {"250,00 €", ""}, {"lots", "pw"}});
+        open("en_US", {{"a lot", ""}, {"-100", ""}, {"250,00 €", ""}, {"lots", "pw"}});
         QCOMPARE(amounts(), (QStringList{"a lot", "$0.00", "$0.00", "PayOut Per Quarter"}));
+        w().cmdNext->click(); // a negative pool is none
+        QCOMPARE(amounts(), (QStringList{"-100", "$0.00", "$0.00", "PayOut Per Quarter"}));
         w().txtPoolAmount->setFocus();
         w().cmdNext->click();
         QCOMPARE(amounts(), (QStringList{"$250.00", "$2.50", "$62.50", "PayOut Per Quarter"}));

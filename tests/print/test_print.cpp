@@ -190,6 +190,12 @@ private slots:
             QTest::addRow("help, %s", mode) << "Label8" << mode << "help.html";
             QTest::addRow("contact line, %s", mode) << "Label7" << mode << "-";
         }
+        QTest::newRow("copyright line, no browser") << "Label5"
+                                                    << "no browser"
+                                                    << "help.html#about";
+        QTest::newRow("help, no browser") << "Label8"
+                                          << "no browser"
+                                          << "help.html";
     }
     void links()
     {
@@ -202,6 +208,7 @@ private slots:
             win().Locked = true;
             win().LockControls();
         }
+        w->urls.noBrowser = mode == QLatin1String("no browser");
         win().Imput[37]->setText(u"Ann"_s);
         win().Combo1[1]->setEditText(u"Denver"_s);
         if (win().Imput[37]->isEnabled())
@@ -224,7 +231,13 @@ private slots:
         QCOMPARE(w->urls.opened,
                  page == QLatin1String("-") ? QList<QUrl>{} : QList<QUrl>{QUrl(expected)});
         QCOMPARE(snapshot(), before);
-        QVERIFY(w->messages().isEmpty());
+        // Only help that cannot be opened says so, naming where it is.
+        QCOMPARE(w->messages(),
+                 w->urls.noBrowser && label == "Label8"
+                     ? QStringList{"Quadrix could not open the help page in a web browser. The "
+                                   "help page is the file '" +
+                                   QDir(data->dir()).absoluteFilePath("help.html") + "'."}
+                     : QStringList{});
     }
 
     // The shipped help page stands on its own: nothing from elsewhere, and
@@ -235,6 +248,10 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QString html = QString::fromUtf8(file.readAll());
         QVERIFY(html.contains(R"(<h2 id="about">About Quadrix</h2>)"));
+        // The quarter is chosen before its scores are typed, or the winner of
+        // the quarter before is written over.
+        QVERIFY(html.indexOf("choose the quarter") < html.indexOf("Then type the scores"));
+        QVERIFY(html.contains("Team 1's score reads down the\nleft side"));
         for (const char *outside : {"src=", "<link", "<script", "url(", "@import", "http"})
             QVERIFY2(!html.contains(QLatin1String(outside), Qt::CaseInsensitive), outside);
         static const QRegularExpression href(u"href=\"([^\"]*)\""_s);

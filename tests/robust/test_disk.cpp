@@ -70,14 +70,26 @@ std::unique_ptr<TestWindow> prepareSave(TestData &data, Save save)
     return window;
 }
 
-void performSave(frmScore &w, Save save)
+// The messages shown, without the questions asked.
+QStringList messagesOf(const TestWindow &window)
 {
+    QStringList texts;
+    for (const Dialogs::Shown &shown : window.dialogs.shown())
+        if (shown.kind == Dialogs::Shown::Kind::Message)
+            texts << shown.text;
+    return texts;
+}
+
+void performSave(TestWindow &window, Save save)
+{
+    frmScore &w = window.w();
     switch (save) {
     case Save::EditedPool:
     case Save::NewPool:
         w.cmdUpdate->click();
         break;
     case Save::Delete:
+        window.dialogs.setNextAnswer(Dialogs::Answer::Yes); // "Delete the pool of ...?"
         w.cmdDelete->click();
         break;
     case Save::Lock:
@@ -102,10 +114,10 @@ SaveOutcome soundSave(Save save)
     auto window = prepareSave(data, save);
     SaveOutcome outcome{data.allPools(), {}};
     DiskShim::cutPowerAt(0);
-    performSave(window->w(), save);
+    performSave(*window, save);
     outcome.operations = DiskShim::operations();
-    if (!window->messages().isEmpty())
-        qFatal("a save on a sound disk failed: %s", qPrintable(window->messages().join(' ')));
+    if (!messagesOf(*window).isEmpty())
+        qFatal("a save on a sound disk failed: %s", qPrintable(messagesOf(*window).join(' ')));
     outcome.after = data.allPools();
     return outcome;
 }
@@ -199,13 +211,13 @@ private slots:
             TestData data;
             auto window = prepareSave(data, save);
             DiskShim::cutPowerAt(nth);
-            performSave(window->w(), save);
+            performSave(*window, save);
             const QString at = u"%1, power cut at operation %2 of %3, seed %4"_s.arg(
                 name, QString::number(nth), QString::number(count), QString::number(cut));
             // The user is told of a save that was cut; one that was done is
             // done for good.
             QVERIFY2(DiskShim::powerCut() != done, qPrintable(at));
-            QVERIFY2(window->messages().isEmpty() == done, qPrintable(at));
+            QVERIFY2(messagesOf(*window).isEmpty() == done, qPrintable(at));
             DiskShim::reboot(unsigned(cut));
             window.reset();
 
@@ -221,7 +233,7 @@ private slots:
 
 private:
     frmScore &w() { return m_window->w(); }
-    QStringList messages() const { return m_window->messages(); }
+    QStringList messages() const { return messagesOf(*m_window); }
 
     void setUp(Save save)
     {
@@ -229,7 +241,7 @@ private:
         m_data = std::make_unique<TestData>();
         m_window = prepareSave(*m_data, save);
     }
-    void act(Save save) { performSave(w(), save); }
+    void act(Save save) { performSave(*m_window, save); }
     // What the user does again: the lock asks for the password twice.
     void retry(Save save)
     {

@@ -1,8 +1,9 @@
 // A seeded random walk over the user's commands through the real window. A
 // model keeps what the pool file must hold, which pool is on show and which
-// pools the moves must reach; every step is checked against it. A failing
-// walk prints its seed and the steps that lead to the failure: the shortest
-// prefix that fails, since every step is checked.
+// pools the moves must reach; every step is checked against it, and no change
+// the user made is lost unless the user said so. A failing walk prints its
+// seed and the steps that lead to the failure: the shortest prefix that
+// fails, since every step is checked.
 #include "store/schema.h"
 #include "support/testwindow.h"
 
@@ -46,6 +47,7 @@ public:
         m_model.lastId = m_model.pools.lastKey();
         m_model.current = m_model.pools.firstKey();
         loaded();
+        m_baseline = boardValues(w());
     }
     ~Walk() { QLocale::setDefault(QLocale::c()); }
 
@@ -116,7 +118,80 @@ private:
         if (done.isEmpty())
             return {}; // not offered by the window just now
         m_log << done;
+        if (m_loaded)
+            m_baseline = boardValues(w());
         return m_failure.isEmpty() ? check() : m_failure;
+    }
+
+    // Before a command that replaces the board: the answer to "Save the
+    // changes to this pool?", should the program ask it.
+    void replacing()
+    {
+        m_before = boardValues(w());
+        m_beforeDate = w().txtGameDate->text();
+        m_saveAnswer = std::array{Dialogs::Answer::Yes, Dialogs::Answer::No,
+                                  Dialogs::Answer::Cancel}[below(3)];
+        m_asked = false;
+        if (w().hasUnsavedChanges())
+            m_window->dialogs.setNextAnswer(m_saveAnswer);
+    }
+    // After it: false when the command stopped at the question (Cancel, or a
+    // save that was refused), with the board as it was. A board replaced
+    // without the question must have held nothing but what was loaded.
+    bool goesOn()
+    {
+        for (const Dialogs::Shown &shown : m_window->dialogs.shown())
+            m_asked = m_asked || shown.text == frmScore::kSaveChangesQuestion;
+        if (!m_asked) {
+            if (m_before != m_baseline && boardValues(w()) != m_before)
+                m_failure = u"the board was replaced and what the user changed on it was lost "
+                            "without asking"_s;
+            return true;
+        }
+        if (m_saveAnswer == Dialogs::Answer::Cancel)
+            return false;
+        if (m_saveAnswer == Dialogs::Answer::No) {
+            m_baseline = m_before; // the user let the changes go
+            return true;
+        }
+        return save(m_before, m_beforeDate);
+    }
+    QString answered(const QString &name)
+    {
+        if (!m_asked)
+            return name;
+        const char *answers[] = {"", "", "Yes", "No"};
+        return name + u" (save the changes? "_s +
+               (m_saveAnswer == Dialogs::Answer::Cancel ? "Cancel" : answers[int(m_saveAnswer)]) +
+               u")"_s;
+    }
+
+    // A save of the board as Update does it; false, with a message, when it
+    // is refused.
+    bool save(const PoolValues &board, const QString &date)
+    {
+        Model &m = m_model;
+        const bool addNew = m.editing && m.addNew;
+        const bool dated = date.size() == 10 && QDate::fromString(date, "MM/dd/yyyy").isValid();
+        if (!dated || m.locked || (!addNew && !m.pools.contains(m.current))) {
+            m_message = true;
+            return false;
+        }
+        if (addNew) {
+            const qint64 id = w().txtID->text().toLongLong();
+            if (id <= m.lastId)
+                m_failure = u"the new pool got the key %1"_s.arg(id);
+            PoolValues pool = board;
+            pool.insert(
+                {{Schema::kId, id}, {Schema::kDate, date}, {Schema::kPassword, QVariant()}});
+            m.pools.insert(id, pool);
+            m.current = m.lastId = id;
+        } else {
+            m.pools[m.current].insert(board);
+        }
+        m.editing = m.searching = false;
+        m_baseline = board;
+        return true;
     }
 
     QString check()
@@ -148,7 +223,10 @@ private:
             if (!wrong.isEmpty())
                 return u"pool %1 on show: %2"_s.arg(m.current).arg(wrong);
         }
-        const QStringList messages = m_window->messages();
+        QStringList messages; // the questions asked are not messages
+        for (const Dialogs::Shown &shown : m_window->dialogs.shown())
+            if (shown.kind == Dialogs::Shown::Kind::Message)
+                messages << shown.text;
         if (m_message && messages.isEmpty() == *m_message)
             return messages.isEmpty() ? u"no message was shown"_s
                                       : u"unexpected message: "_s + messages.first();
@@ -171,40 +249,31 @@ private:
         // Every step reads every pool, so their number is kept small.
         if (!offered(button) || (add && m_model.pools.size() >= 20))
             return {};
+        if (add)
+            replacing();
         button->click();
         m_message = m_model.locked;
-        if (!m_model.locked) {
-            m_model.editing = true;
-            m_model.addNew = add;
-        }
-        return add ? "Add" : "Edit";
+        if (m_model.locked)
+            return add ? "Add" : "Edit";
+        if (add && !goesOn())
+            return answered("Add");
+        m_model.editing = true;
+        m_model.addNew = add;
+        if (add) // a new pool starts from a cleared board
+            m_baseline = boardValues(w());
+        return answered(add ? "Add" : "Edit");
     }
 
     QString update()
     {
         if (!offered(w().cmdUpdate))
             return {};
-        Model &m = m_model;
         const PoolValues board = boardValues(w());
         const QString date = w().txtGameDate->text();
         w().cmdUpdate->click();
-        const bool dated = date.size() == 10 && QDate::fromString(date, "MM/dd/yyyy").isValid();
-        m_message = !dated || m.locked || (!m.addNew && !m.pools.contains(m.current));
-        if (*m_message)
+        if (!save(board, date))
             return u"Update (refused: date \"%1\")"_s.arg(date);
-        if (m.addNew) {
-            const qint64 id = w().txtID->text().toLongLong();
-            if (id <= m.lastId)
-                m_failure = u"the new pool got the key %1"_s.arg(id);
-            PoolValues pool = board;
-            pool.insert(
-                {{Schema::kId, id}, {Schema::kDate, date}, {Schema::kPassword, QVariant()}});
-            m.pools.insert(id, pool);
-            m.current = m.lastId = id;
-        } else {
-            m.pools[m.current].insert(board);
-        }
-        m.editing = m.searching = false;
+        m_message = false;
         return u"Update"_s;
     }
 
@@ -212,7 +281,7 @@ private:
     {
         if (!offered(w().cmdCancel))
             return {};
-        w().cmdCancel->click();
+        w().cmdCancel->click(); // the user's own discarding of the changes
         m_model.editing = false;
         return loaded("Cancel");
     }
@@ -222,17 +291,28 @@ private:
         if (!offered(w().cmdDelete))
             return {};
         Model &m = m_model;
-        w().cmdDelete->click();
-        m_message = m.locked || !m.current;
-        if (*m_message)
+        if (m.locked || !m.current) {
+            w().cmdDelete->click();
+            m_message = true;
             return u"Delete (refused)"_s;
+        }
+        // "Delete the pool of ...?" comes first, then the question about the
+        // changes to it.
+        const bool confirmed = chance(70);
+        m_window->dialogs.setNextAnswer(confirmed ? Dialogs::Answer::Yes : Dialogs::Answer::No);
+        replacing();
+        w().cmdDelete->click();
+        if (!goesOn() || m.locked || !m.current)
+            return answered(u"Delete"_s);
+        if (!confirmed)
+            return answered(u"Delete (not confirmed)"_s);
         const qint64 gone = m.current;
         m.pools.remove(gone);
         // The next pool, or the previous one when the last went.
         const QList<qint64> set = m.set();
         const auto after = std::upper_bound(set.begin(), set.end(), gone);
         m.current = after != set.end() ? *after : set.isEmpty() ? 0 : set.last();
-        return loaded("Delete");
+        return loaded(answered(u"Delete"_s));
     }
 
     QString move()
@@ -242,11 +322,14 @@ private:
         const int which = below(4);
         if (!offered(buttons[which]))
             return {};
+        replacing();
         buttons[which]->click();
+        if (!goesOn())
+            return answered(names[which]);
         const QList<qint64> set = m_model.set();
         if (set.isEmpty()) { // First and Last report the missing pool
             m_message = which == 0 || which == 3;
-            return names[which] + u" (no pools)"_s;
+            return answered(names[which] + u" (no pools)"_s);
         }
         qint64 &at = m_model.current;
         const auto after = std::upper_bound(set.begin(), set.end(), at);
@@ -257,7 +340,7 @@ private:
             at = set.last();
         else
             at = which == 1 ? *(before - 1) : *after;
-        return loaded(names[which]);
+        return loaded(answered(names[which]));
     }
 
     QString find()
@@ -266,12 +349,22 @@ private:
         const QString date = chance(70) ? oneOf({"09/14/2025", "09/21/2025", "10/05/2025"})
                                         : oneOf({"01/01/2030", "09", ""});
         w().txtSearch->setText(date);
+        replacing();
         w().cmdFind->click();
-        m_model.searching = true;
-        m_model.searchDate = w().txtSearch->text().trimmed();
-        const QList<qint64> set = m_model.set();
-        m_model.current = set.isEmpty() ? 0 : set.first();
-        return loaded(u"Find \"%1\""_s.arg(date));
+        const QString name = u"Find \"%1\""_s.arg(date);
+        if (!goesOn())
+            return answered(name);
+        Model found = m_model;
+        found.searching = true;
+        found.searchDate = w().txtSearch->text().trimmed();
+        // A date no pool has leaves everything as it was, with a message.
+        if (found.set().isEmpty()) {
+            m_message = true;
+            return answered(name + u" (none)"_s);
+        }
+        found.current = found.set().first();
+        m_model = found;
+        return loaded(answered(name));
     }
 
     QString lock()
@@ -317,11 +410,21 @@ private:
         return u"Quick Pick \"%1\" x %2"_s.arg(name, count);
     }
 
+    // On a locked pool the drawn digits are stored at once.
     QString draw()
     {
         const bool yes = chance(70);
         m_window->dialogs.setNextAnswer(yes ? Dialogs::Answer::Yes : Dialogs::Answer::No);
+        const PoolValues before = boardValues(w());
         w().Command3->click();
+        const PoolValues after = boardValues(w());
+        if (m_model.locked && after != before) {
+            for (int i = 0; i < Schema::kHeaderCount; ++i) {
+                const QString column = Schema::numColumn(i);
+                m_model.pools[m_model.current].insert(column, after.value(column));
+                m_baseline.insert(column, after.value(column));
+            }
+        }
         return u"SET Numbers (%1)"_s.arg(yes ? "Yes" : "No");
     }
 
@@ -348,11 +451,15 @@ private:
         const QString text = oneOf(texts[kind]);
         if (!offered(box))
             return {};
+        // Typed key by key over what the box held, as the user does.
         box->setFocus();
         if (auto *square = qobject_cast<SquareBox *>(box))
-            square->setText(text);
+            square->selectAll();
         else
-            static_cast<QLineEdit *>(box)->setText(text);
+            static_cast<QLineEdit *>(box)->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        for (const QChar key : box == w().txtGameDate ? QString(text).remove(u'/') : text)
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(key), Qt::NoModifier);
         const bool leave = chance(70);
         if (leave)
             w().txtGameDate->setFocus();
@@ -376,6 +483,13 @@ private:
     Model m_model;
     QStringList m_log;
     bool m_loaded = false;
+    // The board as the last load, clear or save left it: anything else on it
+    // is a change of the user's.
+    PoolValues m_baseline;
+    PoolValues m_before;
+    QString m_beforeDate;
+    Dialogs::Answer m_saveAnswer = Dialogs::Answer::Cancel;
+    bool m_asked = false;
     std::optional<bool> m_message; // whether a message must be shown; unset: either
     QString m_failure;
 };

@@ -173,18 +173,26 @@ private slots:
         QCOMPARE(stored(1, "Im0"), u"kept"_s);
     }
 
+    // Nothing of the pool shown before is charged or named on a cleared
+    // board: its price, its lock, its game line.
     void clearBoardResetsTheBoardOnly()
     {
-        add({"A"},
-            {{"Num0", "3"}, {"Im0", "Ed"}, {"Score1", "14"}, {"Game", 1}, {"Date", "07/04/2025"}});
+        add({"A"}, {{"Num0", "3"},
+                    {"Im0", "Ed"},
+                    {"Score1", "14"},
+                    {"Game", 1},
+                    {"Date", "07/04/2025"},
+                    {"Password", "pw"}});
         open();
+        QCOMPARE(w().windowTitle(), u"QUADRIX POOL  LOCKED"_s);
         w().NumbersSet = true;
         w().ClearBoard();
         QCOMPARE(texts(w().Number[0], w().Imput[0], w().Score[0], w().lblOpen, w().txtPoolAmount),
                  (QStringList{"", "", "", "000", "$000.00"}));
         QVERIFY(!w().NumbersSet && w().Option1[0]->isChecked());
         QCOMPARE(w().txtGameDate->text(), u"07/04/2025"_s);
-        QCOMPARE(w().lblAmountPer->text(), u"$1.00"_s);
+        QCOMPARE(texts(w().lblAmountPer, w().lblPayOut, w().lblStatus),
+                 (QStringList{"$0.00", "$0.00", ""}));
         QCOMPARE(w().windowTitle(), u"QUADRIX POOL"_s);
     }
 
@@ -202,6 +210,111 @@ private slots:
         QVERIFY(w().frSearch->isVisible() && w().cmdAdd->isVisible());
         QCOMPARE(w().txtSearch->text(), u"09/14/2025"_s);
         QCOMPARE(team(), u"B2"_s);
+        // A date no pool has: told, and nothing else changes.
+        search("01012030");
+        QCOMPARE(messages(), QStringList{"No pool has the game date 01/01/2030."});
+        QCOMPARE(click({w().cmdPrevious, w().cmdNext}), (QStringList{"B1", "B2"}));
+    }
+
+    void unsavedChangesAreAskedAbout_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("answer"); // "": nothing was changed
+        for (const char *command : {"Next", "Find", "Add", "Delete", "close"})
+            for (const char *answer : {"Yes", "No", "Cancel", ""})
+                QTest::addRow("%s, %s", command, *answer ? answer : "nothing changed")
+                    << command << answer;
+        QTest::newRow("close, a save that is refused") << "close"
+                                                       << "refused";
+    }
+    // Zoe was told to pay for two Quick Pick squares: they are saved, let go
+    // or kept on the board as the user says, never dropped without a word.
+    void unsavedChangesAreAskedAbout()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, answer);
+        add({"A", "B"});
+        open();
+        Dialogs &dialogs = m_window->dialogs;
+        if (answer == "refused") {
+            w().cmdAdd->click();
+            w().txtGameDate->clear();
+        }
+        if (!answer.isEmpty()) {
+            dialogs.setNextInput("Zoe");
+            dialogs.setNextInput("2");
+            w().cmdQuick->click();
+        }
+        dialogs.clearShown();
+        if (command == "Delete")
+            dialogs.setNextAnswer(Dialogs::Answer::Yes); // "Delete the pool of ...?"
+        dialogs.setNextAnswer(answer == "No"       ? Dialogs::Answer::No
+                              : answer == "Cancel" ? Dialogs::Answer::Cancel
+                                                   : Dialogs::Answer::Yes);
+        if (command == "Find")
+            search("01012025");
+        else if (command == "close")
+            w().close();
+        else
+            (command == "Next"  ? static_cast<QAbstractButton *>(w().cmdNext)
+             : command == "Add" ? w().cmdAdd
+                                : w().cmdDelete)
+                ->click();
+
+        const qsizetype zoe =
+            m_data->allPools().value(answer == "refused" ? 3 : 1).values().count(QVariant("Zoe"));
+        QCOMPARE(dialogs.shownTexts().contains(frmScore::kSaveChangesQuestion), !answer.isEmpty());
+        QCOMPARE(zoe, answer == "Yes" && command != "Delete" ? 2 : 0);
+        QCOMPARE(m_data->poolCount(), command == "Delete" && answer != "Cancel" ? 1 : 2);
+        const bool stays = answer == "Cancel" || answer == "refused";
+        QCOMPARE(w().isVisible(), command != "close" || stays);
+        if (stays) // the board as the user left it, changes and all
+            QCOMPARE(squaresOf("Zoe"), 2);
+        if (answer == "refused")
+            QCOMPARE(dialogs.shownTexts().last(), u" Game Date Has To Have A Date"_s);
+    }
+
+    void deleteAsksFirst()
+    {
+        add({"A", "B"});
+        open();
+        w().cmdDelete->click(); // No, the default
+        QCOMPARE(messages(), QStringList{"Delete the pool of 01/01/2025, A VS X? This cannot be "
+                                         "undone."});
+        QCOMPARE(m_data->poolCount(), 2);
+        QCOMPARE(team(), u"A"_s);
+        m_window->dialogs.setNextAnswer(Dialogs::Answer::Yes);
+        w().cmdDelete->click();
+        QCOMPARE(m_data->allPools().keys(), QList<qint64>{2});
+        QCOMPARE(team(), u"B"_s);
+    }
+
+    // The digits drawn on a locked pool are stored at once, the headers and
+    // nothing else, and the next draw finds them there.
+    void aDrawOnALockedPoolIsKept()
+    {
+        add({"A"}, {{"Password", "pw"}, {"Im3", "Sold"}});
+        add({"B"});
+        open();
+        QVERIFY(w().Locked);
+        const PoolValues before = m_data->allPools().value(1);
+        m_window->dialogs.setNextAnswer(Dialogs::Answer::Yes); // the unsold squares
+        w().Command3->click();
+        const PoolValues after = m_data->allPools().value(1);
+        QVERIFY(!w().hasUnsavedChanges());
+        for (const QString &column : Schema::allColumns()) {
+            const bool header = column.startsWith("Num");
+            QVERIFY2(header ? after.value(column).toString() ==
+                                      w().Number[column.mid(3).toInt()]->text() &&
+                                  !after.value(column).toString().isEmpty()
+                            : sameValue(after.value(column), before.value(column)),
+                     qPrintable(column));
+        }
+        click({w().cmdNext, w().cmdPrevious});
+        m_window->dialogs.setNextAnswer(Dialogs::Answer::Yes);
+        w().Command3->click();
+        QCOMPARE(m_data->allPools().value(1), after);
+        QCOMPARE(w().Number[0]->text(), after.value("Num0").toString());
     }
 
 private:
@@ -209,6 +322,11 @@ private:
     frmScore &w() { return m_window->w(); }
     QStringList messages() const { return m_window->messages(); }
     QString team() { return w().Combo1[1]->currentText(); }
+    int squaresOf(const QString &name)
+    {
+        return int(std::count_if(w().Imput.begin(), w().Imput.end(),
+                                 [&](const SquareBox *square) { return square->text() == name; }));
+    }
     void add(const QStringList &teams, const PoolValues &changes = {})
     {
         for (const QString &team : teams) {

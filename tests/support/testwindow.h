@@ -25,8 +25,13 @@ using namespace Qt::StringLiterals; // u"text"_s in the tests
 class RecordingOpener : public UrlOpener
 {
 public:
-    void open(const QUrl &url) override { opened.append(url); }
+    bool open(const QUrl &url) override
+    {
+        opened.append(url);
+        return !noBrowser;
+    }
     QList<QUrl> opened;
+    bool noBrowser = false;
 };
 
 // Prints into a PDF file in the test's folder; "no printer" on request.

@@ -119,6 +119,32 @@ private slots:
         QCOMPARE(listOf(box(2)), after);
     }
 
+    // A load shows the game type of its pool; only the user's own choice of
+    // it empties the team boxes, never the focus leaving the box.
+    void aLoadIsNoChoiceOfTheOtherList()
+    {
+        PoolValues pro = samplePool("01/01/2025", "Dallas", "Denver");
+        PoolValues college = samplePool("01/02/2025", "Alabama", "Auburn");
+        pro.insert("ProCollage", 1);
+        college.insert("ProCollage", 0);
+        data->addPool(pro);
+        data->addPool(college);
+        w = std::make_unique<TestWindow>(*data);
+        for (QAbstractButton *move : {win().cmdNext, win().cmdPrevious}) {
+            box(0)->setFocus();
+            QTRY_VERIFY(box(0)->hasFocus());
+            move->click();
+            QTest::mouseClick(win().Imput[0]->viewport(), Qt::LeftButton);
+            QTRY_VERIFY(win().Imput[0]->hasFocus());
+            const QStringList shown{box(1)->currentText(), box(2)->currentText()};
+            QCOMPARE(shown, move == win().cmdNext ? (QStringList{"Alabama", "Auburn"})
+                                                  : (QStringList{"Dallas", "Denver"}));
+            win().cmdEdit->click();
+            win().cmdUpdate->click();
+            QCOMPARE(data->stored(move == win().cmdNext ? 2 : 1, "Team1").toString(), shown[0]);
+        }
+    }
+
     void oddLists_data()
     {
         QTest::addColumn<QByteArray>("contents"); // "<missing>", "<folder>" or the list

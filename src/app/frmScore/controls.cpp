@@ -12,8 +12,10 @@ SquareBox::SquareBox(QWidget *parent) : QPlainTextEdit(parent)
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     document()->setDocumentMargin(1);
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
-        if (!m_writing)
-            m_text = toPlainText();
+        if (m_writing)
+            return;
+        m_text = toPlainText();
+        emit textEdited();
     });
 }
 

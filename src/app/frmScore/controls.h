@@ -15,6 +15,10 @@ public:
     QString text() const { return m_text; }
     void setText(const QString &text);
 
+signals:
+    // The user changed the text; setText does not emit it.
+    void textEdited();
+
 private:
     // The text exactly as written or typed: the editor's document turns some
     // control characters into paragraph breaks, and a name must come back

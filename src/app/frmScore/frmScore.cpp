@@ -344,6 +344,12 @@ void frmScore::routeEvents()
                 Option1_Click(i);
         });
         connect(Combo1[i], &QComboBox::activated, this, [this, i] { Combo1_Click(i); });
+        // Leaving the game-type box would count its text as a choice from its
+        // list (the loaded "Pro" against the entry "PRO"), and a choice
+        // empties both team boxes: only the list, a completed type-ahead or
+        // Enter choose.
+        if (i == 0)
+            disconnect(Combo1[0]->lineEdit(), &QLineEdit::editingFinished, Combo1[0], nullptr);
         // Keys reach the combo box, which hands them to its line edit without
         // passing the line edit's filters, so both are watched.
         Combo1[i]->installEventFilter(this);
@@ -365,6 +371,7 @@ void frmScore::routeEvents()
     };
     for (const auto &[button, handler] : buttons)
         connect(button, &QAbstractButton::clicked, this, handler);
+    watchForChanges();
     // Beside the described commands: the board as a PDF file.
     auto *pdf = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this);
     connect(pdf, &QShortcut::activated, this, &frmScore::savePdf);
@@ -434,6 +441,7 @@ bool frmScore::eventFilter(QObject *watched, QEvent *event)
             if (text.size() != 1 || text.at(0).unicode() < 32)
                 return false; // Backspace, Enter, Escape: their usual effect
             int code = text.at(0).unicode();
+            markChanged(); // a completion writes the box without an edit
             Combo1_KeyPress(i, code);
             return code == 0;
         }
@@ -443,6 +451,12 @@ bool frmScore::eventFilter(QObject *watched, QEvent *event)
 
 void frmScore::closeEvent(QCloseEvent *event)
 {
+    // Closing asks only when the board holds unsaved changes; Cancel, or a
+    // save that fails, keeps the window open.
+    if (!mayReplaceBoard()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     QMainWindow::closeEvent(event);
 }

@@ -147,6 +147,12 @@ public:
     void cmdLast_Click();
     void cmdSearch_Click();
     void cmdFind_Click();
+    // Whether the board holds changes the user has not saved: what was
+    // typed, picked or drawn since the last load, clear or save.
+    bool hasUnsavedChanges() const { return m_changed; }
+    // Before anything replaces the board: with unsaved changes, asks whether
+    // to save them. False when the user cancels or the save fails.
+    bool mayReplaceBoard();
 
     // --- Board: counts, Quick Pick, number draw, winner lookup (board) ---
     void AddUm();
@@ -193,6 +199,7 @@ public:
     const frmScoreServices &services() const { return m_services; }
 
     static const QString kLockMessage; // "You Must UnLock This Record Before This Is Allowed"
+    static const QString kSaveChangesQuestion;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -213,6 +220,8 @@ private:
     // may change until the edit is saved or cancelled)
     void refuseLockCommand(const QString &text);
     bool lockRefusedWhileEditing();
+    // lock: the digits drawn on a locked pool, the one change it takes
+    void storeDrawOfLockedPool();
     // A reload clears only the squares the loaded pool leaves empty: writing
     // every square twice was the larger part of a move's cost.
     bool m_squaresLeftForFill = false;
@@ -221,6 +230,11 @@ private:
     void setBoardEnabled(bool enabled);
     void moveRecord(void (PoolRecords::*step)(), void (PoolRecords::*correction)(),
                     bool (PoolRecords::*overrun)() const, bool report);
+    // store: unsaved changes
+    bool m_changed = false;
+    void watchForChanges();
+    void markChanged();
+    bool saveChanges();
 
     QUrl localHelp(const QString &section) const;
 
