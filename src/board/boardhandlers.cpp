@@ -6,10 +6,12 @@
 #include "money/money.h"
 
 #include <QApplication>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QRadioButton>
+#include <cmath>
 
 namespace {
 
@@ -122,6 +124,11 @@ void frmScore::cmdQuick_Click()
         dialogs.message(QStringLiteral("The number of squares cannot be less than 0."));
         return;
     }
+    // The player owes for the squares placed, and only whole squares can be.
+    if (*count != std::floor(*count)) {
+        dialogs.message(QStringLiteral("Enter a whole number of squares."));
+        return;
+    }
     const int freeSquares = BoardRules::kSquares - BoardRules::countTaken(squareTexts(*this));
     const int picks = BoardRules::pickCount(*count);
     if (picks > freeSquares) {
@@ -136,7 +143,7 @@ void frmScore::cmdQuick_Click()
     }
     markChanged();
 
-    // The player pays for the count asked, fractions included.
+    // The player pays for the squares placed.
     const qint64 perSquare = Money::toCents(Money::read(lblAmountPer->text()).value_or(0.0));
     dialogs.message(name + QStringLiteral("   Owes   ") +
                     Money::currencyOfCents(Money::times(perSquare, *count)) +

@@ -5,6 +5,7 @@
 #include "store/poolstore.h"
 #include "store/schema.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -68,8 +69,15 @@ void frmScore::storeDrawOfLockedPool()
     }
 }
 
-void frmScore::Text2_LostFocus()
+void frmScore::Text2_LostFocus(Qt::FocusReason reason)
 {
+    // Only a password on its way forward asks to be typed again: going back
+    // with Shift+Tab, leaving the box empty or going to UNLOCK (which takes
+    // the password as it is) must not pull the focus back, or the keyboard
+    // could never leave this corner of the window.
+    if (reason == Qt::BacktabFocusReason || Text2->text().isEmpty() ||
+        QApplication::focusWidget() == cmdunlock)
+        return;
     Text1->show();
     Text1->setFocus(Qt::OtherFocusReason);
     lblAgain->show();
@@ -97,6 +105,10 @@ void frmScore::cmdLock_Click()
     if (Locked)
         return;
     if (lockRefusedWhileEditing())
+        return;
+    // Clicked straight from the password box: the click has just opened
+    // "Password Again", which waits for the confirmation.
+    if (Text1->hasFocus() && Text1->text().isEmpty() && !Text2->text().isEmpty())
         return;
     const auto refuse = [this](const QString &text) { refuseLockCommand(text); };
     if (Text2->text().isEmpty()) {

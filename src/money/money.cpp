@@ -61,6 +61,9 @@ std::optional<double> readIn(const QString &text, const QLocale &locale)
             t.remove(mark);
     }
     t = withoutBlanks(t);
+    // Whole euros or francs as they are written on price tags: "500,-".
+    if (t.endsWith(QLatin1String(",-")) || t.endsWith(QLatin1String(".-")))
+        t.chop(2);
     for (const QString &minus : {QStringLiteral("-"), locale.negativeSign()}) {
         if (!negative && !minus.isEmpty() && t.startsWith(minus)) {
             negative = true;
@@ -186,6 +189,18 @@ qint64 times(qint64 cents, double factor)
 QString currencyOfCents(qint64 cents, const QLocale &locale)
 {
     return currency(double(cents) / 100.0, locale);
+}
+
+QString clearedAmount(const QLocale &locale)
+{
+    const QString zero = currencyOfCents(0, locale);
+    return zero == QLatin1String("$0.00") ? QStringLiteral("$000.00") : zero;
+}
+
+QString examples(const QLocale &locale)
+{
+    const QLocale own = userLocaleFor(locale);
+    return own.toString(250) + QStringLiteral(" or ") + own.toString(1000.0, 'f', 2);
 }
 
 } // namespace Money

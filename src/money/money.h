@@ -34,4 +34,10 @@ qint64 share(qint64 cents, int parts);
 qint64 times(qint64 cents, double factor);
 QString currencyOfCents(qint64 cents, const QLocale &locale = userLocale());
 
+// The pool amount of a cleared board: "$000.00" where amounts are dollars
+// written the United States way, else the locale's own zero ("0,00 €").
+QString clearedAmount(const QLocale &locale = userLocale());
+// "250 or 1,000.00" as the locale writes them, for messages.
+QString examples(const QLocale &locale = userLocale());
+
 } // namespace Money

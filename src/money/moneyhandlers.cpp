@@ -42,8 +42,8 @@ void frmScore::txtPoolAmount_LostFocus(bool fromLoad)
         if (!fromLoad && !StartUp && text != m_lastGoodAmount) {
             // Keep the figures the user last saw rather than guessing.
             m_services.dialogs->message(
-                QStringLiteral("The pool amount must be a number of 0 or more, such as 250 or "
-                               "1,000.00."));
+                QStringLiteral("The pool amount must be a number of 0 or more, such as %1.")
+                    .arg(Money::examples(locale)));
             txtPoolAmount->setText(m_lastGoodAmount);
             return;
         }

@@ -103,9 +103,13 @@ void frmScore::Fill()
 
 bool frmScore::Update()
 {
-    // A date box with nothing or only part of a date in it counts as empty.
+    // A date box with nothing or only part of a date in it counts as empty;
+    // a date in another order is told how to write it.
     if (!RecordMapping::isWholeDate(txtGameDate->text())) {
-        m_services.dialogs->message(QStringLiteral(" Game Date Has To Have A Date"));
+        m_services.dialogs->message(
+            RecordMapping::isInOtherOrder(txtGameDate->text())
+                ? QStringLiteral("Type the game date as month/day/year, for example 12/28/2025.")
+                : QStringLiteral(" Game Date Has To Have A Date"));
         return false;
     }
     // A locked pool changes only through UNLOCK, and a board that shows a
@@ -123,12 +127,12 @@ bool frmScore::Update()
     auto step = [this] { Pb1->setValue(Pb1->value() + 10); };
 
     PoolRecords &records = recordsFor(*m_services.store, mbAddNewFlag);
-    if (mbAddNewFlag) {
+    if (mbAddNewFlag)
         records.AddNew();
-        records.setField(Schema::kDate, txtGameDate->text()); // a changed pool keeps its date
-    } else {
+    else
         records.Edit();
-    }
+    // A changed date is the pool's date from now on, as the board shows it.
+    records.setField(Schema::kDate, txtGameDate->text());
     for (int i = 0; i < Schema::kHeaderCount; ++i) {
         const QString column = Schema::numColumn(i);
         records.setField(column, Number[i]->text());

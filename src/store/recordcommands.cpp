@@ -62,7 +62,7 @@ void frmScore::ClearBoard()
     txtID->setText(QString());
     lblOpen->setText(QStringLiteral("000"));
     lblLeft->setText(QStringLiteral("000"));
-    txtPoolAmount->setText(QStringLiteral("$000.00"));
+    txtPoolAmount->setText(Money::clearedAmount());
     m_lastGoodAmount = txtPoolAmount->text();
     // The figures, the title and the game line describe the board on show:
     // nothing of the pool shown before may be charged or named.
@@ -125,6 +125,7 @@ void frmScore::cmdAdd_Click()
         txtGameDate->setText(RecordMapping::dateText(QDate::currentDate()));
         mbAddNewFlag = true;
         SetBrowseMode(false);
+        txtGameDate->setFocus(Qt::OtherFocusReason); // where the user types next
     } catch (const PoolError &error) {
         m_services.dialogs->message(error.description());
     }
@@ -205,9 +206,14 @@ void frmScore::cmdDelete_Click()
 void frmScore::moveRecord(void (PoolRecords::*step)(), void (PoolRecords::*correction)(),
                           bool (PoolRecords::*overrun)() const, bool report)
 {
-    // With no pool to go to the board stays, and so do its changes.
+    // With no pool to go to the board stays, and so does what was typed on it.
     PoolRecords *records = m_services.store->records();
-    if (records && !records->isEmpty() && !mayReplaceBoard())
+    if (!records || records->isEmpty()) {
+        if (report)
+            m_services.dialogs->message(QStringLiteral("No current record."));
+        return;
+    }
+    if (!mayReplaceBoard())
         return;
     try {
         PoolRecords &records = current(*m_services.store);

@@ -34,6 +34,17 @@ bool isWholeDate(const QString &text)
     return text.size() == 10 && QDate::fromString(text, QStringLiteral("MM/dd/yyyy")).isValid();
 }
 
+bool isInOtherOrder(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char('/'));
+    if (parts.size() != 3)
+        return false;
+    bool monthRead = false, dayRead = false;
+    const int month = parts[0].toInt(&monthRead);
+    const int day = parts[1].toInt(&dayRead);
+    return (monthRead && month > 12) || (dayRead && day > 31);
+}
+
 QString dateText(const QDate &date)
 {
     return date.toString(QStringLiteral("MM/dd/yyyy"));

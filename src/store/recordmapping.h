@@ -25,6 +25,10 @@ QString gameLine(const QVariant &date, const QVariant &team1, const QVariant &te
 // box reads "//" when nothing is typed and "12//" when partly filled.
 bool isWholeDate(const QString &text);
 
+// Whether a typed date is written in another order than month/day/year (a
+// month over 12 or a day over 31, as "28/12/2025" from a German "28.12.2025").
+bool isInOtherOrder(const QString &text);
+
 // Today's date as the date box shows it.
 QString dateText(const QDate &date);
 

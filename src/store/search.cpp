@@ -12,6 +12,15 @@ void frmScore::cmdSearch_Click()
 {
     frSearch->show();
     frSearch->raise();
+    txtSearch->setFocus(Qt::OtherFocusReason); // where the user types next
+}
+
+void frmScore::escape()
+{
+    if (frSearch->isVisible())
+        frSearch->hide();
+    else if (m_editing)
+        cmdCancel_Click();
 }
 
 void frmScore::cmdFind_Click()

@@ -60,6 +60,126 @@ private slots:
         QCOMPARE(focused->objectName(), to);
     }
 
+    void tabWalksEveryControlBothWays_data()
+    {
+        QTest::addColumn<QString>("mode");
+        for (const char *mode : {"browse", "editing", "locked", "searching"})
+            QTest::newRow(mode) << mode;
+    }
+    // Tab visits every control that takes the focus once and comes back;
+    // Shift+Tab the same in the opposite order: no control is out of reach
+    // and no shorter cycle traps the keyboard.
+    void tabWalksEveryControlBothWays()
+    {
+        QFETCH(QString, mode);
+        PoolValues locked = samplePool("01/02/2025", "B", "Y");
+        locked.insert("Password", "pw");
+        m_data->addPool(samplePool("01/01/2025", "A", "X"));
+        m_data->addPool(locked);
+        m_window = std::make_unique<TestWindow>(*m_data);
+        if (mode == "editing")
+            w().cmdEdit->click();
+        if (mode == "locked")
+            w().cmdNext->click();
+        if (mode == "searching")
+            w().cmdSearch->click();
+        QList<QWidget *> reachable;
+        for (QWidget *widget : w().findChildren<QWidget *>())
+            if (widget->isVisible() && widget->isEnabled() && !widget->focusProxy() &&
+                (widget->focusPolicy() & Qt::TabFocus))
+                reachable << widget;
+        QWidget *start = w().Text2; // empty: no second password is asked for
+        const auto walk = [&](Qt::Key key) {
+            start->setFocus(Qt::OtherFocusReason);
+            QList<QWidget *> visited;
+            do {
+                visited << QApplication::focusWidget();
+                QTest::keyClick(visited.last(), key,
+                                key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+            } while (QApplication::focusWidget() != start && visited.size() <= reachable.size());
+            return visited;
+        };
+        const QList<QWidget *> forward = walk(Qt::Key_Tab);
+        QList<QWidget *> backward = walk(Qt::Key_Backtab);
+        QCOMPARE(QSet<QWidget *>(forward.begin(), forward.end()).size(), forward.size());
+        QCOMPARE(QSet<QWidget *>(forward.begin(), forward.end()),
+                 QSet<QWidget *>(reachable.begin(), reachable.end()));
+        std::reverse(backward.begin() + 1, backward.end());
+        QCOMPARE(backward, forward);
+    }
+
+    // "Password Again" asks only for a password on its way forward; a click
+    // on LOCK straight from the password box waits for it without a word.
+    void passwordAgainOnlyOnTheWayForward()
+    {
+        m_data->addPool(samplePool("01/01/2025", "A", "X"));
+        m_window = std::make_unique<TestWindow>(*m_data);
+        w().Text2->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(w().Text2, "pw");
+        QTest::keyClick(w().Text2, Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(!w().Text1->isVisible());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w().Who[0]));
+        w().Text2->setFocus(Qt::MouseFocusReason);
+        QTest::mouseClick(w().cmdLock, Qt::LeftButton);
+        QVERIFY(w().Text1->isVisible() && w().Text1->hasFocus());
+        QVERIFY(m_window->messages().isEmpty());
+        QTest::keyClicks(w().Text1, "pw");
+        QTest::keyClick(w().Text1, Qt::Key_Return);
+        QVERIFY(w().Locked);
+    }
+
+    // Keys for what has no access key, typed where the focus is.
+    void keys()
+    {
+        for (const char *team : {"A", "B", "C"})
+            m_data->addPool(samplePool("01/01/2025", team, "X"));
+        m_window = std::make_unique<TestWindow>(*m_data);
+        const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+            return w().Combo1[1]->currentText();
+        };
+        w().Imput[7]->setFocus();
+        QTRY_VERIFY(w().Imput[7]->hasFocus());
+        QCOMPARE(press(Qt::Key_PageDown, Qt::ControlModifier), u"B"_s);
+        QCOMPARE(press(Qt::Key_PageDown, Qt::ControlModifier | Qt::ShiftModifier), u"C"_s);
+        QCOMPARE(press(Qt::Key_PageUp, Qt::ControlModifier), u"B"_s);
+        QCOMPARE(press(Qt::Key_PageUp, Qt::ControlModifier | Qt::ShiftModifier), u"A"_s);
+        press(Qt::Key_F1);
+        QCOMPARE(m_window->urls.opened.size(), 1);
+        w().cmdAdd->click();
+        QVERIFY(w().txtGameDate->hasFocus());
+        QCOMPARE(press(Qt::Key_PageDown, Qt::ControlModifier), QString()); // no moves while editing
+        press(Qt::Key_Escape);                                             // as Cancel
+        QVERIFY(w().cmdAdd->isVisible() && !w().cmdUpdate->isVisible());
+        QCOMPARE(w().Combo1[1]->currentText(), u"A"_s);
+        w().cmdSearch->click();
+        QVERIFY(w().txtSearch->hasFocus());
+        press(Qt::Key_Escape);
+        QVERIFY(!w().frSearch->isVisible());
+        w().cmdSearch->click();
+        QTest::keyClicks(w().txtSearch, "01012025");
+        QCOMPARE(press(Qt::Key_Return), u"A"_s);
+        QVERIFY(!w().frSearch->isVisible() && m_window->messages().isEmpty());
+    }
+
+    // The box with the focus is framed in the focus colour, as buttons are.
+    void theFocusedBoxIsMarked()
+    {
+        for (QWidget *box : QList<QWidget *>{w().Imput[42], w().txtPoolAmount, w().Score[1]}) {
+            w().cmdPrint->setFocus();
+            QTRY_VERIFY(!box->hasFocus());
+            const QImage before = box->grab().toImage();
+            box->setFocus(Qt::TabFocusReason);
+            QTRY_VERIFY(box->hasFocus());
+            const QImage after = box->grab().toImage();
+            const QColor focus = box->palette().color(QPalette::Highlight);
+            int marked = 0; // pixels of the frame, away from the caret
+            for (int x = 0; x < after.width(); ++x)
+                marked += after.pixelColor(x, 1) == focus && before.pixelColor(x, 1) != focus;
+            QVERIFY2(marked > after.width() / 2, qPrintable(box->objectName()));
+        }
+    }
+
     // The search frame hides the squares under it.
     void framesAreOpaque()
     {

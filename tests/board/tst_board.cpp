@@ -124,10 +124,13 @@ private slots:
         QTest::addColumn<QString>("message"); // owed at $2.50 a square, or the refusal
         // clang-format off
         QTest::newRow("zero")                << 0   << "Bob" << "0"    << 0  << "$0.00";
-        QTest::newRow("two and a half")      << 0   << "Bob" << "2.5"  << 2  << "$6.25";
-        QTest::newRow("owes half a cent")    << 0   << "Bob" << "0.21" << 0  << "$0.53";
         QTest::newRow("all that are free")   << 93  << "Bob" << "7"    << 7  << "$17.50";
-        QTest::newRow("fraction at the end") << 93  << "Bob" << "7.5"  << 7  << "$18.75";
+        QTest::newRow("whole, written 2.0")  << 0   << "Bob" << "2.0"  << 2  << "$5.00";
+        // Only whole squares are placed, so only whole squares are owed.
+        QTest::newRow("one and a half")      << 0   << "Bob" << "1.5"  << -1
+            << "Enter a whole number of squares.";
+        QTest::newRow("fraction at the end") << 93  << "Bob" << "7.5"  << -1
+            << "Enter a whole number of squares.";
         QTest::newRow("blank name")          << 10  << " "   << "3"    << 3  << "$7.50";
         QTest::newRow("too many")            << 93  << "Bob" << "8"    << -1
             << "Only 7 squares are free. Ask for 7 or fewer.";

@@ -32,7 +32,7 @@ private slots:
         QTest::newRow("lock") << false << "pw" << QString("pw") << QString();
         QTest::newRow("lock, blanks are a password") << false << "  " << QString("  ") << QString();
         QTest::newRow("lock, nothing typed") << false << "" << QString() << "Please enter Password";
-        QTest::newRow("lock, nothing typed again") << false << "pw" << QString() << differ;
+        QTest::newRow("lock, nothing typed again") << false << "pw" << QString("") << differ;
         QTest::newRow("lock, letter case differs") << false << "Pass" << QString("pass") << differ;
         QTest::newRow("lock, no pool on show")
             << false << "pw" << QString("pw")

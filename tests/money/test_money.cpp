@@ -30,6 +30,9 @@ private slots:
         QTest::newRow("german cleared board") << de << "$000.00" << 0.0;
         QTest::newRow("german iso code") << de << "EUR 12,50" << 12.5;
         QTest::newRow("swiss-written, read in de_DE") << de << "1’234.50 CHF" << 1234.5;
+        QTest::newRow("german whole euros") << de << "500,-" << 500.0;
+        QTest::newRow("german whole euros, point") << de << "500.- €" << 500.0;
+        QTest::newRow("german grouped with cents") << de << "1.000,50" << 1000.5;
         const double refused = qQNaN();
         QTest::newRow("refused: empty") << us << "" << refused;
         QTest::newRow("refused: letters") << us << "abc" << refused;
@@ -102,6 +105,8 @@ private slots:
         enterAmount(typed);
         QCOMPARE(amounts(), shown);
         QVERIFY(m_window->messages().isEmpty());
+        w().ClearBoard(); // the locale's zero; "$000.00" as ever for dollars
+        QCOMPARE(w().txtPoolAmount->text(), locale == "de_DE" ? u"0,00\u00A0€"_s : u"$000.00"_s);
     }
 
     void aRefusedAmountKeepsTheLastOneAndThePeriodChangesOnlyThePayout_data()
@@ -119,6 +124,7 @@ private slots:
         enterAmount(typed);
         QCOMPARE(m_window->messages(), QStringList{"The pool amount must be a number of 0 or "
                                                    "more, such as 250 or 1,000.00."});
+        QCOMPARE(Money::examples(QLocale("de_DE")), u"250 or 1.000,00"_s);
         QCOMPARE(amounts(), (QStringList{"$300.00", "$3.00", "$75.00", "PayOut Per Quarter"}));
         w().Option1[1]->click();
         QCOMPARE(amounts(), (QStringList{"$300.00", "$3.00", "$150.00", "PayOut Per Half"}));

@@ -4,6 +4,7 @@
 // the user made is lost unless the user said so. A failing walk prints its
 // seed and the steps that lead to the failure: the shortest prefix that
 // fails, since every step is checked.
+#include "money/money.h"
 #include "store/schema.h"
 #include "support/testwindow.h"
 
@@ -143,9 +144,20 @@ private:
         for (const Dialogs::Shown &shown : m_window->dialogs.shown())
             m_asked = m_asked || shown.text == frmScore::kSaveChangesQuestion;
         if (!m_asked) {
-            if (m_before != m_baseline && boardValues(w()) != m_before)
+            // The program's own refresh of an amount ("$000.00" shown as
+            // "$0.00") is no change.
+            QStringList changed;
+            for (auto it = m_before.cbegin(); it != m_before.cend(); ++it) {
+                const QVariant was = m_baseline.value(it.key());
+                if (!sameValue(it.value(), was) &&
+                    (it.key() != "PoolAmount" ||
+                     Money::read(it.value().toString()) != Money::read(was.toString())))
+                    changed << it.key() + " = " + it.value().toString();
+            }
+            if (!changed.isEmpty() && boardValues(w()) != m_before)
                 m_failure = u"the board was replaced and what the user changed on it was lost "
-                            "without asking"_s;
+                            "without asking: "_s +
+                            changed.join(", ");
             return true;
         }
         if (m_saveAnswer == Dialogs::Answer::Cancel)
@@ -178,7 +190,9 @@ private:
             return false;
         }
         if (addNew) {
-            const qint64 id = w().txtID->text().toLongLong();
+            qint64 id = 0; // the key the file gave the new pool
+            for (qint64 key : m_data.allPools().keys())
+                id = m.pools.contains(key) ? id : key;
             if (id <= m.lastId)
                 m_failure = u"the new pool got the key %1"_s.arg(id);
             PoolValues pool = board;
@@ -188,6 +202,7 @@ private:
             m.current = m.lastId = id;
         } else {
             m.pools[m.current].insert(board);
+            m.pools[m.current].insert(Schema::kDate, date);
         }
         m.editing = m.searching = false;
         m_baseline = board;
@@ -458,7 +473,8 @@ private:
         else
             static_cast<QLineEdit *>(box)->selectAll();
         QTest::keyClick(box, Qt::Key_Delete);
-        for (const QChar key : box == w().txtGameDate ? QString(text).remove(u'/') : text)
+        const QString keys = box == w().txtGameDate ? QString(text).remove(u'/') : text;
+        for (const QChar key : keys)
             QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(key), Qt::NoModifier);
         const bool leave = chance(70);
         if (leave)

@@ -1,6 +1,7 @@
 // The window's own kinds of control.
 #include "controls.h"
 
+#include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -30,6 +31,55 @@ void SquareBox::setText(const QString &text)
     // whole board is loaded.
     document()->setPlainText(text);
     m_writing = false;
+}
+
+namespace {
+
+void drawFocusFrame(const QStyleOption *option, QPainter *painter)
+{
+    if (!(option->state & QStyle::State_HasFocus))
+        return;
+    painter->save();
+    painter->setPen(QPen(option->palette.color(QPalette::Highlight), 2));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(QRectF(option->rect).adjusted(1, 1, -1, -1));
+    painter->restore();
+}
+
+} // namespace
+
+void FocusFrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option,
+                                    QPainter *painter, const QWidget *widget) const
+{
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+    if (element == PE_PanelLineEdit)
+        drawFocusFrame(option, painter);
+}
+
+void SquareBox::paintEvent(QPaintEvent *event)
+{
+    QPlainTextEdit::paintEvent(event);
+    // The frame around the text is a pixel wide; the mark goes inside it.
+    if (!hasFocus())
+        return;
+    QPainter painter(viewport());
+    QStyleOption option;
+    option.initFrom(this);
+    option.rect = viewport()->rect().adjusted(-1, -1, 1, 1);
+    drawFocusFrame(&option, &painter);
+}
+
+// The editor repaints only around its caret when the focus comes or goes.
+void SquareBox::focusInEvent(QFocusEvent *event)
+{
+    QPlainTextEdit::focusInEvent(event);
+    viewport()->update();
+}
+
+void SquareBox::focusOutEvent(QFocusEvent *event)
+{
+    QPlainTextEdit::focusOutEvent(event);
+    viewport()->update();
 }
 
 int AsteriskStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,

@@ -19,6 +19,12 @@ signals:
     // The user changed the text; setText does not emit it.
     void textEdited();
 
+protected:
+    // Framed in the focus colour while it has the focus.
+    void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
 private:
     // The text exactly as written or typed: the editor's document turns some
     // control characters into paragraph breaks, and a name must come back
@@ -27,8 +33,18 @@ private:
     bool m_writing = false;
 };
 
+// The box that has the focus is framed in the platform's focus colour, as
+// the focused button is: a blinking caret alone is hard to find on a board
+// of a hundred squares.
+class FocusFrameStyle : public QProxyStyle
+{
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override;
+};
+
 // Password boxes show every character as "*", whatever the platform's habit.
-class AsteriskStyle : public QProxyStyle
+class AsteriskStyle : public FocusFrameStyle
 {
 public:
     int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,

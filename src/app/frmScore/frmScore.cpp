@@ -98,6 +98,11 @@ void frmScore::buildLayout()
         style->setParent(qApp);
         return style;
     }();
+    static FocusFrameStyle *focusFrames = [] {
+        auto *style = new FocusFrameStyle;
+        style->setParent(qApp);
+        return style;
+    }();
 
     QHash<QString, QWidget *> containers{{QStringLiteral("window"), central}};
     auto create = [&](const Layout::Control &c) {
@@ -115,6 +120,7 @@ void frmScore::buildLayout()
         }
         case Layout::Kind::TextBox:
             w = new QLineEdit(text, parent);
+            w->setStyle(focusFrames);
             break;
         case Layout::Kind::MultiLine:
             w = new SquareBox(parent);
@@ -123,6 +129,7 @@ void frmScore::buildLayout()
             auto *edit = new QLineEdit(parent);
             edit->setInputMask(QStringLiteral("99/99/9999;_"));
             edit->setMaxLength(10);
+            edit->setStyle(focusFrames);
             w = edit;
             break;
         }
@@ -372,9 +379,29 @@ void frmScore::routeEvents()
     for (const auto &[button, handler] : buttons)
         connect(button, &QAbstractButton::clicked, this, handler);
     watchForChanges();
-    // Beside the described commands: the board as a PDF file.
-    auto *pdf = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this);
-    connect(pdf, &QShortcut::activated, this, &frmScore::savePdf);
+    // Beside the described commands: keys for what has no access key.
+    const std::pair<QKeySequence, void (frmScore::*)()> keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &frmScore::savePdf},
+        {QKeySequence(Qt::Key_F1), &frmScore::Label8_Click},
+        {QKeySequence(Qt::Key_Escape), &frmScore::escape},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), &frmScore::cmdPrevious_Click},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), &frmScore::cmdNext_Click},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp), &frmScore::cmdFirst_Click},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown), &frmScore::cmdLast_Click},
+    };
+    for (const auto &[sequence, handler] : keys) {
+        auto *shortcut = new QShortcut(sequence, this);
+        connect(shortcut, &QShortcut::activated, this, [this, handler = handler] {
+            // The moves only where their buttons are offered (not while editing).
+            const bool move =
+                handler == &frmScore::cmdPrevious_Click || handler == &frmScore::cmdNext_Click ||
+                handler == &frmScore::cmdFirst_Click || handler == &frmScore::cmdLast_Click;
+            if (!move || cmdNext->isEnabled())
+                (this->*handler)();
+        });
+    }
+    connect(txtSearch, &QLineEdit::returnPressed, this, &frmScore::cmdFind_Click);
+    connect(Text1, &QLineEdit::returnPressed, this, &frmScore::cmdLock_Click);
 }
 
 void frmScore::setTabOrder()
@@ -421,7 +448,7 @@ bool frmScore::eventFilter(QObject *watched, QEvent *event)
         if (watched == txtPoolAmount)
             txtPoolAmount_LostFocus();
         else if (watched == Text2)
-            Text2_LostFocus();
+            Text2_LostFocus(static_cast<QFocusEvent *>(event)->reason());
     } else if (type == QEvent::FocusIn && !isWindowSwitch(event)) {
         if (watched == Score[0] || watched == Score[1])
             Score_GotFocus(watched == Score[0] ? 0 : 1);

@@ -147,6 +147,8 @@ public:
     void cmdLast_Click();
     void cmdSearch_Click();
     void cmdFind_Click();
+    // Esc: closes the search frame, else cancels an edit.
+    void escape();
     // Whether the board holds changes the user has not saved: what was
     // typed, picked or drawn since the last load, clear or save.
     bool hasUnsavedChanges() const { return m_changed; }
@@ -179,7 +181,7 @@ public:
     // --- Lock (lock) ---
     void cmdLock_Click();
     void cmdunlock_Click();
-    void Text2_LostFocus();
+    void Text2_LostFocus(Qt::FocusReason reason = Qt::TabFocusReason);
     void LockControls();
     void UnlockControls();
 
