@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStyle>
 
 namespace {
 
@@ -24,7 +25,32 @@ qint64 poolCents(const QString &text)
     return Money::toCents(poolAmount(text, Money::userLocale()).value_or(0.0));
 }
 
+// Shrinks a figure's font, from the one the layout gave it, until the whole
+// figure fits its box: a cut-off "0.000,00 €" reads as zero.
+void fitToBox(QWidget *box, const QString &text)
+{
+    const char *kDesigned = "quadrixDesignedFont";
+    if (!box->property(kDesigned).isValid())
+        box->setProperty(kDesigned, box->font());
+    QFont font = box->property(kDesigned).value<QFont>();
+    // A line edit keeps its frame and a margin of 2 pixels on each side, and
+    // room for the caret after the last figure.
+    int room = box->contentsRect().width();
+    if (qobject_cast<QLineEdit *>(box))
+        room -= 2 * (box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box) + 2) + 2;
+    while (QFontMetrics(font).horizontalAdvance(text) > room && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    box->setFont(font);
+}
+
 } // namespace
+
+void frmScore::fitFigures()
+{
+    fitToBox(txtPoolAmount, txtPoolAmount->text());
+    fitToBox(lblAmountPer, lblAmountPer->text());
+    fitToBox(lblPayOut, lblPayOut->text());
+}
 
 void frmScore::txtPoolAmount_LostFocus(bool fromLoad)
 {
@@ -45,6 +71,7 @@ void frmScore::txtPoolAmount_LostFocus(bool fromLoad)
                 QStringLiteral("The pool amount must be a number of 0 or more, such as %1.")
                     .arg(Money::examples(locale)));
             txtPoolAmount->setText(m_lastGoodAmount);
+            fitFigures();
             return;
         }
         m_lastGoodAmount = text;
@@ -80,6 +107,7 @@ void frmScore::Payout()
         Label6[4]->setText(QStringLiteral("PayOut Game"));
     }
     lblPayOut->setText(Money::currencyOfCents(payout));
+    fitFigures();
 }
 
 void frmScore::Option1_Click(int)

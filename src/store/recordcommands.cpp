@@ -68,6 +68,7 @@ void frmScore::ClearBoard()
     // nothing of the pool shown before may be charged or named.
     lblAmountPer->setText(Money::currencyOfCents(0));
     lblPayOut->setText(Money::currencyOfCents(0));
+    fitFigures();
     setWindowTitle(windowTitle().remove(QStringLiteral("  LOCKED")));
     lblStatus->clear();
     Text1->hide();

@@ -62,8 +62,10 @@ void frmScore::Combo1_Click(int index)
     }
     if (index == 1 || index == 2) {
         const QString team = Combo1[index]->currentText();
-        if (!team.isEmpty())
+        if (!team.isEmpty()) {
             TeamScore[index - 1]->setText(team);
+            TeamScore[index - 1]->setCursorPosition(0); // a long name shows from its start
+        }
     }
 }
 

@@ -131,6 +131,29 @@ private slots:
         QVERIFY(!w().Option1[2]->isChecked());
     }
 
+    void bigAmountsFitTheirBoxes_data()
+    {
+        QTest::addColumn<QString>("locale");
+        for (const char *locale : {"en_US", "en_IN", "de_DE", "de_CH", "fr_FR"})
+            QTest::newRow(locale) << locale;
+    }
+    // The whole figure shows, whatever the locale writes around it.
+    void bigAmountsFitTheirBoxes()
+    {
+        QFETCH(QString, locale);
+        open(locale);
+        w().Option1[0]->setChecked(true); // the payout is the whole pool
+        enterAmount(QLocale(locale).toString(999999999.99, 'f', 2));
+        QCOMPARE(w().txtPoolAmount->text(), Money::currency(999999999.99, QLocale(locale)));
+        QCOMPARE(w().lblPayOut->text(), w().txtPoolAmount->text());
+        // A line edit keeps 4 pixels of frame and margin on each side.
+        for (QWidget *box : QList<QWidget *>{w().txtPoolAmount, w().lblAmountPer, w().lblPayOut}) {
+            const QString text = box->property("text").toString();
+            const int room = box->width() - (box == w().txtPoolAmount ? 8 : 0);
+            QVERIFY2(QFontMetrics(box->font()).horizontalAdvance(text) <= room, qPrintable(text));
+        }
+    }
+
     // A load never shows a message; an amount written under another locale
     // reads as itself, and one that cannot be read stays in the file.
     void storedAmountsLoadQuietly()
@@ -181,7 +204,9 @@ private:
         w().txtPoolAmount->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(w().txtPoolAmount->hasFocus());
         w().txtPoolAmount->selectAll();
-        QTest::keyClicks(w().txtPoolAmount, text);
+        for (const QChar key : text) // "’" and "€" too
+            QTest::sendKeyEvent(QTest::Click, w().txtPoolAmount, Qt::Key_unknown, QString(key),
+                                Qt::NoModifier);
         w().Imput[0]->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(!w().txtPoolAmount->hasFocus());
     }

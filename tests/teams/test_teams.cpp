@@ -119,6 +119,20 @@ private slots:
         QCOMPARE(listOf(box(2)), after);
     }
 
+    // A long name chosen or typed shows from its start once the box is left.
+    void longNamesShowFromTheirStart()
+    {
+        const QString name = "Washington Commanders of the National Football Conference East";
+        writePro(name.toUtf8());
+        win().ProFootball();
+        type(1, "w");
+        QCOMPARE(box(1)->currentText(), name);
+        QCOMPARE(win().TeamScore[0]->cursorPosition(), 0);
+        win().Imput[0]->setFocus();
+        QTRY_VERIFY(!box(1)->hasFocus());
+        QCOMPARE(box(1)->lineEdit()->cursorPosition(), 0);
+    }
+
     // A load shows the game type of its pool; only the user's own choice of
     // it empties the team boxes, never the focus leaving the box.
     void aLoadIsNoChoiceOfTheOtherList()

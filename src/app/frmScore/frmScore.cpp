@@ -445,6 +445,8 @@ bool frmScore::eventFilter(QObject *watched, QEvent *event)
                 return false;
             }
         }
+        if (watched == Combo1[1] || watched == Combo1[2]) // a long name shows from its start
+            static_cast<QComboBox *>(watched)->lineEdit()->setCursorPosition(0);
         if (watched == txtPoolAmount)
             txtPoolAmount_LostFocus();
         else if (watched == Text2)

@@ -176,6 +176,8 @@ public:
     // without a message when it is not a number.
     void txtPoolAmount_LostFocus(bool fromLoad = false);
     void Payout();
+    // The pool amount and the two figures under it, each whole in its box.
+    void fitFigures();
     void Option1_Click(int index);
 
     // --- Lock (lock) ---
