@@ -2,6 +2,8 @@
 #include "app/frmScore/frmScore.h"
 
 #include "app/dialogs.h"
+#include "players/ledger.h"
+#include "players/payments.h"
 #include "poolstore.h"
 #include "recordmapping.h"
 #include "schema.h"
@@ -160,6 +162,16 @@ bool frmScore::Update()
                      RecordMapping::isProGame(Combo1[0]->currentText()) ? 1 : 0);
     const qint64 saved = records.Update();
     step();
+    // A name no longer on the board has no payment: a renamed square's
+    // player is a new player.
+    QSet<QString> players;
+    for (const SquareBox *square : Imput)
+        players.insert(Ledger::keyOf(square->text()));
+    try {
+        Payments::keepOnly(m_services.store->database(), saved, players);
+    } catch (const PoolError &) {
+        // The pool is saved; the next save drops the stale payment.
+    }
 
     // Back to all pools, standing on the one just saved, so that the next
     // Edit and Update change this pool and the moves start from it. Should

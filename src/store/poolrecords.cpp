@@ -1,5 +1,6 @@
 #include "poolrecords.h"
 
+#include "players/payments.h"
 #include "schema.h"
 
 #include <QSqlError>
@@ -313,6 +314,7 @@ void PoolRecords::Delete()
         query.bindValue(QStringLiteral(":id"), m_currentId);
         m_db.run(query);
         query.finish();
+        Payments::dropPool(m_db, m_currentId); // who paid goes with the pool
     });
     m_state = State::Deleted;
     m_rowLoaded = false;

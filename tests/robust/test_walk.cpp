@@ -5,6 +5,8 @@
 // seed and the steps that lead to the failure: the shortest prefix that
 // fails, since every step is checked.
 #include "money/money.h"
+#include "players/ledger.h"
+#include "players/playersdialog.h"
 #include "store/schema.h"
 #include "support/testwindow.h"
 
@@ -102,10 +104,10 @@ private:
     QString oneStep()
     {
         static const QList<std::pair<int, QString (Walk::*)()>> commands{
-            {11, &Walk::begin}, {9, &Walk::update}, {5, &Walk::cancel}, {3, &Walk::remove},
-            {22, &Walk::move},  {5, &Walk::find},   {4, &Walk::lock},   {4, &Walk::unlock},
-            {3, &Walk::quick},  {3, &Walk::draw},   {2, &Walk::teams},  {24, &Walk::type},
-            {5, &Walk::option},
+            {11, &Walk::begin}, {9, &Walk::update},  {5, &Walk::cancel}, {3, &Walk::remove},
+            {22, &Walk::move},  {5, &Walk::find},    {4, &Walk::lock},   {4, &Walk::unlock},
+            {3, &Walk::quick},  {3, &Walk::draw},    {2, &Walk::teams},  {21, &Walk::type},
+            {5, &Walk::option}, {3, &Walk::players},
         };
         int roll = below(100);
         auto it = commands.cbegin();
@@ -231,6 +233,22 @@ private:
             return u"mbAddNewFlag is %1"_s.arg(w().mbAddNewFlag);
         if (w().StartUp || w().Moveit)
             return u"StartUp or Moveit is left set"_s;
+        // A pool's payments name only players on its board.
+        OtherProgram other(m_data.poolFile());
+        QSqlQuery payments(other.db());
+        if (payments.exec("SELECT PoolID, Player FROM Payments")) {
+            while (payments.next()) {
+                const qint64 pool = payments.value(0).toLongLong();
+                const QString player = payments.value(1).toString();
+                bool onBoard = false;
+                for (int k = 0; k < Schema::kSquareCount && !onBoard; ++k)
+                    onBoard = Ledger::keyOf(
+                                  file.value(pool).value(Schema::imColumn(k)).toString()) == player;
+                if (!onBoard)
+                    return u"pool %1 has a payment of \"%2\", who is not on its board"_s.arg(pool)
+                        .arg(player);
+            }
+        }
         if (w().Locked != m.locked)
             return u"Locked is %1"_s.arg(w().Locked);
         if (m_loaded) {
@@ -480,6 +498,25 @@ private:
         if (leave)
             w().txtGameDate->setFocus();
         return u"type \"%1\" into %2%3"_s.arg(text, box->objectName(), leave ? "" : " and stay");
+    }
+
+    // The ledger of the pool on show: a payment ticked or taken back.
+    QString players()
+    {
+        w().cmdPlayers->click();
+        PlayersDialog *dialog = w().playersDialog();
+        QTableWidget *table = dialog->table();
+        QString done = u"Players"_s;
+        if (table->rowCount() > 0) {
+            QTableWidgetItem *tick = table->item(below(table->rowCount()), 4);
+            if (tick->flags() & Qt::ItemIsEnabled) {
+                tick->setCheckState(tick->checkState() == Qt::Checked ? Qt::Unchecked
+                                                                      : Qt::Checked);
+                done += u", tick "_s + table->item(tick->row(), 0)->text();
+            }
+        }
+        dialog->close();
+        return done;
     }
 
     QString option() // a quarter or a payout period

@@ -3,6 +3,7 @@
 #include "artwork.h"
 #include "controls.h"
 #include "layout.h"
+#include "players/playersdialog.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -280,6 +281,7 @@ void frmScore::bindControls()
         get(Score[i], "Score", i);
     }
     get(cmdPrint, "cmdPrint");
+    get(cmdPlayers, "cmdPlayers");
     get(Label2, "Label2");
     get(lblLocked, "lblLocked");
     get(Text2, "Text2");
@@ -375,14 +377,28 @@ void frmScore::routeEvents()
         {cmdPrevious, &frmScore::cmdPrevious_Click}, {cmdNext, &frmScore::cmdNext_Click},
         {cmdLast, &frmScore::cmdLast_Click},         {cmdSearch, &frmScore::cmdSearch_Click},
         {cmdFind, &frmScore::cmdFind_Click},         {cmdPrint, &frmScore::cmdPrint_Click},
+        {cmdPlayers, &frmScore::cmdPlayers_Click},
     };
     for (const auto &[button, handler] : buttons)
         connect(button, &QAbstractButton::clicked, this, handler);
     watchForChanges();
+    // The winning squares' tint follows the scores, the digits, the
+    // winners, the names and the quarter.
+    for (QLineEdit *edit : Score)
+        connect(edit, &QLineEdit::textChanged, this, &frmScore::scheduleTint);
+    for (QLineEdit *edit : Number)
+        connect(edit, &QLineEdit::textChanged, this, &frmScore::scheduleTint);
+    for (QLineEdit *edit : Who)
+        connect(edit, &QLineEdit::textChanged, this, &frmScore::scheduleTint);
+    for (SquareBox *square : Imput)
+        connect(square, &QPlainTextEdit::textChanged, this, &frmScore::scheduleTint);
+    for (QRadioButton *quarter : Quarter)
+        connect(quarter, &QRadioButton::toggled, this, &frmScore::scheduleTint);
     // Beside the described commands: keys for what has no access key.
     const std::pair<QKeySequence, void (frmScore::*)()> keys[] = {
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &frmScore::savePdf},
         {QKeySequence(Qt::Key_F1), &frmScore::Label8_Click},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &frmScore::cmdPlayers_Click},
         {QKeySequence(Qt::Key_Escape), &frmScore::escape},
         {QKeySequence(Qt::CTRL | Qt::Key_PageUp), &frmScore::cmdPrevious_Click},
         {QKeySequence(Qt::CTRL | Qt::Key_PageDown), &frmScore::cmdNext_Click},

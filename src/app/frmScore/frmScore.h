@@ -7,8 +7,10 @@
 
 #include <array>
 #include <bitset>
+#include <memory>
 
 class Dialogs;
+class PlayersDialog;
 class PoolRecords;
 class PoolStore;
 class PrintSeam;
@@ -77,6 +79,7 @@ public:
     std::array<QLineEdit *, 2> TeamScore{};
     std::array<QLineEdit *, 2> Score{};
     QPushButton *cmdPrint = nullptr;
+    QPushButton *cmdPlayers = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *lblLocked = nullptr;
     QLineEdit *Text2 = nullptr;
@@ -193,6 +196,14 @@ public:
     // Ctrl+Shift+S with a printer or without.
     void savePdf();
 
+    // --- Players and payments (players) ---
+    void cmdPlayers_Click();
+    // The ledger while it is up (tests keep it up; users close it).
+    PlayersDialog *playersDialog() const { return m_players.get(); }
+    // Tints the squares that won a quarter; once per turn of the event loop.
+    void scheduleTint();
+    void tintWinners();
+
     // --- Team lists (teams) ---
     void ProFootball();
     void Collage();
@@ -254,6 +265,10 @@ private:
     int m_teamLoadGeneration = 0;
     // Empties both team boxes and fills them from the named team list.
     void loadTeamBoxes(const QString &fileName);
+
+    // --- players ---
+    std::unique_ptr<PlayersDialog> m_players;
+    bool m_tintScheduled = false;
 
     // --- print: private members of printing go here ---
     QPixmap pictureOfTheWindow();

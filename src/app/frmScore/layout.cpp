@@ -51,6 +51,8 @@ const Control kControls[] = {
     {"TeamScore", 1, K::TextBox, "window", 90, 4275, 1905, 330, "", kBold},
     {"Score", 1, K::TextBox, "window", 2070, 4275, 510, 330, "", {12, true}},
     {"cmdPrint", -1, K::Button, "window", 2880, 4260, 825, 690, "Print", kBold},
+    // Beside the described window, in the free space under Print.
+    {"cmdPlayers", -1, K::Button, "window", 2880, 4950, 825, 690, "&Players", kBold},
     {"Label2", -1, K::Label, "window", 135, 4680, 870, 240, "Password", kBold},
     {"lblLocked", -1, K::Label, "window", 1710, 4680, 1095, 465, "This Record  Is Locked", kBold, kRed, true},
     {"Text2", -1, K::Password, "window", 90, 4950, 1410, 330, "", kDefault},
@@ -112,7 +114,7 @@ const TabStop kTabOrder[] = {
     {"cmdDelete", -1}, {"cmdEdit", -1}, {"cmdAdd", -1}, {"cmdLast", -1}, {"cmdNext", -1},
     {"cmdPrevious", -1}, {"cmdFirst", -1}, {"cmdSearch", -1}, {"cmdFind", -1},
     {"txtGameDate", -1}, {"txtSearch", -1}, {"txtID", -1}, {"txtPoolAmount", -1},
-    {"Option1", -1}, {"Picture1", -1}, {"cmdQuick", -1}, {"cmdPrint", -1},
+    {"Option1", -1}, {"Picture1", -1}, {"cmdQuick", -1}, {"cmdPrint", -1}, {"cmdPlayers", -1},
 };
 // clang-format on
 

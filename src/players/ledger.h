@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Who bought which squares, from the names on a board: the rules of the
+// players' ledger that need no widget.
+namespace Ledger {
+
+struct Player
+{
+    QString name;       // as first written on the board
+    QList<int> squares; // 0 to 99, in the board's order
+};
+
+// The key a player is known by: the name without surrounding blanks and
+// without regard to letter case. Empty for an empty square.
+QString keyOf(const QString &name);
+
+// One entry per player on the board (the hundred squares' texts), sorted
+// by name; empty squares are nobody's.
+QList<Player> playersOf(const QStringList &squares);
+
+} // namespace Ledger

@@ -1,0 +1,115 @@
+#include "payments.h"
+
+#include "store/pooldatabase.h"
+
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace Payments {
+namespace {
+
+const QString kCreate = QStringLiteral(
+    "CREATE TABLE IF NOT EXISTS Payments (PoolID INTEGER NOT NULL, Player TEXT NOT NULL, "
+    "Paid INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (PoolID, Player))");
+const QString kExists =
+    QStringLiteral("SELECT COUNT(*) FROM sqlite_schema WHERE type = 'table' AND name = 'Payments'");
+const QString kPaid = QStringLiteral("SELECT Player FROM Payments WHERE PoolID = ? AND Paid <> 0");
+const QString kSet =
+    QStringLiteral("INSERT INTO Payments (PoolID, Player, Paid) VALUES (?, ?, ?) "
+                   "ON CONFLICT (PoolID, Player) DO UPDATE SET Paid = excluded.Paid");
+const QString kPlayers = QStringLiteral("SELECT Player FROM Payments WHERE PoolID = ?");
+const QString kDrop = QStringLiteral("DELETE FROM Payments WHERE PoolID = ? AND Player = ?");
+const QString kDropPool = QStringLiteral("DELETE FROM Payments WHERE PoolID = ?");
+
+bool exists(PoolDatabase &db)
+{
+    QSqlQuery &query = db.prepared(kExists);
+    db.run(query);
+    const bool found = query.next() && query.value(0).toInt() > 0;
+    query.finish();
+    return found;
+}
+
+QStringList column(PoolDatabase &db, const QString &sql, qint64 pool)
+{
+    QStringList values;
+    QSqlQuery &query = db.prepared(sql);
+    query.bindValue(0, pool);
+    db.run(query);
+    while (query.next())
+        values << query.value(0).toString();
+    query.finish();
+    return values;
+}
+
+template <typename Change> void inTransaction(PoolDatabase &db, Change change)
+{
+    db.execute(QStringLiteral("BEGIN IMMEDIATE"));
+    try {
+        change();
+        db.execute(QStringLiteral("COMMIT"));
+    } catch (...) {
+        try {
+            db.execute(QStringLiteral("ROLLBACK"));
+        } catch (const PoolError &) {
+            // The engine rolls back by itself when a statement failed hard.
+        }
+        throw;
+    }
+}
+
+} // namespace
+
+QSet<QString> paidOf(PoolDatabase &db, qint64 pool)
+{
+    if (!exists(db))
+        return {};
+    const QStringList players = column(db, kPaid, pool);
+    return QSet<QString>(players.begin(), players.end());
+}
+
+void setPaid(PoolDatabase &db, qint64 pool, const QString &player, bool paid)
+{
+    inTransaction(db, [&] {
+        db.execute(kCreate);
+        QSqlQuery &query = db.prepared(kSet);
+        query.bindValue(0, pool);
+        query.bindValue(1, player);
+        query.bindValue(2, paid ? 1 : 0);
+        db.run(query);
+        query.finish();
+    });
+}
+
+void keepOnly(PoolDatabase &db, qint64 pool, const QSet<QString> &players)
+{
+    if (!exists(db))
+        return;
+    QStringList gone;
+    for (const QString &player : column(db, kPlayers, pool))
+        if (!players.contains(player))
+            gone << player;
+    if (gone.isEmpty())
+        return;
+    inTransaction(db, [&] {
+        for (const QString &player : gone) {
+            QSqlQuery &query = db.prepared(kDrop);
+            query.bindValue(0, pool);
+            query.bindValue(1, player);
+            db.run(query);
+            query.finish();
+        }
+    });
+}
+
+void dropPool(PoolDatabase &db, qint64 pool)
+{
+    if (!exists(db))
+        return;
+    QSqlQuery &query = db.prepared(kDropPool);
+    query.bindValue(0, pool);
+    db.run(query);
+    query.finish();
+}
+
+} // namespace Payments

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QSet>
+#include <QString>
+
+class PoolDatabase;
+
+// Who has paid for the squares of a pool, kept in a table of its own beside
+// the pools, made the first time a payment is written: older pool files
+// work unchanged and the pool table is never altered. Players are known by
+// their ledger key. Every change is one transaction; failures throw
+// PoolError.
+namespace Payments {
+
+// The keys of the players of the pool who have paid; none when the table
+// does not exist yet.
+QSet<QString> paidOf(PoolDatabase &db, qint64 pool);
+void setPaid(PoolDatabase &db, qint64 pool, const QString &player, bool paid);
+// Drops the payments of players no longer on the pool's board.
+void keepOnly(PoolDatabase &db, qint64 pool, const QSet<QString> &players);
+// Within the caller's transaction: the payments of a pool that goes.
+void dropPool(PoolDatabase &db, qint64 pool);
+
+} // namespace Payments

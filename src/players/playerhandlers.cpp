@@ -1,0 +1,133 @@
+// The players of the pool on show, and the winning squares on the board.
+#include "app/frmScore/frmScore.h"
+
+#include "app/dialogs.h"
+#include "board/boardrules.h"
+#include "ledger.h"
+#include "money/money.h"
+#include "payments.h"
+#include "playersdialog.h"
+#include "store/poolstore.h"
+#include "store/recordmapping.h"
+#include "store/schema.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace {
+
+qint64 poolCentsOf(const QString &amount)
+{
+    const std::optional<double> value = Money::read(amount);
+    return value && *value > 0 ? Money::toCents(*value) : 0;
+}
+
+// What each quarter's winner takes: a quarter of the pool each, half of it
+// at half time and at the end, or all of it at the end.
+QList<qint64> prizesOf(qint64 pool, bool quarter, bool half)
+{
+    if (quarter)
+        return QList<qint64>(4, Money::share(pool, 4));
+    if (half)
+        return {0, Money::share(pool, 2), 0, Money::share(pool, 2)};
+    return {0, 0, 0, pool};
+}
+
+} // namespace
+
+void frmScore::cmdPlayers_Click()
+{
+    PlayersDialog::Pool pool;
+    bool isKey = false;
+    const qint64 id = txtID->text().trimmed().toLongLong(&isKey);
+    try {
+        PoolRecords stored(m_services.store->database(), PoolQuery::all());
+        if (isKey && stored.MoveTo(id)) {
+            // The ledger of the pool as saved: payments name only players
+            // who stand on the stored board.
+            const auto text = [&](const QString &column) {
+                return stored.Fields(column).toString();
+            };
+            pool.id = id;
+            pool.date = text(Schema::kDate);
+            pool.team1 = text(QStringLiteral("Team1"));
+            pool.team2 = text(QStringLiteral("Team2"));
+            for (int k = 0; k < Schema::kSquareCount; ++k)
+                pool.squares << text(Schema::imColumn(k));
+            for (int q = 1; q <= 4; ++q)
+                pool.winners << text(Schema::quarterColumn(q));
+            const qint64 cents = poolCentsOf(text(QStringLiteral("PoolAmount")));
+            pool.perSquare = Money::share(cents, 100);
+            pool.prizes =
+                prizesOf(cents, RecordMapping::isTrue(stored.Fields(QStringLiteral("Quarter"))),
+                         RecordMapping::isTrue(stored.Fields(QStringLiteral("Half"))));
+            pool.unsaved = hasUnsavedChanges();
+        }
+    } catch (const PoolError &error) {
+        m_services.dialogs->message(error.description());
+        return;
+    }
+    if (pool.id == 0) { // a new pool: the board as it stands, nothing to pay into yet
+        pool.date = txtGameDate->text();
+        pool.team1 = Combo1[1]->currentText();
+        pool.team2 = Combo1[2]->currentText();
+        for (const SquareBox *square : Imput)
+            pool.squares << square->text();
+        for (const QLineEdit *winner : Who)
+            pool.winners << winner->text();
+        const qint64 cents = poolCentsOf(txtPoolAmount->text());
+        pool.perSquare = Money::share(cents, 100);
+        pool.prizes = prizesOf(cents, Option1[2]->isChecked(), Option1[1]->isChecked());
+    }
+    m_players = std::make_unique<PlayersDialog>(pool, m_services.store->database(),
+                                                *m_services.dialogs, m_services.print, this);
+    if (m_services.dialogs->isScripted()) {
+        m_players->show(); // tests tick and read it while it is up
+        return;
+    }
+    m_players->exec();
+    m_players.reset();
+}
+
+void frmScore::scheduleTint()
+{
+    if (m_tintScheduled)
+        return;
+    m_tintScheduled = true;
+    QTimer::singleShot(0, this, [this] {
+        m_tintScheduled = false;
+        tintWinners();
+    });
+}
+
+void frmScore::tintWinners()
+{
+    // Every square of a quarter's winner lightly; the square the scores
+    // point at now, for the selected quarter, strongly.
+    QSet<QString> winners;
+    for (const QLineEdit *winner : Who)
+        if (!Ledger::keyOf(winner->text()).isEmpty())
+            winners.insert(Ledger::keyOf(winner->text()));
+    QStringList columns, rows;
+    for (int i = 0; i < 10; ++i) {
+        columns << Number[i]->text();
+        rows << Number[10 + i]->text();
+    }
+    const std::optional<int> now =
+        BoardRules::winningSquare(columns, rows, Score[0]->text(), Score[1]->text());
+    for (int k = 0; k < Schema::kSquareCount; ++k) {
+        const int level = now == k ? 2 : winners.contains(Ledger::keyOf(Imput[k]->text())) ? 1 : 0;
+        if (Imput[k]->property("tint").toInt() == level)
+            continue;
+        Imput[k]->setProperty("tint", level);
+        QPalette palette = Imput[k]->palette();
+        palette.setColor(QPalette::Base, level == 2 ? QColor(255, 196, 64)
+                                         : level == 1
+                                             ? QColor(255, 238, 170)
+                                             : QApplication::palette().color(QPalette::Base));
+        Imput[k]->setPalette(palette);
+    }
+}

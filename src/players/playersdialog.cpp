@@ -1,0 +1,216 @@
+#include "playersdialog.h"
+
+#include "app/dialogs.h"
+#include "money/money.h"
+#include "payments.h"
+#include "print/printjob.h"
+#include "print/printseam.h"
+#include "store/poolerror.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Column
+{
+    Name,
+    Count,
+    Numbers,
+    Owed,
+    Paid
+};
+
+QString numbersOf(const QList<int> &squares)
+{
+    QStringList numbers;
+    for (int square : squares)
+        numbers << QString::number(square);
+    return numbers.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialogs, PrintSeam *print,
+                             QWidget *parent)
+    : QDialog(parent), m_pool(pool), m_db(db), m_dialogs(dialogs), m_print(print)
+{
+    setWindowTitle(QStringLiteral("Players"));
+    m_players = Ledger::playersOf(pool.squares);
+    QSet<QString> paid;
+    try {
+        if (pool.id > 0)
+            paid = Payments::paidOf(db, pool.id);
+    } catch (const PoolError &error) {
+        dialogs.message(error.description());
+    }
+
+    auto *layout = new QVBoxLayout(this);
+    auto *heading =
+        new QLabel(QStringLiteral("%1  %2 VS %3").arg(pool.date, pool.team1, pool.team2));
+    heading->setObjectName(QStringLiteral("heading"));
+    layout->addWidget(heading);
+    if (pool.unsaved || pool.id <= 0)
+        layout->addWidget(new QLabel(pool.id <= 0
+                                         ? QStringLiteral("Save this pool to record payments.")
+                                         : QStringLiteral("The board has changes that are not "
+                                                          "saved; this is the pool as saved.")));
+
+    m_table = new QTableWidget(int(m_players.size()), 5, this);
+    m_table->setHorizontalHeaderLabels({QStringLiteral("Player"), QStringLiteral("Squares"),
+                                        QStringLiteral("Numbers"), QStringLiteral("Owes"),
+                                        QStringLiteral("Paid")});
+    m_table->verticalHeader()->hide();
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    for (int row = 0; row < m_players.size(); ++row) {
+        const Ledger::Player &player = m_players[row];
+        const qsizetype count = player.squares.size();
+        const QStringList texts{
+            player.name, QString::number(count), numbersOf(player.squares),
+            Money::currencyOfCents(Money::times(pool.perSquare, double(count)))};
+        for (int column = Name; column <= Owed; ++column)
+            m_table->setItem(row, column, new QTableWidgetItem(texts[column]));
+        auto *tick = new QTableWidgetItem;
+        tick->setFlags(pool.id > 0 ? Qt::ItemIsUserCheckable | Qt::ItemIsEnabled
+                                   : Qt::ItemIsUserCheckable);
+        tick->setCheckState(paid.contains(Ledger::keyOf(player.name)) ? Qt::Checked
+                                                                      : Qt::Unchecked);
+        m_table->setItem(row, Paid, tick);
+    }
+    m_table->resizeColumnsToContents();
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    connect(m_table, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *item) {
+        if (item->column() == Paid)
+            paidChanged(item->row());
+    });
+    layout->addWidget(m_table);
+
+    m_totals = new QLabel(this);
+    layout->addWidget(m_totals);
+    QStringList winners;
+    const char *quarters[] = {"First", "Second", "Third", "Fourth"};
+    for (int q = 0; q < 4; ++q)
+        winners << QStringLiteral("%1 quarter: %2  %3")
+                       .arg(QLatin1String(quarters[q]),
+                            pool.winners.value(q).isEmpty() ? QStringLiteral("-")
+                                                            : pool.winners.value(q),
+                            Money::currencyOfCents(pool.prizes.value(q)));
+    m_winners = new QLabel(winners.join(QLatin1Char('\n')), this);
+    layout->addWidget(m_winners);
+    showTotals();
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton *printButton =
+        buttons->addButton(QStringLiteral("&Print"), QDialogButtonBox::ActionRole);
+    QPushButton *pdfButton =
+        buttons->addButton(QStringLiteral("Save as P&DF"), QDialogButtonBox::ActionRole);
+    connect(printButton, &QPushButton::clicked, this, &PlayersDialog::printLedger);
+    connect(pdfButton, &QPushButton::clicked, this, &PlayersDialog::savePdf);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    resize(640, 480);
+}
+
+void PlayersDialog::paidChanged(int row)
+{
+    QTableWidgetItem *tick = m_table->item(row, Paid);
+    const bool paid = tick->checkState() == Qt::Checked;
+    try {
+        Payments::setPaid(m_db, m_pool.id, Ledger::keyOf(m_players[row].name), paid);
+    } catch (const PoolError &error) {
+        // The tick shows what the file holds.
+        const QSignalBlocker quiet(m_table);
+        tick->setCheckState(paid ? Qt::Unchecked : Qt::Checked);
+        m_dialogs.message(error.description());
+    }
+    showTotals();
+}
+
+void PlayersDialog::showTotals()
+{
+    int sold = 0;
+    qint64 collected = 0, outstanding = 0;
+    for (int row = 0; row < m_players.size(); ++row) {
+        const qsizetype count = m_players[row].squares.size();
+        sold += int(count);
+        const qint64 owed = Money::times(m_pool.perSquare, double(count));
+        (m_table->item(row, Paid)->checkState() == Qt::Checked ? collected : outstanding) += owed;
+    }
+    m_totals->setText(
+        QStringLiteral("Squares sold: %1   Unsold: %2   Collected: %3   "
+                       "Outstanding: %4")
+            .arg(sold)
+            .arg(100 - sold)
+            .arg(Money::currencyOfCents(collected), Money::currencyOfCents(outstanding)));
+}
+
+QPixmap PlayersDialog::page() const
+{
+    QString html = QStringLiteral("<h2>%1</h2><table border=1 cellspacing=0 cellpadding=4><tr>")
+                       .arg(findChild<QLabel *>(QStringLiteral("heading"))->text().toHtmlEscaped());
+    for (int column = Name; column <= Paid; ++column)
+        html += QStringLiteral("<th>%1</th>")
+                    .arg(m_table->horizontalHeaderItem(column)->text().toHtmlEscaped());
+    html += QStringLiteral("</tr>");
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        html += QStringLiteral("<tr>");
+        for (int column = Name; column <= Owed; ++column)
+            html += QStringLiteral("<td>%1</td>")
+                        .arg(m_table->item(row, column)->text().toHtmlEscaped());
+        html +=
+            QStringLiteral("<td>%1</td></tr>")
+                .arg(m_table->item(row, Paid)->checkState() == Qt::Checked ? QStringLiteral("paid")
+                                                                           : QString());
+    }
+    html +=
+        QStringLiteral("</table><p>%1</p><p>%2</p>")
+            .arg(m_totals->text().toHtmlEscaped(), m_winners->text().toHtmlEscaped().replace(
+                                                       QLatin1Char('\n'), QStringLiteral("<br>")));
+    QTextDocument document;
+    document.setHtml(html);
+    document.setTextWidth(900);
+    QPixmap picture(document.size().toSize());
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    document.drawContents(&painter);
+    return picture;
+}
+
+void PlayersDialog::printLedger()
+{
+    std::unique_ptr<QPrinter> printer = m_print ? m_print->printer() : nullptr;
+    if (!printer) {
+        if (m_dialogs.question(QStringLiteral("No printer is set up. Save the ledger as a PDF "
+                                              "file instead?"),
+                               QStringLiteral("Players"), Dialogs::Icon::None,
+                               Dialogs::Answer::Yes) == Dialogs::Answer::Yes)
+            savePdf();
+        return;
+    }
+    if (!PrintJob::print(*printer, page(), 1, 96.0, 96.0))
+        m_dialogs.message(QStringLiteral("The printer would not start the ledger."));
+}
+
+void PlayersDialog::savePdf()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString name = PrintJob::pdfFileName(m_pool.date, m_pool.team1, m_pool.team2);
+    name.insert(name.size() - 4, QStringLiteral(" players"));
+    const QString path =
+        m_dialogs.saveFile(QStringLiteral("Save the Ledger as PDF"), QDir(folder).filePath(name),
+                           QStringLiteral("PDF files (*.pdf)"));
+    if (!path.isEmpty() && !PrintJob::writePdf(path, page(), 96.0, 96.0))
+        m_dialogs.message(
+            QStringLiteral("The ledger could not be saved as %1. Check that the folder exists, "
+                           "that you may write in it and that the disk is not full.")
+                .arg(QDir::toNativeSeparators(path)));
+}

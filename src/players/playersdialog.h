@@ -1,0 +1,55 @@
+#pragma once
+
+#include "ledger.h"
+
+#include <QDialog>
+#include <QSet>
+
+class Dialogs;
+class PoolDatabase;
+class PrintSeam;
+class QLabel;
+class QTableWidget;
+
+// The ledger of one pool: who bought which squares, what they owe, who has
+// paid, and the quarter winners with their prizes. A tick is stored the
+// moment it is set; the ledger prints or goes to a PDF file as one page.
+class PlayersDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    struct Pool
+    {
+        qint64 id = 0; // 0: not saved, so no payment can be kept
+        QString date, team1, team2;
+        QStringList squares;  // the hundred squares as stored
+        qint64 perSquare = 0; // cents
+        QStringList winners;  // the four winner boxes
+        QList<qint64> prizes; // cents, per quarter
+        bool unsaved = false; // the board shows changes the ledger does not
+    };
+
+    PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialogs, PrintSeam *print,
+                  QWidget *parent = nullptr);
+
+    QTableWidget *table() const { return m_table; }
+    QLabel *totals() const { return m_totals; }
+    // The ledger as one page, for the printer and the PDF file.
+    QPixmap page() const;
+    void printLedger();
+    void savePdf();
+
+private:
+    void paidChanged(int row);
+    void showTotals();
+
+    Pool m_pool;
+    PoolDatabase &m_db;
+    Dialogs &m_dialogs;
+    PrintSeam *m_print;
+    QList<Ledger::Player> m_players;
+    QTableWidget *m_table = nullptr;
+    QLabel *m_totals = nullptr;
+    QLabel *m_winners = nullptr;
+};

@@ -1,0 +1,6 @@
+list(APPEND QUADRIX_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/ledger.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/payments.cpp)
+list(APPEND QUADRIX_GUI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/playersdialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/playerhandlers.cpp)

@@ -1,0 +1,156 @@
+// The players' ledger: who bought what, who has paid (kept in the pool file
+// beside the pools), and the winning squares tinted on the board.
+#include "players/ledger.h"
+#include "players/playersdialog.h"
+#include "support/testwindow.h"
+
+#include <QTest>
+#include <QtWidgets>
+
+class TestPlayers : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        m_window.reset();
+        m_data = std::make_unique<TestData>();
+    }
+
+    void ledger_data()
+    {
+        QTest::addColumn<QStringList>("squares");
+        QTest::addColumn<QStringList>("players"); // name: squares
+        QTest::newRow("one name in many spellings")
+            << QStringList{"Ann", " ann ", "", "ANN", "Bob"} << QStringList{"Ann: 0 1 3", "Bob: 4"};
+        QTest::newRow("blanks are nobody") << QStringList{" ", "", "\t"} << QStringList{};
+        QTest::newRow("sorted by name, not by square")
+            << QStringList{"zoe", "Al", "bea"} << QStringList{"Al: 1", "bea: 2", "zoe: 0"};
+    }
+    void ledger()
+    {
+        QFETCH(QStringList, squares);
+        QFETCH(QStringList, players);
+        QStringList found;
+        for (const Ledger::Player &player : Ledger::playersOf(squares)) {
+            QStringList numbers;
+            for (int square : player.squares)
+                numbers << QString::number(square);
+            found << player.name + ": " + numbers.join(' ');
+        }
+        QCOMPARE(found, players);
+    }
+
+    // Ticks go to the file at once and come back after a restart, on a
+    // locked pool too; an older file gets its table only with the first
+    // tick; a name that leaves the board takes its payment with it, and so
+    // does a deleted pool.
+    void paymentsAreKept()
+    {
+        const QString hostile = "x'); DROP TABLE Football; --";
+        PoolValues pool = samplePool("01/01/2025", "A", "B");
+        pool.insert({{"Im0", "Ann"},
+                     {"Im1", " ann"},
+                     {"Im2", "Bob"},
+                     {"Im3", hostile},
+                     {"PoolAmount", "$100.00"},
+                     {"Password", "pw"}});
+        m_data->addPool(pool);
+        m_data->addPool(samplePool("01/02/2025", "C", "D"));
+        open();
+        const auto bytes = [&] {
+            QFile file(m_data->poolFile());
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        const QByteArray before = bytes();
+        w().cmdPlayers->click();
+        QCOMPARE(bytes(), before); // nothing written by looking
+        QCOMPARE(column(0), (QStringList{"Ann", "Bob", hostile}));
+        QCOMPARE(column(3), (QStringList{"$2.00", "$1.00", "$1.00"}));
+        tick(0);
+        tick(2);
+        QCOMPARE(dialog()->totals()->text(),
+                 u"Squares sold: 4   Unsold: 96   Collected: $3.00   Outstanding: $1.00"_s);
+        open(); // a restart
+        w().cmdPlayers->click();
+        QCOMPARE(column(4), (QStringList{"paid", "", "paid"}));
+        QVERIFY(m_window->messages().isEmpty());
+
+        w().Text2->setText("pw");
+        w().cmdunlock->click();
+        w().cmdEdit->click();
+        w().Imput[3]->setText("Cy"); // the hostile name leaves the board
+        w().cmdUpdate->click();
+        w().cmdPlayers->click();
+        QCOMPARE(column(0), (QStringList{"Ann", "Bob", "Cy"}));
+        QCOMPARE(column(4), (QStringList{"paid", "", ""}));
+        m_window->dialogs.setNextAnswer(Dialogs::Answer::Yes);
+        w().cmdDelete->click();
+        QCOMPARE(paymentRows(), 0);
+        QCOMPARE(m_data->poolCount(), 1);
+    }
+
+    // The square the scores point at is tinted strongly, every square of a
+    // quarter's winner lightly, and the tint follows the scores and moves.
+    void winningSquaresAreTinted()
+    {
+        PoolValues pool = samplePool("01/01/2025", "A", "B");
+        for (int i = 0; i < 20; ++i)
+            pool.insert(u"Num%1"_s.arg(i), QString::number(i % 10));
+        pool.insert({{"Im17", "Ann"}, {"Im3", "Ann"}, {"Quarter1", "Ann"}});
+        m_data->addPool(pool);
+        m_data->addPool(samplePool("01/02/2025", "C", "D"));
+        open();
+        w().cmdEdit->click();
+        w().Score[0]->setText("21"); // row 1
+        w().Score[1]->setText("7");  // column 7
+        QTRY_COMPARE(tints(), (QMap<int, int>{{3, 1}, {17, 2}}));
+        w().Score[1]->setText("3"); // the first quarter's winner is now square 13's
+        QTRY_COMPARE(tints(), (QMap<int, int>{{13, 2}}));
+        w().cmdCancel->click();
+        w().cmdNext->click();
+        QTRY_COMPARE(tints(), (QMap<int, int>{}));
+    }
+
+private:
+    frmScore &w() { return m_window->w(); }
+    PlayersDialog *dialog() { return w().playersDialog(); }
+    void open()
+    {
+        m_window.reset();
+        m_window = std::make_unique<TestWindow>(*m_data);
+    }
+    QStringList column(int column)
+    {
+        QStringList texts;
+        QTableWidget *table = dialog()->table();
+        for (int row = 0; row < table->rowCount(); ++row)
+            texts << (column == 4 ? (table->item(row, 4)->checkState() == Qt::Checked ? "paid" : "")
+                                  : table->item(row, column)->text());
+        return texts;
+    }
+    void tick(int row) { dialog()->table()->item(row, 4)->setCheckState(Qt::Checked); }
+    int paymentRows()
+    {
+        OtherProgram other(m_data->poolFile());
+        QSqlQuery query(other.db());
+        return query.exec("SELECT COUNT(*) FROM Payments") && query.next() ? query.value(0).toInt()
+                                                                           : -1;
+    }
+    QMap<int, int> tints()
+    {
+        QMap<int, int> tinted;
+        for (int k = 0; k < 100; ++k)
+            if (const int level = w().Imput[k]->property("tint").toInt())
+                tinted.insert(k, level);
+        return tinted;
+    }
+
+    std::unique_ptr<TestData> m_data;
+    std::unique_ptr<TestWindow> m_window;
+};
+
+QTEST_MAIN(TestPlayers)
+#include "test_players.moc"
