@@ -87,6 +87,7 @@ PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialog
         m_table->setItem(row, Paid, tick);
     }
     m_table->resizeColumnsToContents();
+    m_table->setCurrentCell(0, Paid); // Space ticks the first player
     m_table->horizontalHeader()->setStretchLastSection(true);
     connect(m_table, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *item) {
         if (item->column() == Paid)

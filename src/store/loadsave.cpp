@@ -72,6 +72,7 @@ void frmScore::Fill()
         load(QStringLiteral("Team%1").arg(team), [&](const QString &v) {
             showStart(TeamScore[team - 1], v);
             Combo1[team]->setEditText(v);
+            Combo1[team]->lineEdit()->setCursorPosition(0);
         });
     }
     load(QStringLiteral("Score1"), [&](const QString &v) { Score[0]->setText(v); });

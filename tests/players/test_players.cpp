@@ -77,6 +77,13 @@ private slots:
         w().cmdPlayers->click();
         QCOMPARE(column(4), (QStringList{"paid", "", "paid"}));
         QVERIFY(m_window->messages().isEmpty());
+        // No printer: the ledger goes to a PDF file instead.
+        const QString pdf = m_data->dir() + "/players.pdf";
+        m_window->print.noPrinter = true;
+        m_window->dialogs.setNextInput(pdf);
+        dialog()->printLedger();
+        QFile written(pdf);
+        QVERIFY(written.open(QIODevice::ReadOnly) && written.read(5) == "%PDF-");
 
         w().Text2->setText("pw");
         w().cmdunlock->click();
