@@ -84,10 +84,8 @@ void frmScore::cmdPlayers_Click()
     }
     m_players = std::make_unique<PlayersDialog>(pool, m_services.store->database(),
                                                 *m_services.dialogs, m_services.print, this);
-    if (m_services.dialogs->isScripted()) {
-        m_players->show(); // tests tick and read it while it is up
-        return;
-    }
+    if (m_services.dialogs->isScripted())
+        return; // tests tick and read it as it stands
     m_players->exec();
     m_players.reset();
 }
