@@ -37,8 +37,13 @@ void frmScore::cmdFind_Click()
             m_services.dialogs->message(QStringLiteral("No pool has the game date %1.").arg(date));
             return;
         }
+        // A save of the changes may have given the pool another date.
         if (!mayReplaceBoard())
             return;
+        if (PoolRecords(m_services.store->database(), PoolQuery::byDate(date)).isEmpty()) {
+            m_services.dialogs->message(QStringLiteral("No pool has the game date %1.").arg(date));
+            return;
+        }
         m_services.store->OpenRecordSet(PoolQuery::byDate(date));
         reloadQuietly();
     } catch (const PoolError &error) {

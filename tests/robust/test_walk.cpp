@@ -147,13 +147,15 @@ private:
             m_asked = m_asked || shown.text == frmScore::kSaveChangesQuestion;
         if (!m_asked) {
             // The program's own refresh of an amount ("$000.00" shown as
-            // "$0.00") is no change.
+            // "$0.00", or one it could not read put back to the last good
+            // one) is no change.
             QStringList changed;
             for (auto it = m_before.cbegin(); it != m_before.cend(); ++it) {
                 const QVariant was = m_baseline.value(it.key());
+                const auto amount = [](const QVariant &v) { return Money::read(v.toString()); };
                 if (!sameValue(it.value(), was) &&
                     (it.key() != "PoolAmount" ||
-                     Money::read(it.value().toString()) != Money::read(was.toString())))
+                     (amount(it.value()) && amount(was) && amount(it.value()) != amount(was))))
                     changed << it.key() + " = " + it.value().toString();
             }
             if (!changed.isEmpty() && boardValues(w()) != m_before)
@@ -381,6 +383,9 @@ private:
         w().cmdSearch->click();
         const QString date = chance(70) ? oneOf({"09/14/2025", "09/21/2025", "10/05/2025"})
                                         : oneOf({"01/01/2030", "09", ""});
+        // Find puts the caret in the search box: a pool amount typed and
+        // still in its box is checked on the way, and may be refused.
+        const bool amountLeft = w().txtPoolAmount->hasFocus();
         w().txtSearch->setText(date);
         replacing();
         w().cmdFind->click();
@@ -397,7 +402,10 @@ private:
         }
         found.current = found.set().first();
         m_model = found;
-        return loaded(answered(name));
+        const QString done = loaded(answered(name));
+        if (amountLeft)
+            m_message.reset();
+        return done;
     }
 
     QString lock()
