@@ -380,12 +380,12 @@ private:
 
     QString find()
     {
-        w().cmdSearch->click();
-        const QString date = chance(70) ? oneOf({"09/14/2025", "09/21/2025", "10/05/2025"})
-                                        : oneOf({"01/01/2030", "09", ""});
         // Find puts the caret in the search box: a pool amount typed and
         // still in its box is checked on the way, and may be refused.
         const bool amountLeft = w().txtPoolAmount->hasFocus();
+        w().cmdSearch->click();
+        const QString date = chance(70) ? oneOf({"09/14/2025", "09/21/2025", "10/05/2025"})
+                                        : oneOf({"01/01/2030", "09", ""});
         w().txtSearch->setText(date);
         replacing();
         w().cmdFind->click();
