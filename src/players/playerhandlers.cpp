@@ -90,6 +90,21 @@ void frmScore::cmdPlayers_Click()
     m_players.reset();
 }
 
+void frmScore::watchForTints()
+{
+    // The tint follows the scores, the digits, the winners, the names and
+    // the quarter.
+    QList<QLineEdit *> edits{Score[0], Score[1]};
+    edits << QList<QLineEdit *>(Number.begin(), Number.end())
+          << QList<QLineEdit *>(Who.begin(), Who.end());
+    for (QLineEdit *edit : edits)
+        connect(edit, &QLineEdit::textChanged, this, &frmScore::scheduleTint);
+    for (SquareBox *square : Imput)
+        connect(square, &QPlainTextEdit::textChanged, this, &frmScore::scheduleTint);
+    for (QRadioButton *quarter : Quarter)
+        connect(quarter, &QRadioButton::toggled, this, &frmScore::scheduleTint);
+}
+
 void frmScore::scheduleTint()
 {
     if (m_tintScheduled)

@@ -382,18 +382,7 @@ void frmScore::routeEvents()
     for (const auto &[button, handler] : buttons)
         connect(button, &QAbstractButton::clicked, this, handler);
     watchForChanges();
-    // The winning squares' tint follows the scores, the digits, the
-    // winners, the names and the quarter.
-    for (QLineEdit *edit : Score)
-        connect(edit, &QLineEdit::textChanged, this, &frmScore::scheduleTint);
-    for (QLineEdit *edit : Number)
-        connect(edit, &QLineEdit::textChanged, this, &frmScore::scheduleTint);
-    for (QLineEdit *edit : Who)
-        connect(edit, &QLineEdit::textChanged, this, &frmScore::scheduleTint);
-    for (SquareBox *square : Imput)
-        connect(square, &QPlainTextEdit::textChanged, this, &frmScore::scheduleTint);
-    for (QRadioButton *quarter : Quarter)
-        connect(quarter, &QRadioButton::toggled, this, &frmScore::scheduleTint);
+    watchForTints();
     // Beside the described commands: keys for what has no access key.
     const std::pair<QKeySequence, void (frmScore::*)()> keys[] = {
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &frmScore::savePdf},

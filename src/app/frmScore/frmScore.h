@@ -269,6 +269,7 @@ private:
     // --- players ---
     std::unique_ptr<PlayersDialog> m_players;
     bool m_tintScheduled = false;
+    void watchForTints();
 
     // --- print: private members of printing go here ---
     QPixmap pictureOfTheWindow();
