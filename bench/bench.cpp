@@ -53,6 +53,23 @@ double median(const std::vector<double> &values)
     return percentile(values, 0.5);
 }
 
+// The longest the event loop waited between two turns while the work ran.
+double longestWait(const std::function<void()> &work)
+{
+    QElapsedTimer sinceTick;
+    double longest = 0;
+    QTimer ticker;
+    ticker.setInterval(1);
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        longest = std::max(longest, double(sinceTick.nsecsElapsed()) / 1.0e6);
+        sinceTick.restart();
+    });
+    ticker.start();
+    sinceTick.start();
+    work();
+    return std::max(longest, double(sinceTick.nsecsElapsed()) / 1.0e6);
+}
+
 double timeMs(const std::function<void()> &work)
 {
     QElapsedTimer timer;
@@ -243,20 +260,7 @@ QList<Row> measure(const QString &program, int pools, int reps)
     writeTeamList(QDir(dir.path()).filePath(QStringLiteral("Pro.txt")), 10000);
     std::vector<double> loads, loadFloors, gaps;
     for (int i = 0; i < 5; ++i) {
-        QElapsedTimer sinceTick;
-        double longest = 0;
-        QTimer ticker;
-        ticker.setInterval(1);
-        QObject::connect(&ticker, &QTimer::timeout, [&] {
-            longest = std::max(longest, double(sinceTick.nsecsElapsed()) / 1.0e6);
-            sinceTick.restart();
-        });
-        ticker.start();
-        sinceTick.start();
-        loads.push_back(timeMs([&] { w.ProFootball(); }));
-        longest = std::max(longest, double(sinceTick.nsecsElapsed()) / 1.0e6);
-        ticker.stop();
-        gaps.push_back(longest);
+        gaps.push_back(longestWait([&] { loads.push_back(timeMs([&] { w.ProFootball(); })); }));
         loadFloors.push_back(timeMs([&] {
             QFile file(QDir(dir.path()).filePath(QStringLiteral("Pro.txt")));
             file.open(QIODevice::ReadOnly);
@@ -277,25 +281,16 @@ QList<Row> measure(const QString &program, int pools, int reps)
     // is the engine's backup in one step on the calling thread.
     std::vector<double> backups, backupFloors, backupGaps;
     for (int i = 0; i < 3; ++i) {
-        QElapsedTimer sinceTick, clock;
-        double longest = 0;
-        QTimer ticker;
-        ticker.setInterval(1);
-        QObject::connect(&ticker, &QTimer::timeout, [&] {
-            longest = std::max(longest, double(sinceTick.nsecsElapsed()) / 1.0e6);
-            sinceTick.restart();
-        });
-        DailyBackup backup;
-        QEventLoop loop;
-        QObject::connect(&backup, &DailyBackup::finished, &loop, &QEventLoop::quit);
-        ticker.start();
-        sinceTick.start();
-        clock.start();
-        backup.start(session.store.database().filePath(), dir.path(), QDate(2026, 1, 1 + i));
-        loop.exec();
-        backups.push_back(double(clock.nsecsElapsed()) / 1.0e6);
-        ticker.stop();
-        backupGaps.push_back(longest);
+        backupGaps.push_back(longestWait([&] {
+            QElapsedTimer clock;
+            clock.start();
+            DailyBackup backup;
+            QEventLoop loop;
+            QObject::connect(&backup, &DailyBackup::finished, &loop, &QEventLoop::quit);
+            backup.start(session.store.database().filePath(), dir.path(), QDate(2026, 1, 1 + i));
+            loop.exec();
+            backups.push_back(double(clock.nsecsElapsed()) / 1.0e6);
+        }));
         backupFloors.push_back(
             timeMs([&] { floors.backUp(dir.filePath(QStringLiteral("floor.mdb"))); }));
     }

@@ -42,22 +42,6 @@ QStringList column(PoolDatabase &db, const QString &sql, qint64 pool)
     return values;
 }
 
-template <typename Change> void inTransaction(PoolDatabase &db, Change change)
-{
-    db.execute(QStringLiteral("BEGIN IMMEDIATE"));
-    try {
-        change();
-        db.execute(QStringLiteral("COMMIT"));
-    } catch (...) {
-        try {
-            db.execute(QStringLiteral("ROLLBACK"));
-        } catch (const PoolError &) {
-            // The engine rolls back by itself when a statement failed hard.
-        }
-        throw;
-    }
-}
-
 } // namespace
 
 QSet<QString> paidOf(PoolDatabase &db, qint64 pool)
@@ -70,7 +54,7 @@ QSet<QString> paidOf(PoolDatabase &db, qint64 pool)
 
 void setPaid(PoolDatabase &db, qint64 pool, const QString &player, bool paid)
 {
-    inTransaction(db, [&] {
+    db.inTransaction([&] {
         db.execute(kCreate);
         QSqlQuery &query = db.prepared(kSet);
         query.bindValue(0, pool);
@@ -91,7 +75,7 @@ void keepOnly(PoolDatabase &db, qint64 pool, const QSet<QString> &players)
             gone << player;
     if (gone.isEmpty())
         return;
-    inTransaction(db, [&] {
+    db.inTransaction([&] {
         for (const QString &player : gone) {
             QSqlQuery &query = db.prepared(kDrop);
             query.bindValue(0, pool);

@@ -46,6 +46,24 @@ public:
     // Runs a statement without values (transaction control). Throws.
     void execute(const QString &sql);
 
+    // Runs one change inside its own transaction: committed whole, or rolled
+    // back whole when any step fails (the failure is passed on).
+    template <typename Change> void inTransaction(Change change)
+    {
+        execute(QStringLiteral("BEGIN IMMEDIATE"));
+        try {
+            change();
+            execute(QStringLiteral("COMMIT"));
+        } catch (...) {
+            try {
+                execute(QStringLiteral("ROLLBACK"));
+            } catch (const PoolError &) {
+                // The engine rolls back by itself when a statement failed hard.
+            }
+            throw;
+        }
+    }
+
     // Turns a failure of the engine into the error users are shown.
     static PoolError errorFrom(const QSqlError &error, const QString &path);
 

@@ -8,24 +8,6 @@
 
 namespace {
 
-// Runs one change inside its own transaction: committed whole, or rolled
-// back whole when any step fails.
-template <typename Change> void inTransaction(PoolDatabase &db, Change change)
-{
-    db.execute(QStringLiteral("BEGIN IMMEDIATE"));
-    try {
-        change();
-        db.execute(QStringLiteral("COMMIT"));
-    } catch (...) {
-        try {
-            db.execute(QStringLiteral("ROLLBACK"));
-        } catch (const PoolError &) {
-            // The engine rolls back by itself when a statement failed hard.
-        }
-        throw;
-    }
-}
-
 PoolError noCurrentRecord()
 {
     return PoolError(ErrorNumber::NoCurrentRecord, kStoreSource,
@@ -276,7 +258,7 @@ qint64 PoolRecords::Update()
     }
 
     qint64 id = m_currentId;
-    inTransaction(m_db, [&] {
+    m_db.inTransaction([&] {
         QSqlQuery &query = m_db.prepared(sql);
         int position = 0;
         for (const auto &write : m_writes)
@@ -309,7 +291,7 @@ void PoolRecords::Cancel()
 void PoolRecords::Delete()
 {
     requireCurrent();
-    inTransaction(m_db, [this] {
+    m_db.inTransaction([this] {
         QSqlQuery &query = m_db.prepared(QStringLiteral("DELETE FROM Football WHERE ID = :id"));
         query.bindValue(QStringLiteral(":id"), m_currentId);
         m_db.run(query);

@@ -148,12 +148,7 @@ void frmScore::cmdUpdate_Click()
     // A refused or failed save stays in editing, so nothing typed is lost
     // and nothing else can be saved into another pool; the user gives what
     // was missing and saves again, or cancels.
-    try {
-        if (Update())
-            SetBrowseMode(true);
-    } catch (const PoolError &error) {
-        m_services.dialogs->message(error.description());
-    }
+    saveChanges();
 }
 
 void frmScore::cmdCancel_Click()

@@ -33,17 +33,16 @@ void frmScore::cmdFind_Click()
         // A date no pool has leaves the pool on show (and its changes) and the
         // pools the moves reach as they were, rather than an empty board the
         // moves cannot leave.
-        if (PoolRecords(m_services.store->database(), PoolQuery::byDate(date)).isEmpty()) {
+        const auto noPoolHasIt = [&] {
+            if (!PoolRecords(m_services.store->database(), PoolQuery::byDate(date)).isEmpty())
+                return false;
             m_services.dialogs->message(QStringLiteral("No pool has the game date %1.").arg(date));
+            return true;
+        };
+        // A save of the changes may give the pool another date.
+        const bool mightSave = hasUnsavedChanges();
+        if (noPoolHasIt() || !mayReplaceBoard() || (mightSave && noPoolHasIt()))
             return;
-        }
-        // A save of the changes may have given the pool another date.
-        if (!mayReplaceBoard())
-            return;
-        if (PoolRecords(m_services.store->database(), PoolQuery::byDate(date)).isEmpty()) {
-            m_services.dialogs->message(QStringLiteral("No pool has the game date %1.").arg(date));
-            return;
-        }
         m_services.store->OpenRecordSet(PoolQuery::byDate(date));
         reloadQuietly();
     } catch (const PoolError &error) {

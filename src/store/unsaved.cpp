@@ -48,7 +48,6 @@ bool frmScore::saveChanges()
         return false;
     }
     SetBrowseMode(true);
-    m_changed = false;
     return true;
 }
 

@@ -389,22 +389,20 @@ void frmScore::routeEvents()
         {QKeySequence(Qt::Key_F1), &frmScore::Label8_Click},
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &frmScore::cmdPlayers_Click},
         {QKeySequence(Qt::Key_Escape), &frmScore::escape},
-        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), &frmScore::cmdPrevious_Click},
-        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), &frmScore::cmdNext_Click},
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp), &frmScore::cmdFirst_Click},
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown), &frmScore::cmdLast_Click},
     };
-    for (const auto &[sequence, handler] : keys) {
-        auto *shortcut = new QShortcut(sequence, this);
-        connect(shortcut, &QShortcut::activated, this, [this, handler = handler] {
-            // The moves only where their buttons are offered (not while editing).
-            const bool move =
-                handler == &frmScore::cmdPrevious_Click || handler == &frmScore::cmdNext_Click ||
-                handler == &frmScore::cmdFirst_Click || handler == &frmScore::cmdLast_Click;
-            if (!move || cmdNext->isEnabled())
-                (this->*handler)();
-        });
-    }
+    for (const auto &[sequence, handler] : keys)
+        connect(new QShortcut(sequence, this), &QShortcut::activated, this, handler);
+    // The moves press their buttons, so they act only where the buttons are
+    // offered (not while editing).
+    const std::pair<QKeySequence, QAbstractButton *> moves[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), cmdPrevious},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), cmdNext},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp), cmdFirst},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown), cmdLast},
+    };
+    for (const auto &[sequence, button] : moves)
+        connect(new QShortcut(sequence, this), &QShortcut::activated, button,
+                &QAbstractButton::click);
     connect(txtSearch, &QLineEdit::returnPressed, this, &frmScore::cmdFind_Click);
     connect(Text1, &QLineEdit::returnPressed, this, &frmScore::cmdLock_Click);
 }
