@@ -2,7 +2,9 @@
 // every write, sync and growth of the file of each save fails in turn; the
 // user is told what went wrong, nothing typed is lost, the pool file stays
 // whole at its old version, and the same command succeeds once the disk is
-// well again. Or the power goes: the file comes back old or new, never mixed.
+// well again; the same when another program holds the file. Or the power
+// goes, or the program is killed: the file comes back old or new, never
+// mixed.
 #include "support/diskshim.h"
 #include "support/testwindow.h"
 
@@ -188,13 +190,54 @@ private slots:
         QVERIFY(failures > 0);
     }
 
+    void aFileInUseIsToldAndLosesNothing_data()
+    {
+        QTest::addColumn<Save>("save");
+        for (const auto &[name, save] : kSaves)
+            QTest::newRow(name) << save;
+    }
+    // Another program (a second copy of Quadrix, say) holds the pool file:
+    // the command waits out the busy time, says the file is in use, changes
+    // nothing, and works once the file is free.
+    void aFileInUseIsToldAndLosesNothing()
+    {
+        QFETCH(Save, save);
+        const SaveOutcome sound = soundSave(save);
+        setUp(save);
+        QElapsedTimer waited;
+        waited.start();
+        {
+            OtherProgram holder(m_data->poolFile(), true);
+            act(save);
+        }
+        QVERIFY(waited.elapsed() >= 2000);
+        QVERIFY2(messages().size() == 1 && messages().first().contains("in use by another program"),
+                 qPrintable(messages().join(" | ")));
+        expectUnchangedWindow(save, sound.before);
+        QCOMPARE(m_data->allPools(), sound.before);
+        m_window->dialogs.clearShown();
+        retry(save);
+        expectSaved(save, sound);
+    }
+
+    void everyCutLeavesTheOldOrTheNewFile_data()
+    {
+        QTest::addColumn<bool>("processOnly");
+        QTest::addColumn<int>("cuts");
+        const bool longMode = qEnvironmentVariableIntValue("QUADRIX_LONG") > 0;
+        QTest::newRow("power cut") << false << (longMode ? 10000 : 500);
+        QTest::newRow("program killed") << true << (longMode ? 2000 : 200);
+    }
     // Power lost in the middle of a save: whatever the disk had not yet been
-    // told to keep is gone or torn. At every file operation of each save, with
-    // many ways of tearing, the pool file comes back sound and every pool in
-    // it is whole at its old version or its new one, never a mixture.
+    // told to keep is gone or torn. Or only the program is killed, and the
+    // system keeps every write it was handed. At every file operation of
+    // each save, with many ways of tearing, the pool file comes back sound
+    // and every pool in it is whole at its old version or its new one, never
+    // a mixture.
     void everyCutLeavesTheOldOrTheNewFile()
     {
-        const int cuts = qEnvironmentVariableIntValue("QUADRIX_LONG") ? 10000 : 500;
+        QFETCH(bool, processOnly);
+        QFETCH(int, cuts);
         QMap<Save, SaveOutcome> outcomes;
         for (const auto &[name, save] : kSaves)
             outcomes[save] = soundSave(save);
@@ -212,13 +255,13 @@ private slots:
             auto window = prepareSave(data, save);
             DiskShim::cutPowerAt(nth);
             performSave(*window, save);
-            const QString at = u"%1, power cut at operation %2 of %3, seed %4"_s.arg(
+            const QString at = u"%1, cut at operation %2 of %3, seed %4"_s.arg(
                 name, QString::number(nth), QString::number(count), QString::number(cut));
             // The user is told of a save that was cut; one that was done is
             // done for good.
             QVERIFY2(DiskShim::powerCut() != done, qPrintable(at));
             QVERIFY2(messagesOf(*window).isEmpty() == done, qPrintable(at));
-            DiskShim::reboot(unsigned(cut));
+            DiskShim::reboot(unsigned(cut), processOnly);
             window.reset();
 
             QString integrity;
@@ -227,8 +270,7 @@ private slots:
             QVERIFY2(pools == outcome.after || (!done && pools == outcome.before), qPrintable(at));
             lostSaves += pools == outcome.before;
         }
-        qInfo("%d power cuts; %d saves lost whole, %d kept whole", cuts, lostSaves,
-              cuts - lostSaves);
+        qInfo("%d cuts; %d saves lost whole, %d kept whole", cuts, lostSaves, cuts - lostSaves);
     }
 
 private:

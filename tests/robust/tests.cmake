@@ -1,7 +1,2 @@
-add_executable(quadrix_saver ${CMAKE_CURRENT_LIST_DIR}/saver.cpp)
-target_link_libraries(quadrix_saver PRIVATE quadrix_core)
-quadrix_add_test(test_crash ${CMAKE_CURRENT_LIST_DIR}/test_crash.cpp)
-add_dependencies(test_crash quadrix_saver)
-quadrix_add_test(test_contention ${CMAKE_CURRENT_LIST_DIR}/test_contention.cpp)
 quadrix_add_test(test_walk ${CMAKE_CURRENT_LIST_DIR}/test_walk.cpp)
 quadrix_add_test(test_disk ${CMAKE_CURRENT_LIST_DIR}/test_disk.cpp)

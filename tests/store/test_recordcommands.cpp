@@ -1,6 +1,7 @@
 // The record commands and the date search through the real window: what is
 // stored, what is shown, and that no command ever writes one pool's board
 // into another.
+#include "store/poolrecords.h"
 #include "store/recordmapping.h"
 #include "store/schema.h"
 #include "support/testwindow.h"
@@ -218,6 +219,10 @@ private slots:
         search("01012030");
         QCOMPARE(messages(), QStringList{"No pool has the game date 01/01/2030."});
         QCOMPARE(click({w().cmdPrevious, w().cmdNext}), (QStringList{"B1", "B2"}));
+        // The store takes a date as a value, never as SQL.
+        for (const QString &date : {u"' OR '1'='1"_s, u"09/14/2025' --"_s})
+            QCOMPARE(PoolRecords(m_window->store.database(), PoolQuery::byDate(date)).RecordCount(),
+                     0);
     }
 
     void unsavedChangesAreAskedAbout_data()

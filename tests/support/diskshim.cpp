@@ -280,11 +280,13 @@ bool powerCut()
     return state.cut;
 }
 
-void reboot(unsigned seed)
+void reboot(unsigned seed, bool processOnly)
 {
     std::lock_guard lock(state.mutex);
     std::mt19937 random(seed);
     for (const auto &[path, unsynced] : state.unsynced) {
+        if (processOnly)
+            break;
         const int fd = ::open(path.c_str(), O_WRONLY);
         if (fd < 0)
             continue;

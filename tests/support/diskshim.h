@@ -43,7 +43,9 @@ bool powerCut();
 // The machine restarts: what was synced stays; each 512-byte sector written
 // since its file's last sync holds, chosen by the seed, the old bytes or the
 // new (a torn write), and the file has its synced size or its new one.
-// Handles opened before stay dead (only closing them works).
-void reboot(unsigned seed);
+// Handles opened before stay dead (only closing them works). With
+// processOnly, the program was killed and the machine kept running: every
+// write stays, synced or not.
+void reboot(unsigned seed, bool processOnly = false);
 
 } // namespace DiskShim
