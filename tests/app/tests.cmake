@@ -4,6 +4,5 @@ quadrix_add_test(test_layout ${CMAKE_CURRENT_LIST_DIR}/test_layout.cpp)
 # window a frame whose size is known late.
 add_test(NAME test_placement_x11
          COMMAND ${CMAKE_CURRENT_LIST_DIR}/../support/with-window-manager.sh
-                 $<TARGET_FILE:test_startup> placementIsRestored placementHoldsOverThreeStarts
-                 placementIsSavedUnlessMinimized)
+                 $<TARGET_FILE:test_startup> placementIsRestored placementHoldsOverStarts)
 set_tests_properties(test_placement_x11 PROPERTIES TIMEOUT 300)
