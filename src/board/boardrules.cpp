@@ -127,18 +127,6 @@ std::optional<int> drawDigit(RandomSource &random, const std::function<bool(int)
     return drawUnused(random, kDigits, isUsed);
 }
 
-std::array<int, kDigits> drawPermutation(RandomSource &random)
-{
-    std::array<int, kDigits> axis{};
-    std::array<bool, kDigits> used{};
-    for (int &place : axis) {
-        // Ten places and ten digits: a free digit always remains.
-        place = *drawDigit(random, [&used](int digit) { return used[digit]; });
-        used[place] = true;
-    }
-    return axis;
-}
-
 std::optional<int> lastDigit(const QString &score)
 {
     if (score.isEmpty())

@@ -2,7 +2,6 @@
 
 #include <QStringList>
 
-#include <array>
 #include <functional>
 #include <optional>
 
@@ -46,10 +45,6 @@ std::optional<int> drawFreeSquare(RandomSource &random, const std::function<bool
 // Draws candidates int(10 r) until isUsed says no; nothing when every digit
 // is used, so the redraw cannot run for ever.
 std::optional<int> drawDigit(RandomSource &random, const std::function<bool(int)> &isUsed);
-
-// One axis of header digits: each place drawn in turn, redrawn while an
-// earlier place holds it, which makes every order of 0 to 9 equally likely.
-std::array<int, kDigits> drawPermutation(RandomSource &random);
 
 // The score's last digit: its last character when that is a digit.
 std::optional<int> lastDigit(const QString &score);

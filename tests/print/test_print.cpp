@@ -185,17 +185,11 @@ private slots:
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("page"); // "-": nothing opens
-        for (const char *mode : {"browse", "editing", "locked"}) {
+        for (const char *mode : {"browse", "editing", "locked", "no browser"}) {
             QTest::addRow("copyright line, %s", mode) << "Label5" << mode << "help.html#about";
             QTest::addRow("help, %s", mode) << "Label8" << mode << "help.html";
             QTest::addRow("contact line, %s", mode) << "Label7" << mode << "-";
         }
-        QTest::newRow("copyright line, no browser") << "Label5"
-                                                    << "no browser"
-                                                    << "help.html#about";
-        QTest::newRow("help, no browser") << "Label8"
-                                          << "no browser"
-                                          << "help.html";
     }
     void links()
     {
