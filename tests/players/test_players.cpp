@@ -74,6 +74,7 @@ private slots:
         w().cmdPlayers->click();
         QCOMPARE(column(0), (QStringList{"al", "Ann", "Bob", "Cy"}));
         QCOMPARE(column(4), (QStringList{"", "paid", "", ""}));
+        QCOMPARE(paymentRows(), 1); // the hostile name's payment left with it
         m_window->dialogs.setNextAnswer(Dialogs::Answer::Yes);
         w().cmdDelete->click();
         QCOMPARE(paymentRows(), 0);
@@ -87,10 +88,12 @@ private slots:
         PoolValues pool = samplePool("01/01/2025", "A", "B");
         for (int i = 0; i < 20; ++i)
             pool.insert(u"Num%1"_s.arg(i), QString::number(i % 10));
-        pool.insert({{"Im17", "Ann"}, {"Im3", "Ann"}, {"Quarter1", "Ann"}});
+        pool.insert({{"Im17", "Ann"}, {"Im3", "Ann"}, {"Quarter1", "Ann"}, {"PoolAmount", {}}});
         m_data->addPool(pool);
         m_data->addPool(samplePool("01/02/2025", "C", "D"));
         open();
+        w().cmdPlayers->click();
+        QCOMPARE(column(3), QStringList{"$0.00"}); // no amount: nothing owed
         w().cmdEdit->click();
         w().Score[0]->setText("21"); // row 1
         w().Score[1]->setText("7");  // column 7

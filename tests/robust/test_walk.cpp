@@ -83,7 +83,7 @@ private:
     {
         PoolValues full = samplePool("09/14/2025", "Dallas", "Denver");
         for (int k = 0; k < 100; ++k)
-            full.insert(Schema::imColumn(k), u"P%1"_s.arg(k % 7));
+            full.insert(Schema::imColumn(k), k < 3 ? u"S%1"_s.arg(k) : u"P%1"_s.arg(k % 7));
         for (int i = 0; i < 20; ++i)
             full.insert(Schema::numColumn(i), QString::number((i * 3) % 10));
         m_data.addPool(full);
@@ -174,12 +174,10 @@ private:
     }
     QString answered(const QString &name)
     {
-        if (!m_asked)
-            return name;
-        const char *answers[] = {"", "", "Yes", "No"};
-        return name + u" (save the changes? "_s +
-               (m_saveAnswer == Dialogs::Answer::Cancel ? "Cancel" : answers[int(m_saveAnswer)]) +
-               u")"_s;
+        static const QMap<Dialogs::Answer, QString> said{{Dialogs::Answer::Yes, "Yes"},
+                                                         {Dialogs::Answer::No, "No"},
+                                                         {Dialogs::Answer::Cancel, "Cancel"}};
+        return m_asked ? name + u" (save the changes? %1)"_s.arg(said[m_saveAnswer]) : name;
     }
 
     // A save of the board as Update does it; false, with a message, when it
@@ -238,18 +236,16 @@ private:
         // A pool's payments name only players on its board.
         OtherProgram other(m_data.poolFile());
         QSqlQuery payments(other.db());
-        if (payments.exec("SELECT PoolID, Player FROM Payments")) {
-            while (payments.next()) {
-                const qint64 pool = payments.value(0).toLongLong();
-                const QString player = payments.value(1).toString();
-                bool onBoard = false;
-                for (int k = 0; k < Schema::kSquareCount && !onBoard; ++k)
-                    onBoard = Ledger::keyOf(
-                                  file.value(pool).value(Schema::imColumn(k)).toString()) == player;
-                if (!onBoard)
-                    return u"pool %1 has a payment of \"%2\", who is not on its board"_s.arg(pool)
-                        .arg(player);
-            }
+        for (bool any = payments.exec("SELECT PoolID, Player FROM Payments");
+             any && payments.next();) {
+            QStringList players;
+            for (int k = 0; k < Schema::kSquareCount; ++k)
+                players << Ledger::keyOf(file.value(payments.value(0).toLongLong())
+                                             .value(Schema::imColumn(k))
+                                             .toString());
+            if (!players.contains(payments.value(1).toString()))
+                return u"pool %1 has a payment of \"%2\", who is not on its board"_s.arg(
+                    payments.value(0).toString(), payments.value(1).toString());
         }
         if (w().Locked != m.locked)
             return u"Locked is %1"_s.arg(w().Locked);
@@ -485,9 +481,11 @@ private:
                                               {"", "7", "14", "21", "3a"},
                                               {"250", "1,000", "lots", "250.10", ""},
                                               {"09/14/2025", "10/05/2025", "", "12", "02/30/2025"}};
-        const int kind = std::max(0, below(6) - 2); // a square half of the time
-        QWidget *const boxes[] = {w().Imput[below(100)], w().Score[below(2)], w().txtPoolAmount,
-                                  w().txtGameDate};
+        // A square half of the time, often one of the first three, so that
+        // a player who owns a single square is renamed now and then.
+        const int kind = std::max(0, below(6) - 2);
+        QWidget *const boxes[] = {w().Imput[below(chance(50) ? 3 : 100)], w().Score[below(2)],
+                                  w().txtPoolAmount, w().txtGameDate};
         QWidget *box = boxes[kind];
         const QString text = oneOf(texts[kind]);
         if (!offered(box))
