@@ -88,30 +88,21 @@ private slots:
 
     void unseededSourcesDiffer() { QVERIFY(RandomSource().next() != RandomSource().next()); }
 
-    void selectsTheWholeText_data()
-    {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<bool>("click"); // else focus given by the program
-        QTest::newRow("first score") << "Score(0)" << false;
-        QTest::newRow("second score, clicked") << "Score(1)" << true;
-        QTest::newRow("pool amount") << "txtPoolAmount" << false;
-    }
-
+    // A score or the pool amount, given the focus by the program or by a
+    // click, is selected whole, so that what is typed replaces it.
     void selectsTheWholeText()
     {
-        QFETCH(QString, box);
-        QFETCH(bool, click);
-        auto *edit = w->findChild<QLineEdit *>(box);
-        QVERIFY(edit);
-        edit->setText(u"21"_s);
-        edit->setCursorPosition(1);
-        if (click)
-            QTest::mouseClick(edit, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
-        else
-            edit->setFocus(Qt::OtherFocusReason);
-        QTRY_COMPARE(edit->selectedText(), u"21"_s);
-        QTest::keyClicks(edit, u"28"_s);
-        QCOMPARE(edit->text(), u"28"_s);
+        for (QLineEdit *edit : {w->Score[0], w->Score[1], w->txtPoolAmount}) {
+            edit->setText(u"21"_s);
+            edit->setCursorPosition(1);
+            if (edit == w->Score[1])
+                QTest::mouseClick(edit, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+            else
+                edit->setFocus(Qt::OtherFocusReason);
+            QTRY_COMPARE(edit->selectedText(), u"21"_s);
+            QTest::keyClicks(edit, u"28"_s);
+            QCOMPARE(edit->text(), u"28"_s);
+        }
     }
 
     void quickPick_data()

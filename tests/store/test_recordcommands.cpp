@@ -126,8 +126,6 @@ private slots:
         const QString order = "Type the game date as month/day/year, for example 12/28/2025.";
         QTest::newRow("day first") << "28/12/2025" << order;
         QTest::newRow("edit, day first") << "28/12/2025" << order;
-        QTest::newRow("edit, write refused") << "01/01/2025"
-                                             << "could not be written";
         QTest::newRow("a locked pool found during the add")
             << "01/01/2025" << frmScore::kLockMessage;
     }
@@ -142,8 +140,6 @@ private slots:
         add({"Shut"}, {{"Password", "pw"}, {"Date", "02/02/2025"}});
         open();
         const bool edit = row.startsWith("edit");
-        if (row == "edit, write refused")
-            m_data->refuseWrites();
         (edit ? w().cmdEdit : w().cmdAdd)->click();
         if (!edit) // a new pool is for today
             QCOMPARE(w().txtGameDate->text(), RecordMapping::dateText(QDate::currentDate()));
@@ -268,10 +264,6 @@ private slots:
                                          "undone."});
         QCOMPARE(m_data->poolCount(), 2);
         QCOMPARE(team(), u"A"_s);
-        m_window->dialogs.setNextAnswer(Dialogs::Answer::Yes);
-        w().cmdDelete->click();
-        QCOMPARE(m_data->allPools().keys(), QList<qint64>{2});
-        QCOMPARE(team(), u"B"_s);
     }
 
     // The digits drawn on a locked pool are stored at once, the headers and
