@@ -191,7 +191,6 @@ private slots:
     {
         QTest::addColumn<QStringList>("stored"); // left, top, width, height; "" = absent
         QTest::addColumn<QRect>("expected");     // pixels
-        QTest::newRow("first run") << QStringList{"", "", "", ""} << QRect(30, 4, 908, 743);
         QTest::newRow("stored") << QStringList{"1500", "750", "12000", "9000"}
                                 << QRect(100, 50, 800, 600);
         QTest::newRow("garbage falls back per key")
