@@ -14,12 +14,6 @@
 #include <QtWidgets>
 #include <sqlite3.h>
 
-static QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 class TestStartup : public QObject
 {
     Q_OBJECT

@@ -13,16 +13,13 @@ int main(int argc, char *argv[])
 {
     int inputs = 0;
     for (int i = 1; i < argc; ++i) {
-        QDirIterator files(QString::fromLocal8Bit(argv[i]), QDir::Files,
-                           QDirIterator::Subdirectories);
-        while (files.hasNext()) {
+        for (QDirIterator files(QString::fromLocal8Bit(argv[i]), QDir::Files,
+                                QDirIterator::Subdirectories);
+             files.hasNext(); ++inputs) {
             QFile file(files.next());
-            if (!file.open(QIODevice::ReadOnly))
-                continue;
-            const QByteArray bytes = file.readAll();
+            const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
             LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
                                    std::size_t(bytes.size()));
-            ++inputs;
         }
     }
     std::printf("%d inputs replayed\n", inputs);

@@ -61,7 +61,7 @@ private slots:
         if (unlock)
             w().cmdNext->click();
         if (row.endsWith("refused write"))
-            m_data->refuseWrites();
+            DiskShim::failAt(DiskShim::Point::Write, 1, SQLITE_IOERR, true); // a broken disk
         if (row.endsWith("while editing")) {
             w().Locked = false; // for an unlock: a locked pool found by a search during an edit
             w().cmdEdit->click();

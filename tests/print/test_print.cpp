@@ -25,8 +25,7 @@ class TestPrint : public QObject
     // The document, with its page commands and pictures inflated.
     static QString readPdf(const QString &path)
     {
-        QFile file(path);
-        const QByteArray pdf = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        const QByteArray pdf = contents(path);
         const QByteArray flate = "/FlateDecode\n>>\nstream\n";
         QByteArray text = pdf;
         for (qsizetype at = 0; (at = pdf.indexOf(flate, at)) >= 0;) {
@@ -237,9 +236,9 @@ private slots:
     // every link inside it leads somewhere.
     void helpPage()
     {
-        QFile file(QDir(qEnvironmentVariable("QUADRIX_TEST_DATA")).filePath("help.html"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString html = QString::fromUtf8(file.readAll());
+        const QString html = QString::fromUtf8(
+            contents(QDir(qEnvironmentVariable("QUADRIX_TEST_DATA")).filePath("help.html")));
+        QVERIFY(!html.isEmpty());
         QVERIFY(html.contains(R"(<h2 id="about">About Quadrix</h2>)"));
         for (const char *outside : {"src=", "<link", "<script", "url(", "@import", "http"})
             QVERIFY2(!html.contains(QLatin1String(outside), Qt::CaseInsensitive), outside);

@@ -117,7 +117,7 @@ SaveOutcome soundSave(Save save)
     SaveOutcome outcome{data.allPools(), {}};
     DiskShim::cutPowerAt(0);
     performSave(*window, save);
-    outcome.operations = DiskShim::operations();
+    outcome.operations = DiskShim::status().operations;
     if (!messagesOf(*window).isEmpty())
         qFatal("a save on a sound disk failed: %s", qPrintable(messagesOf(*window).join(' ')));
     outcome.after = data.allPools();
@@ -168,7 +168,7 @@ private slots:
             setUp(save);
             DiskShim::failAt(point, nth, error, error == SQLITE_FULL);
             act(save);
-            if (!DiskShim::failed()) {
+            if (!DiskShim::status().failed) {
                 DiskShim::heal();
                 expectSaved(save, sound); // past the last write point of this save
                 break;
@@ -259,7 +259,7 @@ private slots:
                 name, QString::number(nth), QString::number(count), QString::number(cut));
             // The user is told of a save that was cut; one that was done is
             // done for good.
-            QVERIFY2(DiskShim::powerCut() != done, qPrintable(at));
+            QVERIFY2(DiskShim::status().powerCut != done, qPrintable(at));
             QVERIFY2(messagesOf(*window).isEmpty() == done, qPrintable(at));
             DiskShim::reboot(unsigned(cut), processOnly);
             window.reset();

@@ -237,12 +237,6 @@ void failAt(Point point, int nth, int errorCode, bool persist)
     state.counts.fill(0);
 }
 
-bool failed()
-{
-    std::lock_guard lock(state.mutex);
-    return state.failed;
-}
-
 void heal()
 {
     std::lock_guard lock(state.mutex);
@@ -268,16 +262,10 @@ void cutPowerAt(int nth)
     state.cut = false;
 }
 
-int operations()
+Status status()
 {
     std::lock_guard lock(state.mutex);
-    return state.operations;
-}
-
-bool powerCut()
-{
-    std::lock_guard lock(state.mutex);
-    return state.cut;
+    return {state.failed, state.operations, state.cut};
 }
 
 void reboot(unsigned seed, bool processOnly)

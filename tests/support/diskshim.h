@@ -24,8 +24,6 @@ void install();
 // changes nothing; with persist, every later one too (a disk that stays
 // full). A growing write is a Write as well.
 void failAt(Point point, int nth, int errorCode, bool persist);
-// True once the armed failure has happened.
-bool failed();
 // The disk is sound again.
 void heal();
 
@@ -37,9 +35,16 @@ void setReadOnly(const std::string &path);
 // from now on (0: never): that one and everything after it fail and change
 // nothing.
 void cutPowerAt(int nth);
-// Those operations since the last cutPowerAt().
-int operations();
-bool powerCut();
+
+// What happened since failAt() and cutPowerAt(): whether the armed failure
+// came, the operations a power cut counts, and whether the power went.
+struct Status
+{
+    bool failed;
+    int operations;
+    bool powerCut;
+};
+Status status();
 // The machine restarts: what was synced stays; each 512-byte sector written
 // since its file's last sync holds, chosen by the seed, the old bytes or the
 // new (a torn write), and the file has its synced size or its new one.

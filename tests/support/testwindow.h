@@ -11,6 +11,7 @@
 #include "store/schema.h"
 
 #include <QDir>
+#include <QFile>
 #include <QHash>
 #include <QMap>
 #include <QPrinter>
@@ -76,9 +77,6 @@ public:
     QMap<qint64, PoolValues> allPools(QString *integrity = nullptr, QString path = {});
     int poolCount() { return int(allPools().size()); }
     void writeTeamList(const QString &fileName, const QByteArray &contents);
-    // Makes every write to the disk fail from now on, as a broken disk
-    // would; the user is told the file "could not be written".
-    void refuseWrites() { DiskShim::failAt(DiskShim::Point::Write, 1, SQLITE_IOERR, true); }
 
 private:
     QTemporaryDir m_dir;
@@ -138,6 +136,13 @@ QString boardMismatch(frmScore &w, const PoolValues &pool);
 inline bool sameValue(const QVariant &a, const QVariant &b)
 {
     return a.isNull() == b.isNull() && a.toString() == b.toString();
+}
+
+// A file's bytes; none when it cannot be read.
+inline QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Typical values of a whole pool, for tests that need one.
