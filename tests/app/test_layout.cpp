@@ -179,7 +179,6 @@ private slots:
         const QImage captioned = button->grab().toImage();
         button->setText(QString());
         const QImage bare = button->grab().toImage();
-        button->setText(u"Quick Pick"_s);
         QRect ink; // where the caption changed the picture
         for (int y = 0; y < bare.height(); ++y)
             for (int x = 0; x < bare.width(); ++x)

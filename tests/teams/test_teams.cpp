@@ -167,13 +167,10 @@ private slots:
         for (int i = 0; names.size() < 5 * 1024 * 1024; ++i)
             names += "Team " + QByteArray::number(i) + "\r\n";
         QTest::newRow("5 MB, CRLF") << names << true;
-        QByteArray garbage(5 * 1024 * 1024, Qt::Uninitialized);
-        for (int i = 0; i < garbage.size(); ++i)
-            garbage[i] = char((i * 2654435761u) >> 13);
-        QTest::newRow("5 MB of binary garbage") << garbage << true;
     }
-    // No list gives empty boxes and no names; a huge or broken one loads into
-    // both boxes; neither shows a message.
+    // No list gives empty boxes and no names; a huge one loads into both
+    // boxes (what any bytes make of a list is the fuzz target's); neither
+    // shows a message.
     void oddLists()
     {
         QFETCH(QByteArray, contents);
