@@ -240,6 +240,10 @@ private slots:
             contents(QDir(qEnvironmentVariable("QUADRIX_TEST_DATA")).filePath("help.html")));
         QVERIFY(!html.isEmpty());
         QVERIFY(html.contains(R"(<h2 id="about">About Quadrix</h2>)"));
+        // The quarter is chosen before its scores are typed, or the winner of
+        // the quarter before is written over.
+        QVERIFY(html.indexOf("choose the quarter") < html.indexOf("Then type the scores"));
+        QVERIFY(html.contains("Team 1's score reads down the\nleft side"));
         for (const char *outside : {"src=", "<link", "<script", "url(", "@import", "http"})
             QVERIFY2(!html.contains(QLatin1String(outside), Qt::CaseInsensitive), outside);
         static const QRegularExpression href(u"href=\"([^\"]*)\""_s);

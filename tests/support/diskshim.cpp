@@ -7,7 +7,6 @@
 #include <map>
 #include <mutex>
 #include <random>
-#include <vector>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -245,13 +244,8 @@ void heal()
 
 void setReadOnly(const std::string &path)
 {
-    install();
-    std::vector<char> full(unixVfs->mxPathname + 1);
-    if (path.empty() ||
-        unixVfs->xFullPathname(unixVfs, path.c_str(), int(full.size()), full.data()) != SQLITE_OK)
-        full.assign(1, '\0');
     std::lock_guard lock(state.mutex);
-    state.readOnly = full.data();
+    state.readOnly = path; // absolute and canonical, as SQLite names it
 }
 
 void cutPowerAt(int nth)

@@ -27,8 +27,8 @@ void failAt(Point point, int nth, int errorCode, bool persist);
 // The disk is sound again.
 void heal();
 
-// Opens this file read-only whatever SQLite asks, as the real file system
-// does for a file the user may not write. Empty: none.
+// Opens this file (its canonical path) read-only whatever SQLite asks, as
+// the real file system does for a file the user may not write. Empty: none.
 void setReadOnly(const std::string &path);
 
 // The power fails at the nth write, truncate, sync or delete of a named file
