@@ -75,10 +75,9 @@ class BoardTest : public QObject
     }
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-
     void init()
     {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         tw.reset();
         data = std::make_unique<TestData>();
         tw = std::make_unique<TestWindow>(*data);
@@ -117,7 +116,7 @@ private slots:
         QTest::newRow("all that are free")   << 93  << "Bob" << "7"    << 7  << "$17.50";
         QTest::newRow("whole, written 2.0")  << 0   << "Bob" << "2.0"  << 2  << "$5.00";
         // Only whole squares are placed, so only whole squares are owed.
-        QTest::newRow("one and a half")      << 0   << "Bob" << "1.5"  << -1
+        QTest::newRow("German 1,5")          << 0   << "Bob" << "1,5"  << -1
             << "Enter a whole number of squares.";
         QTest::newRow("fraction at the end") << 93  << "Bob" << "7.5"  << -1
             << "Enter a whole number of squares.";
@@ -142,6 +141,8 @@ private slots:
         QFETCH(QString, count);
         QFETCH(int, placed);
         QFETCH(QString, message);
+        if (QByteArray(QTest::currentDataTag()).startsWith("German"))
+            QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         for (int k = 0; k < taken; ++k)
             w->Imput[k]->setText(u"T"_s);
         w->lblAmountPer->setText(u"$2.50"_s);
