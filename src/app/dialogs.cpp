@@ -23,11 +23,12 @@ QMessageBox::Icon toQt(Dialogs::Icon icon)
 
 } // namespace
 
-QStringList Dialogs::shownTexts() const
+QStringList Dialogs::shownTexts(std::optional<Shown::Kind> kind) const
 {
     QStringList texts;
     for (const Shown &s : m_shown)
-        texts << s.text;
+        if (!kind || s.kind == *kind)
+            texts << s.text;
     return texts;
 }
 

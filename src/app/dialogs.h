@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class QWidget;
 
 // Every message box, input box and question of the program goes through
@@ -73,7 +75,8 @@ public:
         m_inputs.clear();
     }
     const QList<Shown> &shown() const { return m_shown; }
-    QStringList shownTexts() const;
+    // The texts shown, oldest first; of one kind only when it is given.
+    QStringList shownTexts(std::optional<Shown::Kind> kind = std::nullopt) const;
     void clearShown() { m_shown.clear(); }
 
 private:

@@ -6,11 +6,11 @@
 #include "money/money.h"
 
 #include <QApplication>
-
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QRadioButton>
+
 #include <cmath>
 
 namespace {

@@ -191,6 +191,22 @@ QString currencyOfCents(qint64 cents, const QLocale &locale)
     return currency(double(cents) / 100.0, locale);
 }
 
+std::optional<double> poolAmount(const QString &text, const QLocale &locale)
+{
+    const std::optional<double> amount = read(text, locale);
+    return amount && *amount >= 0 ? amount : std::nullopt;
+}
+
+qint64 poolCents(const QString &text, const QLocale &locale)
+{
+    return toCents(poolAmount(text, locale).value_or(0.0));
+}
+
+qint64 payout(qint64 pool, bool perQuarter, bool perHalf)
+{
+    return perQuarter ? share(pool, 4) : perHalf ? share(pool, 2) : pool;
+}
+
 QString clearedAmount(const QLocale &locale)
 {
     const QString zero = currencyOfCents(0, locale);

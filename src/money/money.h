@@ -34,6 +34,15 @@ qint64 share(qint64 cents, int parts);
 qint64 times(qint64 cents, double factor);
 QString currencyOfCents(qint64 cents, const QLocale &locale = userLocale());
 
+// A pool amount: a number of 0 or more. A negative amount is no pool, like
+// a text that is no number.
+std::optional<double> poolAmount(const QString &text, const QLocale &locale = userLocale());
+// The pool in cents; what is no pool amount counts as none.
+qint64 poolCents(const QString &text, const QLocale &locale = userLocale());
+// What one winner takes: a quarter of the pool when every quarter pays, half
+// of it when every half does, else the whole pool at the end of the game.
+qint64 payout(qint64 pool, bool perQuarter, bool perHalf);
+
 // The pool amount of a cleared board: "$000.00" where amounts are dollars
 // written the United States way, else the locale's own zero ("0,00 €").
 QString clearedAmount(const QLocale &locale = userLocale());

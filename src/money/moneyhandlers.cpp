@@ -11,20 +11,6 @@
 
 namespace {
 
-// A pool amount as a figure: a negative amount is no pool, like a text that
-// is no number.
-std::optional<double> poolAmount(const QString &text, const QLocale &locale)
-{
-    const std::optional<double> amount = Money::read(text, locale);
-    return amount && *amount >= 0 ? amount : std::nullopt;
-}
-
-// The pool as the box shows it, in cents; what is no amount is none.
-qint64 poolCents(const QString &text)
-{
-    return Money::toCents(poolAmount(text, Money::userLocale()).value_or(0.0));
-}
-
 // Shrinks a figure's font, from the one the layout gave it, until the whole
 // figure fits its box: a cut-off "0.000,00 €" reads as zero.
 void fitToBox(QWidget *box, const QString &text)
@@ -60,7 +46,7 @@ void frmScore::txtPoolAmount_LostFocus(bool fromLoad)
     }
     const QLocale locale = Money::userLocale();
     const QString text = txtPoolAmount->text();
-    const std::optional<double> amount = poolAmount(text, locale);
+    const std::optional<double> amount = Money::poolAmount(text, locale);
     if (!amount) {
         // A stored amount that cannot be read stays exactly as stored, so that
         // a save does not write a figure over it; it counts as none. A load
@@ -95,17 +81,12 @@ void frmScore::Payout()
         m_services.dialogs->message(kLockMessage);
         return;
     }
-    const qint64 pool = poolCents(txtPoolAmount->text());
-    qint64 payout = pool;
-    if (Option1[2]->isChecked()) {
-        payout = Money::share(pool, 4);
-        Label6[4]->setText(QStringLiteral("PayOut Per Quarter"));
-    } else if (Option1[1]->isChecked()) {
-        payout = Money::share(pool, 2);
-        Label6[4]->setText(QStringLiteral("PayOut Per Half"));
-    } else {
-        Label6[4]->setText(QStringLiteral("PayOut Game"));
-    }
+    const bool perQuarter = Option1[2]->isChecked(), perHalf = Option1[1]->isChecked();
+    Label6[4]->setText(perQuarter ? QStringLiteral("PayOut Per Quarter")
+                       : perHalf  ? QStringLiteral("PayOut Per Half")
+                                  : QStringLiteral("PayOut Game"));
+    const qint64 payout =
+        Money::payout(Money::poolCents(txtPoolAmount->text()), perQuarter, perHalf);
     lblPayOut->setText(Money::currencyOfCents(payout));
     fitFigures();
 }

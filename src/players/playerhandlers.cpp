@@ -19,21 +19,14 @@
 
 namespace {
 
-qint64 poolCentsOf(const QString &amount)
+// What each quarter's winner takes: every quarter pays, or the half time
+// and the end, or only the end.
+QList<qint64> prizesOf(qint64 pool, bool perQuarter, bool perHalf)
 {
-    const std::optional<double> value = Money::read(amount);
-    return value && *value > 0 ? Money::toCents(*value) : 0;
-}
-
-// What each quarter's winner takes: a quarter of the pool each, half of it
-// at half time and at the end, or all of it at the end.
-QList<qint64> prizesOf(qint64 pool, bool quarter, bool half)
-{
-    if (quarter)
-        return QList<qint64>(4, Money::share(pool, 4));
-    if (half)
-        return {0, Money::share(pool, 2), 0, Money::share(pool, 2)};
-    return {0, 0, 0, pool};
+    const qint64 each = Money::payout(pool, perQuarter, perHalf);
+    if (perQuarter)
+        return QList<qint64>(4, each);
+    return perHalf ? QList<qint64>{0, each, 0, each} : QList<qint64>{0, 0, 0, each};
 }
 
 } // namespace
@@ -59,7 +52,7 @@ void frmScore::cmdPlayers_Click()
                 pool.squares << text(Schema::imColumn(k));
             for (int q = 1; q <= 4; ++q)
                 pool.winners << text(Schema::quarterColumn(q));
-            const qint64 cents = poolCentsOf(text(QStringLiteral("PoolAmount")));
+            const qint64 cents = Money::poolCents(text(QStringLiteral("PoolAmount")));
             pool.perSquare = Money::share(cents, 100);
             pool.prizes =
                 prizesOf(cents, RecordMapping::isTrue(stored.Fields(QStringLiteral("Quarter"))),
@@ -78,7 +71,7 @@ void frmScore::cmdPlayers_Click()
             pool.squares << square->text();
         for (const QLineEdit *winner : Who)
             pool.winners << winner->text();
-        const qint64 cents = poolCentsOf(txtPoolAmount->text());
+        const qint64 cents = Money::poolCents(txtPoolAmount->text());
         pool.perSquare = Money::share(cents, 100);
         pool.prizes = prizesOf(cents, Option1[2]->isChecked(), Option1[1]->isChecked());
     }

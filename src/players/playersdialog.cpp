@@ -3,18 +3,17 @@
 #include "app/dialogs.h"
 #include "money/money.h"
 #include "payments.h"
+#include "print/pdffile.h"
 #include "print/printjob.h"
 #include "print/printseam.h"
 #include "store/poolerror.h"
 
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -190,10 +189,7 @@ void PlayersDialog::printLedger()
 {
     std::unique_ptr<QPrinter> printer = m_print ? m_print->printer() : nullptr;
     if (!printer) {
-        if (m_dialogs.question(QStringLiteral("No printer is set up. Save the ledger as a PDF "
-                                              "file instead?"),
-                               QStringLiteral("Players"), Dialogs::Icon::None,
-                               Dialogs::Answer::Yes) == Dialogs::Answer::Yes)
+        if (PdfFile::offeredInstead(m_dialogs, QStringLiteral("ledger"), QStringLiteral("Players")))
             savePdf();
         return;
     }
@@ -203,15 +199,9 @@ void PlayersDialog::printLedger()
 
 void PlayersDialog::savePdf()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QString name = PrintJob::pdfFileName(m_pool.date, m_pool.team1, m_pool.team2);
     name.insert(name.size() - 4, QStringLiteral(" players"));
-    const QString path =
-        m_dialogs.saveFile(QStringLiteral("Save the Ledger as PDF"), QDir(folder).filePath(name),
-                           QStringLiteral("PDF files (*.pdf)"));
-    if (!path.isEmpty() && !PrintJob::writePdf(path, page(), 96.0, 96.0))
-        m_dialogs.message(
-            QStringLiteral("The ledger could not be saved as %1. Check that the folder exists, "
-                           "that you may write in it and that the disk is not full.")
-                .arg(QDir::toNativeSeparators(path)));
+    PdfFile::save(
+        m_dialogs, QStringLiteral("Save the Ledger as PDF"), name, QStringLiteral("ledger"),
+        [this] { return page(); }, QPointF(96.0, 96.0));
 }

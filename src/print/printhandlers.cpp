@@ -3,23 +3,16 @@
 
 #include "app/dialogs.h"
 #include "money/money.h"
+#include "pdffile.h"
 #include "printjob.h"
 #include "printseam.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QScreen>
-#include <QStandardPaths>
-
-namespace {
-
-const QString kPdfTitle = QStringLiteral("Save the Board as PDF");
-
-} // namespace
 
 QPixmap frmScore::pictureOfTheWindow()
 {
@@ -38,19 +31,11 @@ QPointF frmScore::screenDpi() const
 
 void frmScore::savePdf()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString suggested = QDir(folder).filePath(PrintJob::pdfFileName(
-        txtGameDate->text(), Combo1[1]->currentText(), Combo1[2]->currentText()));
-    const QString path =
-        m_services.dialogs->saveFile(kPdfTitle, suggested, QStringLiteral("PDF files (*.pdf)"));
-    if (path.isEmpty())
-        return;
-    const QPointF dpi = screenDpi();
-    if (!PrintJob::writePdf(path, pictureOfTheWindow(), dpi.x(), dpi.y()))
-        m_services.dialogs->message(
-            QStringLiteral("The board could not be saved as %1. Check that the folder exists, "
-                           "that you may write in it and that the disk is not full.")
-                .arg(QDir::toNativeSeparators(path)));
+    PdfFile::save(
+        *m_services.dialogs, QStringLiteral("Save the Board as PDF"),
+        PrintJob::pdfFileName(txtGameDate->text(), Combo1[1]->currentText(),
+                              Combo1[2]->currentText()),
+        QStringLiteral("board"), [this] { return pictureOfTheWindow(); }, screenDpi());
 }
 
 void frmScore::cmdPrint_Click()
@@ -63,11 +48,7 @@ void frmScore::cmdPrint_Click()
     PrintSeam *seam = m_services.print;
     std::unique_ptr<QPrinter> printer = seam ? seam->printer() : nullptr;
     if (!printer) {
-        // Many users have no printer but want the board as a file to send.
-        const Dialogs::Answer answer = dialogs.question(
-            QStringLiteral("No printer is available. Save the board as a PDF file instead?"),
-            QStringLiteral("Quadrix"), Dialogs::Icon::None, Dialogs::Answer::Yes);
-        if (answer == Dialogs::Answer::Yes)
+        if (PdfFile::offeredInstead(dialogs, QStringLiteral("board"), QStringLiteral("Quadrix")))
             savePdf();
         return;
     }

@@ -33,6 +33,9 @@ const std::pair<const char *, Save> kSaves[] = {{"update of an edited pool", Sav
                                                 {"lock", Save::Lock},
                                                 {"unlock", Save::Unlock}};
 
+// What the user is told, without the questions asked.
+constexpr auto kMessage = Dialogs::Shown::Kind::Message;
+
 // A fresh pool file and window, with everything typed that the save needs.
 std::unique_ptr<TestWindow> prepareSave(TestData &data, Save save)
 {
@@ -72,16 +75,6 @@ std::unique_ptr<TestWindow> prepareSave(TestData &data, Save save)
     return window;
 }
 
-// The messages shown, without the questions asked.
-QStringList messagesOf(const TestWindow &window)
-{
-    QStringList texts;
-    for (const Dialogs::Shown &shown : window.dialogs.shown())
-        if (shown.kind == Dialogs::Shown::Kind::Message)
-            texts << shown.text;
-    return texts;
-}
-
 void performSave(TestWindow &window, Save save)
 {
     frmScore &w = window.w();
@@ -118,8 +111,9 @@ SaveOutcome soundSave(Save save)
     DiskShim::cutPowerAt(0);
     performSave(*window, save);
     outcome.operations = DiskShim::status().operations;
-    if (!messagesOf(*window).isEmpty())
-        qFatal("a save on a sound disk failed: %s", qPrintable(messagesOf(*window).join(' ')));
+    if (!window->dialogs.shownTexts(kMessage).isEmpty())
+        qFatal("a save on a sound disk failed: %s",
+               qPrintable(window->dialogs.shownTexts(kMessage).join(' ')));
     outcome.after = data.allPools();
     return outcome;
 }
@@ -260,7 +254,7 @@ private slots:
             // The user is told of a save that was cut; one that was done is
             // done for good.
             QVERIFY2(DiskShim::status().powerCut != done, qPrintable(at));
-            QVERIFY2(messagesOf(*window).isEmpty() == done, qPrintable(at));
+            QVERIFY2(window->dialogs.shownTexts(kMessage).isEmpty() == done, qPrintable(at));
             DiskShim::reboot(unsigned(cut), processOnly);
             window.reset();
 
@@ -275,7 +269,7 @@ private slots:
 
 private:
     frmScore &w() { return m_window->w(); }
-    QStringList messages() const { return messagesOf(*m_window); }
+    QStringList messages() const { return m_window->dialogs.shownTexts(kMessage); }
 
     void setUp(Save save)
     {

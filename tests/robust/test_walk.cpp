@@ -254,10 +254,7 @@ private:
             if (!wrong.isEmpty())
                 return u"pool %1 on show: %2"_s.arg(m.current).arg(wrong);
         }
-        QStringList messages; // the questions asked are not messages
-        for (const Dialogs::Shown &shown : m_window->dialogs.shown())
-            if (shown.kind == Dialogs::Shown::Kind::Message)
-                messages << shown.text;
+        const QStringList messages = m_window->dialogs.shownTexts(Dialogs::Shown::Kind::Message);
         if (m_message && messages.isEmpty() == *m_message)
             return messages.isEmpty() ? u"no message was shown"_s
                                       : u"unexpected message: "_s + messages.first();

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QPointF>
+
+#include <functional>
+
+class Dialogs;
+class QPixmap;
+class QString;
+
+// A page written as a PDF file the user names, for the board and for the
+// players' ledger alike: many users have no printer but want a file to send.
+namespace PdfFile {
+
+// Asks, where no printer is available, whether to save the page (named by
+// what, "board" or "ledger") as a PDF file instead.
+bool offeredInstead(Dialogs &dialogs, const QString &what, const QString &title);
+
+// Asks for the file, first offered in the documents folder under
+// suggestedName, and writes the page there whole; says so when it cannot be
+// written. The picture is taken once the file dialog has closed.
+void save(Dialogs &dialogs, const QString &title, const QString &suggestedName, const QString &what,
+          const std::function<QPixmap()> &picture, QPointF dpi);
+
+} // namespace PdfFile
