@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QProgressBar>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QSettings>
 
@@ -41,14 +42,19 @@ void frmScore::Form_Load()
         m_placementPending = true;
         applyPlacement();
     }
-    StartUp = true;
-    if (Combo1[0]->currentText() == QLatin1String("PRO"))
-        ProFootball();
-    else
-        Collage();
-    m_services.store->OpenRecordSet(PoolQuery::all());
-    Fill();
-    StartUp = false;
+    {
+        const QScopedValueRollback<bool> quiet(m_filling, true);
+        if (Combo1[0]->currentText() == QLatin1String("PRO"))
+            ProFootball();
+        else
+            Collage();
+    }
+    try {
+        m_doc->open();
+    } catch (const PoolError &) {
+        // The cleared board: the pool file opened, its first pool did not.
+    }
+    showStored();
     Pb1->hide();
 
     // The first control in Tab order that can take the focus gets it: the

@@ -97,10 +97,8 @@ void frmScore::txtPoolAmount_GotFocus()
 void frmScore::cmdQuick_Click()
 {
     Dialogs &dialogs = *m_services.dialogs;
-    if (Locked) {
-        dialogs.message(kLockMessage);
+    if (!proceed(PoolDocument::Command::QuickPick))
         return;
-    }
     const QString title = QStringLiteral("QUICK PICK");
     const QString name = dialogs.input(
         QStringLiteral("What is Your Name?\n\n First,Last or Nickname"), title, QString());
@@ -141,7 +139,6 @@ void frmScore::cmdQuick_Click()
         MyValue = qint16(*BoardRules::drawFreeSquare(*m_services.random, taken));
         Imput[MyValue]->setText(name);
     }
-    markChanged();
 
     // The player pays for the squares placed.
     const qint64 perSquare = Money::toCents(Money::read(lblAmountPer->text()).value_or(0.0));
@@ -155,7 +152,13 @@ void frmScore::cmdQuick_Click()
 
 void frmScore::Command3_Click()
 {
-    if (NumbersSet)
+    // Digits drawn on a locked pool that the file did not take are stored
+    // again, never drawn anew.
+    if (isLocked() && hasUnsavedChanges()) {
+        storeDrawOfLockedPool();
+        return;
+    }
+    if (NumbersSet || !proceed(PoolDocument::Command::Draw))
         return;
     if (BoardRules::leadingNumber(lblOpen->text()) < BoardRules::kSquares) {
         const Dialogs::Answer answer = m_services.dialogs->question(
@@ -183,12 +186,8 @@ void frmScore::Command3_Click()
         Number[i]->setText(QString::number(MyValue));
     }
     NumbersSet = true;
-    // Everyone may have seen the digits: on a locked pool, whose board cannot
-    // be saved, they are stored at once, so they can never be drawn again.
-    if (Locked)
+    if (isLocked())
         storeDrawOfLockedPool();
-    else
-        markChanged();
 }
 
 bool frmScore::IsUsedLower(int num) const
@@ -205,7 +204,7 @@ bool frmScore::IsUsedUpper(int num) const
 
 void frmScore::FindWinner()
 {
-    if (Moveit)
+    if (m_filling)
         return;
     const std::optional<int> square =
         BoardRules::winningSquare(headerTexts(*this, 0), headerTexts(*this, BoardRules::kDigits),
@@ -214,10 +213,7 @@ void frmScore::FindWinner()
         return;
     for (std::size_t q = 0; q < Quarter.size(); ++q) {
         if (Quarter[q]->isChecked()) {
-            if (Who[q]->text() != Imput[*square]->text()) {
-                Who[q]->setText(Imput[*square]->text());
-                markChanged();
-            }
+            Who[q]->setText(Imput[*square]->text());
             return;
         }
     }
@@ -237,10 +233,8 @@ int frmScore::acrossColum(int aNum) const
 
 void frmScore::Quarter_Click(int index)
 {
-    if (Locked) {
-        m_services.dialogs->message(kLockMessage);
+    if (!proceed(PoolDocument::Command::Lookup))
         return;
-    }
     for (int q = 0; q < index; ++q) {
         if (Who[q]->text().isEmpty()) {
             m_services.dialogs->message(QStringLiteral(" You Left A Quarter Blank"));
@@ -252,11 +246,7 @@ void frmScore::Quarter_Click(int index)
 
 void frmScore::Score_Change(int)
 {
-    if (StartUp)
+    if (m_filling || !proceed(PoolDocument::Command::Score))
         return;
-    if (Locked) {
-        m_services.dialogs->message(kLockMessage);
-        return;
-    }
     FindWinner();
 }

@@ -2,8 +2,6 @@
 #include "app/frmScore/frmScore.h"
 
 #include "app/dialogs.h"
-#include "store/poolstore.h"
-#include "store/schema.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -11,61 +9,42 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QScopeGuard>
 
-namespace {
+using Command = PoolDocument::Command;
 
-const QString kWhileEditing =
-    QStringLiteral("Save or cancel your changes before you lock or unlock this pool.");
-
-// The pool on show, as the current record of a record set: the current one
-// when it stands there, else all pools standing on it. Null when the pool on
-// show is not stored. Throws the store's error (the file in use, say), so
-// that the user is told what really went wrong.
-PoolRecords *poolOnShow(PoolStore &store, const QString &idText)
+bool frmScore::isLocked() const
 {
-    bool isKey = false;
-    const qint64 id = idText.trimmed().toLongLong(&isKey);
-    if (!isKey)
-        return nullptr;
-    PoolRecords *records = store.records();
-    if (records && records->hasCurrent() && records->currentId() == id)
-        return records;
-    try {
-        store.OpenAllPoolsAt(id);
-    } catch (const PoolError &error) {
-        if (error.number() == ErrorNumber::NoCurrentRecord)
-            return nullptr;
-        throw;
-    }
-    return store.records();
+    return m_doc->isLocked();
 }
 
-// After a lock or an unlock the moves reach every pool again, from the pool
-// on show; should that fail, the record set still stands on it.
-void showAllPoolsFrom(PoolStore &store, const PoolRecords &records)
+void frmScore::showLock()
 {
-    try {
-        store.OpenAllPoolsAt(records.currentId());
-    } catch (const PoolError &) {
+    const bool locked = isLocked();
+    lblLocked->setVisible(locked);
+    if (locked) {
+        LockControls();
+        if (!windowTitle().endsWith(QLatin1String("LOCKED")))
+            setWindowTitle(windowTitle() + QStringLiteral("  LOCKED"));
+    } else {
+        UnlockControls();
     }
 }
-
-} // namespace
 
 void frmScore::storeDrawOfLockedPool()
 {
+    // Everyone may have seen the digits: they are stored at once, so they
+    // can never be drawn again. Should the file refuse them, they stay on
+    // the board as an unsaved change, and SET Numbers stores them again.
     try {
-        PoolRecords *records = poolOnShow(*m_services.store, txtID->text());
-        if (!records)
-            return;
-        records->Edit();
-        for (int i = 0; i < Schema::kHeaderCount; ++i)
-            records->setField(Schema::numColumn(i), Number[i]->text());
-        // The pools the moves reach stay as they were.
-        records->Update();
+        const QString refusal = m_doc->save(boardPool());
+        if (!refusal.isEmpty())
+            m_services.dialogs->message(refusal);
     } catch (const PoolError &error) {
-        m_services.dialogs->message(error.description() +
-                                    QStringLiteral("\nThe drawn numbers were not saved."));
+        m_services.dialogs->message(
+            error.description() +
+            QStringLiteral("\nThe drawn numbers were not saved. Press SET Numbers to save them "
+                           "again once the pool file can be written."));
     }
 }
 
@@ -91,94 +70,75 @@ void frmScore::refuseLockCommand(const QString &text)
     Text2->setFocus(Qt::OtherFocusReason);
 }
 
-bool frmScore::lockRefusedWhileEditing()
-{
-    // A lock taken in the middle of an edit would let the save change the
-    // locked pool, and an unlock would leave the edit on an unlocked board.
-    if (m_editing)
-        refuseLockCommand(kWhileEditing);
-    return m_editing;
-}
-
 void frmScore::cmdLock_Click()
 {
-    if (Locked)
+    if (!proceed(Command::Lock)) {
+        if (m_doc->isEditing())
+            Text2->setFocus(Qt::OtherFocusReason);
         return;
-    if (lockRefusedWhileEditing())
-        return;
+    }
     // Clicked straight from the password box: the click has just opened
     // "Password Again", which waits for the confirmation.
     if (Text1->hasFocus() && Text1->text().isEmpty() && !Text2->text().isEmpty())
         return;
-    const auto refuse = [this](const QString &text) { refuseLockCommand(text); };
+    const auto done = qScopeGuard([this] {
+        Text1->setText(QString());
+        Text1->hide();
+        lblAgain->hide();
+    });
     if (Text2->text().isEmpty()) {
-        refuse(QStringLiteral("Please enter Password"));
-    } else if (Text2->text() != Text1->text()) {
-        refuse(QStringLiteral("Passwords do not match"));
-    } else {
-        try {
-            PoolRecords *records = poolOnShow(*m_services.store, txtID->text());
-            if (!records) {
-                refuse(QStringLiteral("Save this pool before you lock it: only a saved pool can "
-                                      "be locked."));
-            } else {
-                records->Edit();
-                records->setField(Schema::kPassword, Text2->text());
-                records->Update();
-                // Locked only once the password is really stored.
-                Locked = true;
-                Text2->setText(QString());
-                LockControls();
-                lblLocked->show();
-                if (!windowTitle().endsWith(QLatin1String("LOCKED")))
-                    setWindowTitle(windowTitle() + QStringLiteral("  LOCKED"));
-                showAllPoolsFrom(*m_services.store, *records);
-            }
-        } catch (const PoolError &error) {
-            refuse(error.description() + QStringLiteral("\nThe pool was not locked."));
-        }
+        refuseLockCommand(QStringLiteral("Please enter Password"));
+        return;
     }
-    Text1->setText(QString());
-    Text1->hide();
-    lblAgain->hide();
+    if (Text2->text() != Text1->text()) {
+        refuseLockCommand(QStringLiteral("Passwords do not match"));
+        return;
+    }
+    // A lock holds what the file holds: unsaved changes are saved first, or
+    // dropped when the user says so.
+    const QString password = Text2->text();
+    if (!proceed(Command::LockConfirmed)) {
+        Text2->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (hasUnsavedChanges())
+        showStored();
+    QString refusal;
+    try {
+        refusal = m_doc->lock(password);
+    } catch (const PoolError &error) {
+        refusal = error.description() + QStringLiteral("\nThe pool was not locked.");
+    }
+    if (!refusal.isEmpty()) {
+        Text2->setText(password);
+        refuseLockCommand(refusal);
+        return;
+    }
+    Text2->setText(QString());
+    showLock();
 }
 
 void frmScore::cmdunlock_Click()
 {
-    if (lockRefusedWhileEditing())
+    if (!proceed(Command::Unlock)) {
+        Text2->setFocus(Qt::OtherFocusReason);
         return;
-    const auto refuse = [this](const QString &text) { refuseLockCommand(text); };
-    PoolRecords *records = nullptr;
+    }
+    QString refusal;
     try {
-        records = poolOnShow(*m_services.store, txtID->text());
-        QVariant stored;
-        if (records) {
-            records->Refresh(); // the password as the file holds it now
-            stored = records->Fields(Schema::kPassword);
-        }
-        if (stored.isNull() || stored.toString().isEmpty()) {
-            refuse(QStringLiteral(" There Is No Password Set"));
-            return;
-        }
-        if (stored.toString() != Text2->text()) {
-            refuse(QStringLiteral("Passwords Do Not Match"));
-            return;
-        }
-        records->Edit();
-        records->setField(Schema::kPassword, QString());
-        records->Update();
+        refusal = m_doc->unlock(Text2->text());
     } catch (const PoolError &error) {
-        refuse(error.description() + QStringLiteral("\nThe pool is still locked."));
+        refusal = error.description() + QStringLiteral("\nThe pool is still locked.");
+    }
+    if (!refusal.isEmpty()) {
+        refuseLockCommand(refusal);
         return;
     }
     Text2->setText(QString());
     Text1->hide();
     lblAgain->hide();
-    Locked = false;
-    lblLocked->hide();
-    UnlockControls();
+    showLock();
     setWindowTitle(QStringLiteral(" QUADRIX POOL"));
-    showAllPoolsFrom(*m_services.store, *records);
 }
 
 void frmScore::setBoardEnabled(bool enabled)

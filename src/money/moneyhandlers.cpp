@@ -40,10 +40,8 @@ void frmScore::fitFigures()
 
 void frmScore::txtPoolAmount_LostFocus(bool fromLoad)
 {
-    if (Locked && !StartUp) {
-        m_services.dialogs->message(kLockMessage);
+    if (!m_filling && !proceed(PoolDocument::Command::Amount))
         return;
-    }
     const QLocale locale = Money::userLocale();
     const QString text = txtPoolAmount->text();
     const std::optional<double> amount = Money::poolAmount(text, locale);
@@ -51,7 +49,7 @@ void frmScore::txtPoolAmount_LostFocus(bool fromLoad)
         // A stored amount that cannot be read stays exactly as stored, so that
         // a save does not write a figure over it; it counts as none. A load
         // never shows a message, and neither does leaving it unchanged.
-        if (!fromLoad && !StartUp && text != m_lastGoodAmount) {
+        if (!fromLoad && !m_filling && text != m_lastGoodAmount) {
             // Keep the figures the user last saw rather than guessing.
             m_services.dialogs->message(
                 QStringLiteral("The pool amount must be a number of 0 or more, such as %1.")
@@ -77,10 +75,8 @@ void frmScore::txtPoolAmount_LostFocus(bool fromLoad)
 
 void frmScore::Payout()
 {
-    if (Locked && !StartUp) {
-        m_services.dialogs->message(kLockMessage);
+    if (!m_filling && !proceed(PoolDocument::Command::Period))
         return;
-    }
     const bool perQuarter = Option1[2]->isChecked(), perHalf = Option1[1]->isChecked();
     Label6[4]->setText(perQuarter ? QStringLiteral("PayOut Per Quarter")
                        : perHalf  ? QStringLiteral("PayOut Per Half")
@@ -93,9 +89,5 @@ void frmScore::Payout()
 
 void frmScore::Option1_Click(int)
 {
-    if (Locked && !StartUp) {
-        m_services.dialogs->message(kLockMessage);
-        return;
-    }
     Payout();
 }

@@ -73,17 +73,13 @@ void keepOnly(PoolDatabase &db, qint64 pool, const QSet<QString> &players)
     for (const QString &player : column(db, kPlayers, pool))
         if (!players.contains(player))
             gone << player;
-    if (gone.isEmpty())
-        return;
-    db.inTransaction([&] {
-        for (const QString &player : gone) {
-            QSqlQuery &query = db.prepared(kDrop);
-            query.bindValue(0, pool);
-            query.bindValue(1, player);
-            db.run(query);
-            query.finish();
-        }
-    });
+    for (const QString &player : gone) {
+        QSqlQuery &query = db.prepared(kDrop);
+        query.bindValue(0, pool);
+        query.bindValue(1, player);
+        db.run(query);
+        query.finish();
+    }
 }
 
 void dropPool(PoolDatabase &db, qint64 pool)

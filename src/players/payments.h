@@ -16,7 +16,8 @@ namespace Payments {
 // does not exist yet.
 QSet<QString> paidOf(PoolDatabase &db, qint64 pool);
 void setPaid(PoolDatabase &db, qint64 pool, const QString &player, bool paid);
-// Drops the payments of players no longer on the pool's board.
+// Within the caller's transaction: drops the payments of players no longer
+// on the pool's board.
 void keepOnly(PoolDatabase &db, qint64 pool, const QSet<QString> &players);
 // Within the caller's transaction: the payments of a pool that goes.
 void dropPool(PoolDatabase &db, qint64 pool);

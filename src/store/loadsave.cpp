@@ -1,12 +1,10 @@
-// Copying a pool between its record and the board.
+// The one mapping between a pool and the board, and the one save.
 #include "app/frmScore/frmScore.h"
 
 #include "app/dialogs.h"
-#include "players/ledger.h"
-#include "players/payments.h"
-#include "poolstore.h"
+#include "money/money.h"
+#include "poolerror.h"
 #include "recordmapping.h"
-#include "schema.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -14,179 +12,186 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QScopedValueRollback>
+
+const QString frmScore::kSaveChangesQuestion = QStringLiteral("Save the changes to this pool?");
 
 namespace {
 
-// The record set a save goes through. A new pool needs only the table; a
-// change needs the pool on show, which a missing record set cannot hold.
-PoolRecords &recordsFor(PoolStore &store, bool addNew)
+// A long name shows from its start, as the user would type it.
+void showStart(QLineEdit *box, const QString &text)
 {
-    if (!store.records() && !(addNew && store.OpenRecordSet(PoolQuery::all())))
-        throw PoolError(ErrorNumber::NoCurrentRecord, kStoreSource,
-                        QStringLiteral("No current record."));
-    return *store.records();
+    box->setText(text);
+    box->setCursorPosition(0);
+}
+
+// The date box reads "//" with nothing typed; the pool holds no date then.
+QString dateOf(const QLineEdit *box)
+{
+    const QString text = box->text();
+    return text == QLatin1String("//") ? QString() : text;
 }
 
 } // namespace
 
-void frmScore::Fill()
+void frmScore::showPool(const Pool &pool)
 {
-    PoolRecords *records = m_services.store->records();
-    if (!records || records->isEmpty())
-        return;
-    auto load = [records](const QString &column, auto &&write) {
-        const QVariant value = records->Fields(column);
-        if (!value.isNull())
-            write(value.toString());
-    };
-
+    const QScopedValueRollback<bool> quiet(m_filling, true);
+    const auto text = &Pool::text;
     setWindowTitle(QStringLiteral("QUADRIX POOL"));
-    for (int i = 0; i < Schema::kHeaderCount; ++i)
-        load(Schema::numColumn(i), [&](const QString &v) { Number[i]->setText(v); });
-    for (int i = 0; i < Schema::kSquareCount; ++i) {
-        load(Schema::imColumn(i), [&](const QString &v) {
-            Imput[i]->setText(v);
-            m_filledSquares.set(size_t(i));
-        });
+    for (int i = 0; i < 20; ++i)
+        Number[size_t(i)]->setText(text(pool.headers[size_t(i)]));
+    for (int k = 0; k < 100; ++k)
+        Imput[size_t(k)]->setText(text(pool.squares[size_t(k)]));
+    // A stored amount is shown as stored; one that is missing as the amount
+    // of a cleared board.
+    txtPoolAmount->setText(pool.amount ? *pool.amount : Money::clearedAmount());
+    m_lastGoodAmount = txtPoolAmount->text();
+    // Exactly the period the pool holds, none where it holds none; of a row
+    // that sets more than one, half time before the game before quarters.
+    QRadioButton *period = pool.perHalf      ? Option1[1]
+                           : pool.perGame    ? Option1[0]
+                           : pool.perQuarter ? Option1[2]
+                                             : nullptr;
+    if (period) {
+        period->setChecked(true);
+    } else {
+        for (QRadioButton *option : Option1) {
+            option->setAutoExclusive(false);
+            option->setChecked(false);
+            option->setAutoExclusive(true);
+        }
     }
-    // Before anything counts the squares.
-    clearSquaresLeftForFill();
-    load(QStringLiteral("PoolAmount"), [&](const QString &v) {
-        txtPoolAmount->setText(v);
-        m_lastGoodAmount = v;
-    });
-    if (RecordMapping::isTrue(records->Fields(QStringLiteral("Quarter"))))
-        Option1[2]->setChecked(true);
-    if (RecordMapping::isTrue(records->Fields(QStringLiteral("Game"))))
-        Option1[0]->setChecked(true);
-    if (RecordMapping::isTrue(records->Fields(QStringLiteral("Half"))))
-        Option1[1]->setChecked(true);
-    // A long name shows from its start, as the user would type it.
-    auto showStart = [](QLineEdit *box, const QString &v) {
-        box->setText(v);
-        box->setCursorPosition(0);
-    };
-    for (int q = 1; q <= 4; ++q)
-        load(Schema::quarterColumn(q), [&](const QString &v) { showStart(Who[q - 1], v); });
-    for (int team = 1; team <= 2; ++team) {
-        load(QStringLiteral("Team%1").arg(team), [&](const QString &v) {
-            showStart(TeamScore[team - 1], v);
-            Combo1[team]->setEditText(v);
-            Combo1[team]->lineEdit()->setCursorPosition(0);
-        });
+    for (int q = 0; q < 4; ++q)
+        showStart(Who[size_t(q)], text(pool.winners[size_t(q)]));
+    const QString teams[] = {text(pool.team1), text(pool.team2)};
+    for (int team = 0; team < 2; ++team) {
+        showStart(TeamScore[size_t(team)], teams[team]);
+        Combo1[size_t(team + 1)]->setEditText(teams[team]);
+        Combo1[size_t(team + 1)]->lineEdit()->setCursorPosition(0);
     }
-    load(QStringLiteral("Score1"), [&](const QString &v) { Score[0]->setText(v); });
-    load(QStringLiteral("Score2"), [&](const QString &v) { Score[1]->setText(v); });
-    load(Schema::kDate, [&](const QString &v) { txtGameDate->setText(v); });
+    Score[0]->setText(text(pool.score1));
+    Score[1]->setText(text(pool.score2));
+    txtGameDate->setText(text(pool.date));
     // The entry itself is chosen, not only its text: a box whose text differs
     // from its entry takes the text as the user's choice when it loses the
     // focus, which would load the other list and empty the team boxes.
-    const QString gameType =
-        RecordMapping::selectorText(records->Fields(QStringLiteral("ProCollage")));
+    const QString gameType = pool.pro ? QStringLiteral("Pro") : QStringLiteral("COLLAGE");
     const int entry = Combo1[0]->findText(gameType, Qt::MatchFixedString);
     if (entry >= 0)
         Combo1[0]->setCurrentIndex(entry);
     Combo1[0]->setEditText(gameType);
-    load(Schema::kId, [&](const QString &v) { txtID->setText(v); });
-
-    const QVariant password = records->Fields(Schema::kPassword);
-    if (!password.isNull() && !password.toString().isEmpty()) {
-        Locked = true;
-        setWindowTitle(windowTitle() + QStringLiteral("  ") + QStringLiteral("LOCKED"));
-        lblLocked->show();
-        LockControls();
-    }
+    txtID->setText(pool.id ? QString::number(pool.id) : QString());
+    Text1->clear();
+    Text2->clear();
+    Text1->hide();
+    lblAgain->hide();
+    NumbersSet = false;
+    showLock();
     txtPoolAmount_LostFocus(true);
-    lblStatus->setText(RecordMapping::gameLine(records->Fields(Schema::kDate),
-                                               records->Fields(QStringLiteral("Team1")),
-                                               records->Fields(QStringLiteral("Team2"))));
-    StartUp = false;
-    Moveit = false;
+    lblStatus->setText(
+        RecordMapping::gameLine(text(pool.date), text(pool.team1), text(pool.team2)));
 }
 
-bool frmScore::Update()
+Pool frmScore::boardPool() const
 {
-    // A date box with nothing or only part of a date in it counts as empty;
-    // a date in another order is told how to write it.
-    if (!RecordMapping::isWholeDate(txtGameDate->text())) {
-        m_services.dialogs->message(
-            RecordMapping::isInOtherOrder(txtGameDate->text())
-                ? QStringLiteral("Type the game date as month/day/year, for example 12/28/2025.")
-                : QStringLiteral(" Game Date Has To Have A Date"));
-        return false;
-    }
-    // A locked pool changes only through UNLOCK, and a board that shows a
-    // locked pool is no new pool either.
-    if (Locked) {
-        m_services.dialogs->message(kLockMessage);
-        return false;
-    }
+    Pool pool;
+    pool.date = dateOf(txtGameDate);
+    for (int i = 0; i < 20; ++i)
+        pool.headers[size_t(i)] = Number[size_t(i)]->text();
+    for (int k = 0; k < 100; ++k)
+        pool.squares[size_t(k)] = Imput[size_t(k)]->text();
+    pool.amount = txtPoolAmount->text();
+    pool.perGame = Option1[0]->isChecked();
+    pool.perHalf = Option1[1]->isChecked();
+    pool.perQuarter = Option1[2]->isChecked();
+    for (int q = 0; q < 4; ++q)
+        pool.winners[size_t(q)] = Who[size_t(q)]->text();
+    pool.team1 = Combo1[1]->currentText();
+    pool.team2 = Combo1[2]->currentText();
+    pool.score1 = Score[0]->text();
+    pool.score2 = Score[1]->text();
+    pool.pro = RecordMapping::isProGame(Combo1[0]->currentText());
+    return m_doc->complete(pool);
+}
+
+void frmScore::showStored()
+{
+    const QScopedValueRollback<bool> quiet(m_filling, true);
+    if (m_doc->hasPool())
+        showPool(m_doc->stored());
+    else
+        ClearBoard();
+    m_doc->setShownBoard(boardPool());
+    showMode();
+}
+
+bool frmScore::hasUnsavedChanges() const
+{
+    return m_doc->isChanged(boardPool());
+}
+
+bool frmScore::saveBoard()
+{
+    // The save is one statement in one commit; the bar passes its ten steps
+    // as the board is read, the last once the pool is stored. Repainting at
+    // every step would cost more than the save itself.
     Pb1->show();
     Pb1->setValue(0);
-    // A progress bar repaints itself at once on every step, which would cost
-    // more than the save itself; its steps are drawn at the next paint.
     Pb1->setUpdatesEnabled(false);
-    const auto drawAgain = qScopeGuard([this] { Pb1->setUpdatesEnabled(true); });
-    auto step = [this] { Pb1->setValue(Pb1->value() + 10); };
-
-    PoolRecords &records = recordsFor(*m_services.store, mbAddNewFlag);
-    if (mbAddNewFlag)
-        records.AddNew();
-    else
-        records.Edit();
-    // A changed date is the pool's date from now on, as the board shows it.
-    records.setField(Schema::kDate, txtGameDate->text());
-    for (int i = 0; i < Schema::kHeaderCount; ++i) {
-        const QString column = Schema::numColumn(i);
-        records.setField(column, Number[i]->text());
-        if (RecordMapping::isProgressStep(column))
-            step();
-    }
-    for (int i = 0; i < Schema::kSquareCount; ++i) {
-        const QString column = Schema::imColumn(i);
-        records.setField(column, Imput[i]->text());
-        if (RecordMapping::isProgressStep(column))
-            step();
-    }
-    records.setField(QStringLiteral("PoolAmount"), txtPoolAmount->text());
-    records.setField(QStringLiteral("Quarter"), Option1[2]->isChecked() ? 1 : 0);
-    records.setField(QStringLiteral("Game"), Option1[0]->isChecked() ? 1 : 0);
-    records.setField(QStringLiteral("Half"), Option1[1]->isChecked() ? 1 : 0);
-    for (int q = 1; q <= 4; ++q)
-        records.setField(Schema::quarterColumn(q), Who[q - 1]->text());
-    step();
-    records.setField(QStringLiteral("Team1"), Combo1[1]->currentText());
-    records.setField(QStringLiteral("Team2"), Combo1[2]->currentText());
-    records.setField(QStringLiteral("Score1"), Score[0]->text());
-    records.setField(QStringLiteral("Score2"), Score[1]->text());
-    records.setField(QStringLiteral("ProCollage"),
-                     RecordMapping::isProGame(Combo1[0]->currentText()) ? 1 : 0);
-    const qint64 saved = records.Update();
-    step();
-    // A name no longer on the board has no payment: a renamed square's
-    // player is a new player.
-    QSet<QString> players;
-    for (const SquareBox *square : Imput)
-        players.insert(Ledger::keyOf(square->text()));
+    const auto hide = qScopeGuard([this] {
+        Pb1->setUpdatesEnabled(true);
+        Pb1->hide();
+    });
+    QString refusal;
     try {
-        Payments::keepOnly(m_services.store->database(), saved, players);
-    } catch (const PoolError &) {
-        // The pool is saved; the next save drops the stale payment.
+        const bool adding = !m_doc->hasPool();
+        const Pool board = boardPool();
+        for (int step = 10; step < 100; step += 10)
+            Pb1->setValue(step);
+        refusal = m_doc->save(board);
+        if (refusal.isEmpty())
+            Pb1->setValue(100);
+        if (refusal.isEmpty() && adding)
+            txtID->setText(QString::number(m_doc->stored().id));
+    } catch (const PoolError &error) {
+        refusal = error.description();
     }
-
-    // Back to all pools, standing on the one just saved, so that the next
-    // Edit and Update change this pool and the moves start from it. Should
-    // that fail, no record set is better than one standing on another pool.
-    try {
-        m_services.store->OpenAllPoolsAt(saved);
-    } catch (const PoolError &) {
-        m_services.store->CloseRecordSet();
+    if (!refusal.isEmpty()) {
+        // A refused or failed save stays in its mode, so nothing typed is
+        // lost and nothing can be saved into another pool.
+        m_services.dialogs->message(refusal);
+        return false;
     }
-    if (mbAddNewFlag)
-        txtID->setText(QString::number(saved));
-    Pb1->hide();
-    StartUp = false;
-    Moveit = false;
-    m_changed = false;
+    showMode();
     return true;
+}
+
+bool frmScore::proceed(PoolDocument::Command command)
+{
+    const PoolDocument::Answer answer = m_doc->decide(command, boardPool());
+    switch (answer.verdict) {
+    case PoolDocument::Verdict::Allowed:
+        return true;
+    case PoolDocument::Verdict::Ignored:
+        return false;
+    case PoolDocument::Verdict::Refused:
+        m_services.dialogs->message(answer.message);
+        return false;
+    case PoolDocument::Verdict::AskToDelete:
+        return m_services.dialogs->confirm(
+            QStringLiteral("Delete the pool of %1, %2 VS %3? This cannot be undone.")
+                .arg(dateOf(txtGameDate), Combo1[1]->currentText(), Combo1[2]->currentText()));
+    case PoolDocument::Verdict::AskToSave:
+        switch (m_services.dialogs->question(kSaveChangesQuestion, QStringLiteral("Quadrix"),
+                                             Dialogs::Icon::None, Dialogs::Answer::Yes)) {
+        case Dialogs::Answer::Yes:
+            return saveBoard();
+        case Dialogs::Answer::No:
+            return true; // the command replaces the board
+        default:
+            return false;
+        }
+    }
+    return false;
 }

@@ -188,6 +188,18 @@ bool PoolRecords::MoveTo(qint64 id)
     return false;
 }
 
+bool PoolRecords::MoveNear(qint64 id)
+{
+    m_count = -1; // the pools may have changed under the set
+    m_currentId = id;
+    m_state = State::Row;
+    if (seek(QStringLiteral("ID > :current"), QStringLiteral("ID"), true) ||
+        seek(QStringLiteral("ID < :current"), QStringLiteral("ID DESC"), true))
+        return true;
+    m_state = State::Empty;
+    return false;
+}
+
 void PoolRecords::Edit()
 {
     requireCurrent();

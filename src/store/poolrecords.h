@@ -59,6 +59,9 @@ public:
     // Stands on the pool with this key when the set holds it; returns
     // whether it does.
     bool MoveTo(qint64 id);
+    // Stands on the first pool after the key, else on the last before it
+    // (the neighbours of a pool just removed); false when the set is empty.
+    bool MoveNear(qint64 id);
 
     void Edit();
     void AddNew();

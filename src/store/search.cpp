@@ -5,6 +5,7 @@
 #include "poolrecords.h"
 #include "poolstore.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 
@@ -19,7 +20,7 @@ void frmScore::escape()
 {
     if (frSearch->isVisible())
         frSearch->hide();
-    else if (m_editing)
+    else if (m_doc->isEditing())
         cmdCancel_Click();
 }
 
@@ -28,7 +29,15 @@ void frmScore::cmdFind_Click()
     // The date is bound as a value; the masked box lets only digits through,
     // but the query would be safe with anything.
     const QString date = txtSearch->text().trimmed();
+    if (date == QLatin1String("//") || date.isEmpty()) {
+        m_services.dialogs->message(
+            QCoreApplication::translate("frmScore", "Type the game date to find, for example "
+                                                    "12/28/2025."));
+        txtSearch->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     frSearch->hide();
+    bool searched = false;
     try {
         // A date no pool has leaves the pool on show (and its changes) and the
         // pools the moves reach as they were, rather than an empty board the
@@ -41,11 +50,14 @@ void frmScore::cmdFind_Click()
         };
         // A save of the changes may give the pool another date.
         const bool mightSave = hasUnsavedChanges();
-        if (noPoolHasIt() || !mayReplaceBoard() || (mightSave && noPoolHasIt()))
+        if (noPoolHasIt() || !proceed(PoolDocument::Command::Find) || (mightSave && noPoolHasIt()))
             return;
-        m_services.store->OpenRecordSet(PoolQuery::byDate(date));
-        reloadQuietly();
+        searched = true;
+        m_doc->find(date);
     } catch (const PoolError &error) {
         m_services.dialogs->message(error.description());
     }
+    // A search ends an add or an edit: the found pool is shown as stored.
+    if (searched)
+        showStored();
 }

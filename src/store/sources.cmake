@@ -2,11 +2,11 @@ list(APPEND QUADRIX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/backup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pooldatabase.cpp
     ${CMAKE_CURRENT_LIST_DIR}/poolrecords.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/poolrepository.cpp
     ${CMAKE_CURRENT_LIST_DIR}/poolstore.cpp
     ${CMAKE_CURRENT_LIST_DIR}/recordmapping.cpp
     ${CMAKE_CURRENT_LIST_DIR}/schema.cpp)
 list(APPEND QUADRIX_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/loadsave.cpp
     ${CMAKE_CURRENT_LIST_DIR}/recordcommands.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/search.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/unsaved.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/search.cpp)

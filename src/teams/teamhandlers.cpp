@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPointer>
+#include <QScopedValueRollback>
 
 #include <exception>
 
@@ -54,6 +55,15 @@ void frmScore::loadTeamBoxes(const QString &fileName)
 void frmScore::Combo1_Click(int index)
 {
     if (index == 0) {
+        // The list a locked pool was made with stays, and so do its teams.
+        if (!proceed(PoolDocument::Command::GameType)) {
+            const QScopedValueRollback<bool> quiet(m_filling, true);
+            const QString gameType =
+                document().stored().pro ? QStringLiteral("Pro") : QStringLiteral("COLLAGE");
+            Combo1[0]->setCurrentIndex(Combo1[0]->findText(gameType, Qt::MatchFixedString));
+            Combo1[0]->setEditText(gameType);
+            return;
+        }
         if (Combo1[0]->currentText() == QLatin1String("PRO"))
             ProFootball();
         else

@@ -105,7 +105,7 @@ private slots:
         QVERIFY(m_window->messages().isEmpty());
         QTest::keyClicks(w().Text1, "pw");
         QTest::keyClick(w().Text1, Qt::Key_Return);
-        QVERIFY(w().Locked);
+        QVERIFY(w().isLocked());
     }
 
     // Keys for what has no access key, typed where the focus is.

@@ -187,23 +187,21 @@ private slots:
         QTest::addColumn<QString>("sold");           // caption of lblOpen: under 100 asks first
         QTest::addColumn<Dialogs::Answer>("answer"); // Ok: the default button
         QTest::addColumn<QStringList>("typed");      // header digits typed by hand first
-        QTest::addColumn<bool>("locked");
         QTest::addColumn<bool>("drawn");
         using enum Dialogs::Answer;
         const QStringList none, again{"NumbersSet"}; // again: pressed before
         // clang-format off
-        QTest::newRow("full board")         << "100"  << Ok     << none  << false << true;
-        QTest::newRow("locked pool")        << "100"  << Ok     << none  << true  << true;
+        QTest::newRow("full board")         << "100"  << Ok     << none << true;
         QTest::newRow("typed by hand")      << "100"  << Ok
             << QStringList{"Number(3)=5",  "Number(7)= 5",  "Number(9)=9",
-                           "Number(15)=2", "Number(19)=02", "Number(11)=0"} << false << true;
+                           "Number(15)=2", "Number(19)=02", "Number(11)=0"} << true;
         QTest::newRow("digits loaded: the first box decides")
-            << "100" << Ok << QStringList{"Number(0)=1", "Number(12)=3"} << false << false;
-        QTest::newRow("second press")       << "0"    << Yes    << again << false << false;
-        QTest::newRow("cleared board, yes") << "000"  << Yes    << none  << false << true;
-        QTest::newRow("one unsold, no")     << "99"   << No     << none  << false << false;
-        QTest::newRow("cancel")             << " 42 " << Cancel << none  << false << false;
-        QTest::newRow("default button")     << "0"    << Ok     << none  << false << false;
+            << "100" << Ok << QStringList{"Number(0)=1", "Number(12)=3"} << false;
+        QTest::newRow("second press")       << "0"    << Yes    << again << false;
+        QTest::newRow("cleared board, yes") << "000"  << Yes    << none << true;
+        QTest::newRow("one unsold, no")     << "99"   << No     << none << false;
+        QTest::newRow("cancel")             << " 42 " << Cancel << none << false;
+        QTest::newRow("default button")     << "0"    << Ok     << none << false;
         // clang-format on
     }
     void draw()
@@ -211,7 +209,6 @@ private slots:
         QFETCH(QString, sold);
         QFETCH(Dialogs::Answer, answer);
         QFETCH(QStringList, typed);
-        QFETCH(bool, locked);
         QFETCH(bool, drawn);
         const bool pressedBefore = typed == QStringList{"NumbersSet"};
         if (pressedBefore)
@@ -219,7 +216,6 @@ private slots:
         else
             apply(typed);
         const QStringList before = headers(0, 20);
-        w->Locked = locked;
         w->lblOpen->setText(sold);
         if (answer != Dialogs::Answer::Ok)
             tw->dialogs.setNextAnswer(answer);

@@ -58,7 +58,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     write.finish();
 
     frmScore &w = f.window.w();
-    w.Locked = false;
     w.cmdFirst_Click();
     const auto shows = [&](const char *column, const QString &text) {
         const QVariant stored = values[columns.indexOf(QLatin1String(column)) - 1];

@@ -292,7 +292,8 @@ private:
         case Save::NewPool:
             QVERIFY(w().cmdUpdate->isVisible() && w().cmdCancel->isVisible() &&
                     !w().cmdNext->isEnabled());
-            QCOMPARE(w().mbAddNewFlag, save == Save::NewPool);
+            QCOMPARE(w().document().mode(), save == Save::NewPool ? PoolDocument::Mode::Adding
+                                                                  : PoolDocument::Mode::Editing);
             QCOMPARE(w().Imput[7]->text() + w().Imput[93]->text() + w().Combo1[1]->currentText(),
                      u"typedtyped tooTyped Team"_s);
             break;
@@ -300,11 +301,11 @@ private:
             QCOMPARE(boardMismatch(w(), before.value(1)), QString());
             break;
         case Save::Lock:
-            QVERIFY(!w().Locked && !w().lblLocked->isVisible());
+            QVERIFY(!w().isLocked() && !w().lblLocked->isVisible());
             QCOMPARE(w().Text2->text(), u"new"_s);
             break;
         case Save::Unlock:
-            QVERIFY(w().Locked && w().lblLocked->isVisible() && w().txtID->text() == u"2"_s);
+            QVERIFY(w().isLocked() && w().lblLocked->isVisible() && w().txtID->text() == u"2"_s);
             break;
         }
     }
@@ -318,7 +319,7 @@ private:
         QVERIFY(m_data->allPools(&integrity) == sound.after);
         QCOMPARE(integrity, u"ok"_s);
         QVERIFY(w().cmdEdit->isVisible());
-        QCOMPARE(w().Locked, save == Save::Lock || save == Save::Delete);
+        QCOMPARE(w().isLocked(), save == Save::Lock || save == Save::Delete);
     }
 
     std::unique_ptr<TestData> m_data;

@@ -229,10 +229,8 @@ private:
         if (w().cmdUpdate->isVisibleTo(&w()) != m.editing ||
             w().cmdAdd->isVisibleTo(&w()) == m.editing || w().cmdNext->isEnabled() == m.editing)
             return u"the window is not in %1 mode"_s.arg(m.editing ? "Editing" : "Browse");
-        if (m.editing && w().mbAddNewFlag != m.addNew)
-            return u"mbAddNewFlag is %1"_s.arg(w().mbAddNewFlag);
-        if (w().StartUp || w().Moveit)
-            return u"StartUp or Moveit is left set"_s;
+        if (m.editing && (w().document().mode() == PoolDocument::Mode::Adding) != m.addNew)
+            return u"the mode is %1"_s.arg(int(w().document().mode()));
         // A pool's payments name only players on its board.
         OtherProgram other(m_data.poolFile());
         QSqlQuery payments(other.db());
@@ -247,8 +245,8 @@ private:
                 return u"pool %1 has a payment of \"%2\", who is not on its board"_s.arg(
                     payments.value(0).toString(), payments.value(1).toString());
         }
-        if (w().Locked != m.locked)
-            return u"Locked is %1"_s.arg(w().Locked);
+        if (w().isLocked() != m.locked)
+            return u"Locked is %1"_s.arg(w().isLocked());
         if (m_loaded) {
             const QString wrong = boardMismatch(w(), m.pools.value(m.current));
             if (!wrong.isEmpty())

@@ -69,7 +69,8 @@ void tabToTheSelected(const QList<QRadioButton *> &group)
 } // namespace
 
 frmScore::frmScore(const frmScoreServices &services, QWidget *parent)
-    : QMainWindow(parent), m_services(services)
+    : QMainWindow(parent), m_services(services),
+      m_doc(std::make_unique<PoolDocument>(*services.store))
 {
     // The layout was drawn for narrow sans-serif faces; where those are
     // missing, take the closest metric-compatible ones the system has.
@@ -381,7 +382,6 @@ void frmScore::routeEvents()
     };
     for (const auto &[button, handler] : buttons)
         connect(button, &QAbstractButton::clicked, this, handler);
-    watchForChanges();
     watchForTints();
     // Beside the described commands: keys for what has no access key.
     const std::pair<QKeySequence, void (frmScore::*)()> keys[] = {
@@ -473,7 +473,6 @@ bool frmScore::eventFilter(QObject *watched, QEvent *event)
             if (text.size() != 1 || text.at(0).unicode() < 32)
                 return false; // Backspace, Enter, Escape: their usual effect
             int code = text.at(0).unicode();
-            markChanged(); // a completion writes the box without an edit
             Combo1_KeyPress(i, code);
             return code == 0;
         }
@@ -485,7 +484,7 @@ void frmScore::closeEvent(QCloseEvent *event)
 {
     // Closing asks only when the board holds unsaved changes; Cancel, or a
     // save that fails, keeps the window open.
-    if (!mayReplaceBoard()) {
+    if (!proceed(PoolDocument::Command::Close)) {
         event->ignore();
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls.h"
+#include "document/pooldocument.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -41,10 +42,10 @@ struct frmScoreServices
     QString programDir; // help page
 };
 
-// The main window. Its controls are the pool on show and the user's work on
-// it; there is no second copy of the board. The class holds the controls,
-// the flags and the routing of events; each subsystem implements its own
-// handlers in its own folder.
+// The main window: a view of the document's pool. It builds the layout,
+// shows a pool through one mapping and reads the board back through it, and
+// routes each control's event to the document, whose answer it shows. Each
+// subsystem implements its own handlers in its own folder.
 class frmScore : public QMainWindow
 {
     Q_OBJECT
@@ -109,14 +110,15 @@ public:
     QLabel *Label7 = nullptr;
     QLabel *Label8 = nullptr;
 
-    // --- Flags ---
-    bool StartUp = false;
-    bool Moveit = false;
-    bool Locked = false;
-    bool mbAddNewFlag = false;
+    // --- State of the view alone ---
     qint16 MyValue = 0;
     bool NumbersSet = false; // one window per program, so this is program-wide
     QString PrintCopies;
+
+    // The pool on show, its mode, its lock and what each command may do.
+    PoolDocument &document() { return *m_doc; }
+    const PoolDocument &document() const { return *m_doc; }
+    bool isLocked() const;
 
     // --- Start-up and shutdown (app) ---
     void Form_Load();
@@ -132,11 +134,17 @@ public:
     QUrl homePage() const;
     QUrl helpPage() const;
 
-    // --- Record load and save, commands, search (store) ---
-    void Fill();
-    // False when the save was refused (no date, a locked pool); the message
-    // has been shown and nothing was written.
-    bool Update();
+    // --- The board and the pool (store) ---
+    // The one mapping between a pool and the controls: showPool writes
+    // every control of the pool, boardPool reads them back.
+    void showPool(const Pool &pool);
+    Pool boardPool() const;
+    // Shows the document's stored pool, or the cleared board when there is
+    // none, as the program's own write: no handler takes it for typing.
+    void showStored();
+    // The one save of the board; false when refused or failed (the message
+    // has been shown and nothing was written).
+    bool saveBoard();
     void ClearBoard();
     void SetBrowseMode(bool browse);
     void cmdAdd_Click();
@@ -152,12 +160,12 @@ public:
     void cmdFind_Click();
     // Esc: closes the search frame, else cancels an edit.
     void escape();
-    // Whether the board holds changes the user has not saved: what was
-    // typed, picked or drawn since the last load, clear or save.
-    bool hasUnsavedChanges() const { return m_changed; }
-    // Before anything replaces the board: with unsaved changes, asks whether
-    // to save them. False when the user cancels or the save fails.
-    bool mayReplaceBoard();
+    // Whether the board differs from the pool as it was shown.
+    bool hasUnsavedChanges() const;
+    // Asks the document whether the command may run now and shows its
+    // answer: a refusal's message, or the question it needs (a Yes to
+    // "save the changes?" saves them). True when the command goes on.
+    bool proceed(PoolDocument::Command command);
 
     // --- Board: counts, Quick Pick, number draw, winner lookup (board) ---
     void AddUm();
@@ -175,7 +183,7 @@ public:
     void Score_Change(int index);
 
     // --- Money (money) ---
-    // fromLoad: called by Fill for a stored amount, which loads as zero
+    // fromLoad: called by showPool for a stored amount, which loads as zero
     // without a message when it is not a number.
     void txtPoolAmount_LostFocus(bool fromLoad = false);
     void Payout();
@@ -227,33 +235,25 @@ private:
     void routeEvents();
     void setTabOrder();
 
-    // store: reloads the current pool with the board's handlers kept quiet
-    void reloadQuietly();
-    void clearSquaresLeftForFill();
-    bool m_editing = false; // Editing mode: Update and Cancel are offered, the moves are not
-    // lock: a refused LOCK or UNLOCK; true when the window is editing (nothing
-    // may change until the edit is saved or cancelled)
+    // The program itself is writing the board: the handlers that typing
+    // runs (lock messages, the winner lookup, money checks) stay quiet.
+    bool m_filling = false;
+    // lock: a refused LOCK or UNLOCK gives the password box the focus back
     void refuseLockCommand(const QString &text);
-    bool lockRefusedWhileEditing();
-    // lock: the digits drawn on a locked pool, the one change it takes
+    // lock: shows the document's lock state on the board
+    void showLock();
+    // lock: stores the digits drawn on a locked pool, its one change
     void storeDrawOfLockedPool();
-    // A reload clears only the squares the loaded pool leaves empty: writing
-    // every square twice was the larger part of a move's cost.
-    bool m_squaresLeftForFill = false;
-    std::bitset<100> m_filledSquares;
     // lock: the editable controls of the board, in the order they switch
     void setBoardEnabled(bool enabled);
-    void moveRecord(void (PoolRecords::*step)(), void (PoolRecords::*correction)(),
-                    bool (PoolRecords::*overrun)() const, bool report);
-    // store: unsaved changes
-    bool m_changed = false;
-    void watchForChanges();
-    void markChanged();
-    bool saveChanges();
+    void goTo(PoolDocument::Command step);
+    // Shows the document's mode by the buttons it offers.
+    void showMode() { SetBrowseMode(!m_doc->isEditing()); }
 
     QUrl localHelp(const QString &section) const;
 
     frmScoreServices m_services;
+    std::unique_ptr<PoolDocument> m_doc;
     QRect m_restored;
     bool m_placementPending = false; // the frame's size is known only once shown
     void applyPlacement();

@@ -1,0 +1,344 @@
+#include "pooldocument.h"
+
+#include "store/poolstore.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+using Command = PoolDocument::Command;
+using Verdict = PoolDocument::Verdict;
+
+// What must hold for a row of the table to answer.
+enum class When
+{
+    Always,
+    Editing, // adding or editing
+    Browsing,
+    Locked,  // the pool on show is locked
+    NoPool,  // no stored pool is on show
+    NoPools, // the moves have no pool to go to
+    Changed, // the board differs from the pool as shown
+};
+
+enum class Text
+{
+    None,
+    Lock,
+    WhileEditing,
+    NoCurrentRecord,
+    SaveFirst,
+};
+
+struct Rule
+{
+    Command command;
+    When when;
+    Verdict verdict;
+    Text text = Text::None;
+};
+
+// Every command's rules, first match answers; a command with no row that
+// matches is allowed. The rows read as the program's rules: a locked pool
+// changes only through UNLOCK (and takes its draw); nothing typed is dropped
+// without the question; a lock stores only what the file holds.
+const Rule kRules[] = {
+    {Command::Add, When::Locked, Verdict::Refused, Text::Lock},
+    {Command::Add, When::Changed, Verdict::AskToSave},
+
+    {Command::Edit, When::Editing, Verdict::Ignored},
+    {Command::Edit, When::Locked, Verdict::Refused, Text::Lock},
+
+    {Command::Update, When::Browsing, Verdict::Ignored},
+    {Command::Cancel, When::Browsing, Verdict::Ignored},
+
+    {Command::Delete, When::Editing, Verdict::Ignored},
+    {Command::Delete, When::Locked, Verdict::Refused, Text::Lock},
+    {Command::Delete, When::NoPool, Verdict::Refused, Text::NoCurrentRecord},
+    {Command::Delete, When::Always, Verdict::AskToDelete},
+
+    {Command::First, When::Editing, Verdict::Ignored},
+    {Command::First, When::NoPools, Verdict::Refused, Text::NoCurrentRecord},
+    {Command::First, When::Changed, Verdict::AskToSave},
+    {Command::Last, When::Editing, Verdict::Ignored},
+    {Command::Last, When::NoPools, Verdict::Refused, Text::NoCurrentRecord},
+    {Command::Last, When::Changed, Verdict::AskToSave},
+    {Command::Next, When::Editing, Verdict::Ignored},
+    {Command::Next, When::NoPools, Verdict::Ignored},
+    {Command::Next, When::Changed, Verdict::AskToSave},
+    {Command::Previous, When::Editing, Verdict::Ignored},
+    {Command::Previous, When::NoPools, Verdict::Ignored},
+    {Command::Previous, When::Changed, Verdict::AskToSave},
+
+    // A search ends an add or an edit: the found pool is shown as stored.
+    {Command::Find, When::Changed, Verdict::AskToSave},
+
+    {Command::Lock, When::Editing, Verdict::Refused, Text::WhileEditing},
+    {Command::Lock, When::Locked, Verdict::Ignored},
+    {Command::LockConfirmed, When::NoPool, Verdict::Refused, Text::SaveFirst},
+    {Command::LockConfirmed, When::Changed, Verdict::AskToSave},
+    {Command::Unlock, When::Editing, Verdict::Refused, Text::WhileEditing},
+
+    {Command::QuickPick, When::Locked, Verdict::Refused, Text::Lock},
+    {Command::Lookup, When::Locked, Verdict::Refused, Text::Lock},
+    {Command::Score, When::Locked, Verdict::Refused, Text::Lock},
+    {Command::Amount, When::Locked, Verdict::Refused, Text::Lock},
+    {Command::Period, When::Locked, Verdict::Refused, Text::Lock},
+    {Command::GameType, When::Locked, Verdict::Refused, Text::Lock},
+
+    {Command::Close, When::Changed, Verdict::AskToSave},
+};
+
+QString message(Text text)
+{
+    switch (text) {
+    case Text::None:
+        return {};
+    case Text::Lock:
+        return PoolDocument::lockMessage();
+    case Text::WhileEditing:
+        return QCoreApplication::translate(
+            "PoolDocument", "Save or cancel your changes before you lock or unlock this pool.");
+    case Text::NoCurrentRecord:
+        return QStringLiteral("No current record.");
+    case Text::SaveFirst:
+        return QCoreApplication::translate(
+            "PoolDocument", "Save this pool before you lock it: only a saved pool can be locked.");
+    }
+    return {};
+}
+
+PoolError noCurrentRecord()
+{
+    return PoolError(ErrorNumber::NoCurrentRecord, kStoreSource,
+                     QStringLiteral("No current record."));
+}
+
+} // namespace
+
+PoolDocument::PoolDocument(PoolStore &store) : m_store(store), m_repository(store.database()) {}
+
+QString PoolDocument::lockMessage()
+{
+    return QStringLiteral("You Must UnLock This Record Before This Is Allowed");
+}
+
+PoolQuery PoolDocument::query() const
+{
+    const PoolRecords *records = m_store.records();
+    return records ? records->query() : PoolQuery::all();
+}
+
+Pool PoolDocument::complete(Pool board) const
+{
+    const bool stored = hasPool();
+    board.id = stored ? m_stored.id : 0;
+    board.password = stored ? m_stored.password : std::nullopt;
+    board.paid = stored ? m_stored.paid : QSet<QString>();
+    return board;
+}
+
+PoolDocument::Answer PoolDocument::decide(Command command, const Pool &board) const
+{
+    const auto holds = [&](When when) {
+        switch (when) {
+        case When::Always:
+            return true;
+        case When::Editing:
+            return isEditing();
+        case When::Browsing:
+            return !isEditing();
+        case When::Locked:
+            return isLocked();
+        case When::NoPool:
+            return !hasPool();
+        case When::NoPools: {
+            PoolRecords *records = m_store.records();
+            try {
+                return !records || records->isEmpty();
+            } catch (const PoolError &) {
+                return true;
+            }
+        }
+        case When::Changed:
+            return isChanged(board);
+        }
+        return false;
+    };
+    for (const Rule &rule : kRules)
+        if (rule.command == command && holds(rule.when))
+            return {rule.verdict, message(rule.text)};
+    return {};
+}
+
+void PoolDocument::stand()
+{
+    m_mode = Mode::Browsing;
+    PoolRecords *records = m_store.records();
+    try {
+        m_stored =
+            records && records->hasCurrent() ? m_repository.load(records->currentId()) : Pool();
+    } catch (const PoolError &) {
+        m_stored = Pool(); // the board shows nothing rather than another pool
+        throw;
+    }
+}
+
+void PoolDocument::showAllPoolsAt(qint64 id)
+{
+    // The next Edit and Update change this pool and the moves start from it;
+    // no record set is better than one standing on another pool.
+    try {
+        m_store.OpenAllPoolsAt(id);
+    } catch (const PoolError &) {
+        m_store.CloseRecordSet();
+    }
+}
+
+void PoolDocument::open()
+{
+    m_store.OpenRecordSet(PoolQuery::all());
+    stand();
+}
+
+void PoolDocument::move(Command step)
+{
+    PoolRecords *records = m_store.records();
+    if (!records)
+        throw noCurrentRecord();
+    switch (step) {
+    case Command::First:
+        records->MoveFirst();
+        break;
+    case Command::Last:
+        records->MoveLast();
+        break;
+    case Command::Next:
+        records->MoveNext();
+        if (records->atEOF())
+            records->MovePrevious();
+        break;
+    case Command::Previous:
+        records->MovePrevious();
+        if (records->atBOF())
+            records->MoveNext();
+        break;
+    default:
+        return;
+    }
+    stand();
+}
+
+bool PoolDocument::find(const QString &date)
+{
+    if (PoolRecords(m_store.database(), PoolQuery::byDate(date)).isEmpty())
+        return false;
+    if (m_store.OpenRecordSet(PoolQuery::byDate(date)))
+        stand();
+    return true;
+}
+
+void PoolDocument::beginAdd()
+{
+    m_mode = Mode::Adding;
+}
+
+void PoolDocument::beginEdit()
+{
+    m_mode = Mode::Editing;
+}
+
+void PoolDocument::cancel()
+{
+    // Nothing cancelled can later be saved into the stored pool: the view
+    // shows it again as the file holds it.
+    stand();
+}
+
+QString PoolDocument::save(const Pool &board)
+{
+    const Pool pool = complete(board);
+    if (isLocked()) {
+        // The digits drawn on a locked pool are its one change; the pools the
+        // moves reach stay as they were.
+        if (!pool.differsOnlyInHeaders(m_shownBoard))
+            return lockMessage();
+        Pool drawn = m_stored;
+        drawn.headers = pool.headers;
+        m_repository.save(drawn);
+        m_stored = drawn;
+        m_shownBoard = pool;
+        return {};
+    }
+    const QString problem = pool.problem(hasPool() ? m_shownBoard : Pool());
+    if (!problem.isEmpty())
+        return problem;
+    const qint64 id = m_repository.save(pool);
+    m_mode = Mode::Browsing;
+    m_stored = pool;
+    m_stored.id = id;
+    m_stored.paid.intersect(pool.players()); // the save dropped the others
+    m_shownBoard = m_stored;
+    showAllPoolsAt(id);
+    return {};
+}
+
+void PoolDocument::removeShown()
+{
+    if (!hasPool())
+        throw noCurrentRecord();
+    const qint64 id = m_stored.id;
+    m_repository.remove(id);
+    // The neighbour within the query; once a search has no pool left, the
+    // moves walk all pools again.
+    PoolRecords *records = m_store.records();
+    if (!records || !records->MoveNear(id)) {
+        m_store.OpenRecordSet(PoolQuery::all());
+        if (PoolRecords *all = m_store.records())
+            all->MoveNear(id);
+    }
+    stand();
+}
+
+QString PoolDocument::lock(const QString &password)
+{
+    if (!hasPool())
+        return message(Text::SaveFirst);
+    Pool pool = m_stored;
+    pool.password = password;
+    m_repository.save(pool);
+    m_stored.password = password;
+    m_shownBoard.password = password;
+    showAllPoolsAt(pool.id);
+    return {};
+}
+
+QString PoolDocument::unlock(const QString &password)
+{
+    // The password as the file holds it now.
+    const Pool fresh = hasPool() ? m_repository.load(m_stored.id) : Pool();
+    if (!fresh.isLocked())
+        return QStringLiteral(" There Is No Password Set");
+    if (*fresh.password != password)
+        return QStringLiteral("Passwords Do Not Match");
+    Pool pool = m_stored;
+    pool.password = QString::fromLatin1("");
+    m_repository.save(pool);
+    m_stored.password = pool.password;
+    m_shownBoard.password = pool.password;
+    showAllPoolsAt(pool.id);
+    return {};
+}
+
+void PoolDocument::setPaid(const QString &player, bool paid)
+{
+    if (!hasPool())
+        throw noCurrentRecord();
+    m_repository.setPaid(m_stored.id, player, paid);
+    for (Pool *pool : {&m_stored, &m_shownBoard}) {
+        if (paid)
+            pool->paid.insert(player);
+        else
+            pool->paid.remove(player);
+    }
+}

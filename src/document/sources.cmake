@@ -1,0 +1,2 @@
+list(APPEND QUADRIX_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/pooldocument.cpp)

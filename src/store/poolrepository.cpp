@@ -1,0 +1,173 @@
+#include "poolrepository.h"
+
+#include "players/payments.h"
+#include "pooldatabase.h"
+#include "recordmapping.h"
+#include "schema.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace {
+
+PoolError noCurrentRecord()
+{
+    return PoolError(ErrorNumber::NoCurrentRecord, kStoreSource,
+                     QStringLiteral("No current record."));
+}
+
+// The pool's value of each column but ID, in the schema's order; the
+// flags as numbers, a missing text as Null.
+QVariantList columnValues(const Pool &pool)
+{
+    const auto text = [](const Pool::Text &value) {
+        if (!value)
+            return QVariant(QMetaType::fromType<QString>());
+        // An empty text is stored as the empty text: Null means "no value".
+        return QVariant(value->isNull() ? QString::fromLatin1("") : *value);
+    };
+    const auto flag = [](bool set) { return QVariant(set ? 1 : 0); };
+    QVariantList values{text(pool.date)};
+    for (const Pool::Text &header : pool.headers)
+        values << text(header);
+    for (const Pool::Text &square : pool.squares)
+        values << text(square);
+    values << text(pool.amount) << flag(pool.perQuarter) << flag(pool.perGame)
+           << flag(pool.perHalf);
+    for (const Pool::Text &winner : pool.winners)
+        values << text(winner);
+    values << text(pool.team1) << text(pool.team2) << text(pool.score1) << text(pool.score2)
+           << flag(pool.pro) << text(pool.password);
+    return values;
+}
+
+Pool poolFrom(const QSqlRecord &row)
+{
+    Pool pool;
+    QHash<QString, QVariant> byColumn;
+    for (int i = 0; i < row.count(); ++i)
+        byColumn.insert(Schema::canonicalColumn(row.fieldName(i)), row.value(i));
+    const auto text = [&](const QString &column) -> Pool::Text {
+        const QVariant value = byColumn.value(column);
+        return value.isNull() ? std::nullopt : Pool::Text(value.toString());
+    };
+    const auto flag = [&](const QString &column) {
+        return RecordMapping::isTrue(byColumn.value(column));
+    };
+    pool.id = byColumn.value(Schema::kId).toLongLong();
+    pool.date = text(Schema::kDate);
+    for (int i = 0; i < Schema::kHeaderCount; ++i)
+        pool.headers[size_t(i)] = text(Schema::numColumn(i));
+    for (int i = 0; i < Schema::kSquareCount; ++i)
+        pool.squares[size_t(i)] = text(Schema::imColumn(i));
+    pool.amount = text(QStringLiteral("PoolAmount"));
+    pool.perQuarter = flag(QStringLiteral("Quarter"));
+    pool.perGame = flag(QStringLiteral("Game"));
+    pool.perHalf = flag(QStringLiteral("Half"));
+    for (int q = 1; q <= 4; ++q)
+        pool.winners[size_t(q - 1)] = text(Schema::quarterColumn(q));
+    pool.team1 = text(QStringLiteral("Team1"));
+    pool.team2 = text(QStringLiteral("Team2"));
+    pool.score1 = text(QStringLiteral("Score1"));
+    pool.score2 = text(QStringLiteral("Score2"));
+    pool.pro = flag(QStringLiteral("ProCollage"));
+    pool.password = text(Schema::kPassword);
+    return pool;
+}
+
+const QString &insertStatement()
+{
+    static const QString sql = [] {
+        const QStringList columns = Schema::allColumns().mid(1);
+        return QStringLiteral("INSERT INTO Football (%1) VALUES (%2)")
+            .arg(columns.join(QStringLiteral(", ")),
+                 QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
+    }();
+    return sql;
+}
+
+const QString &updateStatement()
+{
+    static const QString sql = [] {
+        QStringList sets;
+        for (const QString &column : Schema::allColumns().mid(1))
+            sets << column + QStringLiteral(" = ?");
+        return QStringLiteral("UPDATE Football SET %1 WHERE ID = ?")
+            .arg(sets.join(QStringLiteral(", ")));
+    }();
+    return sql;
+}
+
+// A file from another tool may hold one key twice; a change of one pool
+// must then not reach the other.
+PoolError sharedKey(qint64 id)
+{
+    return PoolError(ErrorNumber::StoreFailure, kStoreSource,
+                     QStringLiteral("More than one pool in the pool file has the number %1, so "
+                                    "this pool cannot be changed alone. Nothing was changed.")
+                         .arg(id));
+}
+
+} // namespace
+
+Pool PoolRepository::load(qint64 id)
+{
+    QSqlQuery &query = m_db.prepared(QStringLiteral("SELECT * FROM Football WHERE ID = ?"));
+    query.bindValue(0, id);
+    m_db.run(query);
+    if (!query.next()) {
+        query.finish();
+        throw noCurrentRecord();
+    }
+    Pool pool = poolFrom(query.record());
+    query.finish();
+    pool.paid = Payments::paidOf(m_db, id);
+    return pool;
+}
+
+qint64 PoolRepository::save(const Pool &pool)
+{
+    qint64 id = pool.id;
+    m_db.inTransaction([&] {
+        QSqlQuery &query = m_db.prepared(id == 0 ? insertStatement() : updateStatement());
+        const QVariantList values = columnValues(pool);
+        for (int i = 0; i < values.size(); ++i)
+            query.bindValue(i, values[i]);
+        if (id != 0)
+            query.bindValue(int(values.size()), id);
+        m_db.run(query);
+        const int changed = query.numRowsAffected();
+        if (id == 0)
+            id = query.lastInsertId().toLongLong();
+        query.finish();
+        if (changed == 0)
+            throw noCurrentRecord(); // another program removed it
+        if (changed > 1)
+            throw sharedKey(id);
+        // A name no longer on the board has no payment: a renamed square's
+        // player is a new player.
+        Payments::keepOnly(m_db, id, pool.players());
+    });
+    return id;
+}
+
+void PoolRepository::remove(qint64 id)
+{
+    m_db.inTransaction([&] {
+        QSqlQuery &query = m_db.prepared(QStringLiteral("DELETE FROM Football WHERE ID = ?"));
+        query.bindValue(0, id);
+        m_db.run(query);
+        const int removed = query.numRowsAffected();
+        query.finish();
+        if (removed == 0)
+            throw noCurrentRecord();
+        if (removed > 1)
+            throw sharedKey(id);
+        Payments::dropPool(m_db, id); // who paid goes with the pool
+    });
+}
+
+void PoolRepository::setPaid(qint64 id, const QString &player, bool paid)
+{
+    Payments::setPaid(m_db, id, player, paid);
+}
