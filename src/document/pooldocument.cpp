@@ -180,8 +180,10 @@ void PoolDocument::stand()
             records && records->hasCurrent() ? m_repository.load(records->currentId()) : Pool();
     } catch (const PoolError &) {
         m_stored = Pool(); // the board shows nothing rather than another pool
+        m_shownBoard = m_stored;
         throw;
     }
+    m_shownBoard = m_stored; // until the view says how it shows the pool
 }
 
 void PoolDocument::showAllPoolsAt(qint64 id)
@@ -241,6 +243,7 @@ bool PoolDocument::find(const QString &date)
 void PoolDocument::beginAdd()
 {
     m_mode = Mode::Adding;
+    m_shownBoard = Pool(); // nothing typed into the new pool yet
 }
 
 void PoolDocument::beginEdit()

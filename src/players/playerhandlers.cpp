@@ -8,7 +8,6 @@
 #include "payments.h"
 #include "playersdialog.h"
 #include "store/poolstore.h"
-#include "store/recordmapping.h"
 #include "store/schema.h"
 
 #include <QApplication>
@@ -33,48 +32,23 @@ QList<qint64> prizesOf(qint64 pool, bool perQuarter, bool perHalf)
 
 void frmScore::cmdPlayers_Click()
 {
+    // The ledger of the pool as saved: payments name only players who stand
+    // on the stored board. A new pool shows the board as it stands, with
+    // nothing to pay into yet.
+    const bool stored = m_doc->hasPool();
+    const Pool shown = stored ? m_doc->stored() : boardPool();
     PlayersDialog::Pool pool;
-    bool isKey = false;
-    const qint64 id = txtID->text().trimmed().toLongLong(&isKey);
-    try {
-        PoolRecords stored(m_services.store->database(), PoolQuery::all());
-        if (isKey && stored.MoveTo(id)) {
-            // The ledger of the pool as saved: payments name only players
-            // who stand on the stored board.
-            const auto text = [&](const QString &column) {
-                return stored.Fields(column).toString();
-            };
-            pool.id = id;
-            pool.date = text(Schema::kDate);
-            pool.team1 = text(QStringLiteral("Team1"));
-            pool.team2 = text(QStringLiteral("Team2"));
-            for (int k = 0; k < Schema::kSquareCount; ++k)
-                pool.squares << text(Schema::imColumn(k));
-            for (int q = 1; q <= 4; ++q)
-                pool.winners << text(Schema::quarterColumn(q));
-            const qint64 cents = Money::poolCents(text(QStringLiteral("PoolAmount")));
-            pool.perSquare = Money::share(cents, 100);
-            pool.prizes =
-                prizesOf(cents, RecordMapping::isTrue(stored.Fields(QStringLiteral("Quarter"))),
-                         RecordMapping::isTrue(stored.Fields(QStringLiteral("Half"))));
-            pool.unsaved = hasUnsavedChanges();
-        }
-    } catch (const PoolError &error) {
-        m_services.dialogs->message(error.description());
-        return;
-    }
-    if (pool.id == 0) { // a new pool: the board as it stands, nothing to pay into yet
-        pool.date = txtGameDate->text();
-        pool.team1 = Combo1[1]->currentText();
-        pool.team2 = Combo1[2]->currentText();
-        for (const SquareBox *square : Imput)
-            pool.squares << square->text();
-        for (const QLineEdit *winner : Who)
-            pool.winners << winner->text();
-        const qint64 cents = Money::poolCents(txtPoolAmount->text());
-        pool.perSquare = Money::share(cents, 100);
-        pool.prizes = prizesOf(cents, Option1[2]->isChecked(), Option1[1]->isChecked());
-    }
+    pool.id = shown.id;
+    pool.date = Pool::text(shown.date);
+    pool.team1 = Pool::text(shown.team1);
+    pool.team2 = Pool::text(shown.team2);
+    pool.squares = shown.squareTexts();
+    for (const Pool::Text &winner : shown.winners)
+        pool.winners << Pool::text(winner);
+    const qint64 cents = Money::poolCents(Pool::text(shown.amount));
+    pool.perSquare = Money::share(cents, 100);
+    pool.prizes = prizesOf(cents, shown.perQuarter, shown.perHalf);
+    pool.unsaved = stored && hasUnsavedChanges();
     m_players = std::make_unique<PlayersDialog>(pool, m_services.store->database(),
                                                 *m_services.dialogs, m_services.print, this);
     if (m_services.dialogs->isScripted())

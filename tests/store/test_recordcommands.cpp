@@ -4,6 +4,7 @@
 #include "store/poolrecords.h"
 #include "store/recordmapping.h"
 #include "store/schema.h"
+#include "support/diskshim.h"
 #include "support/testwindow.h"
 
 #include <QTest>
@@ -259,18 +260,27 @@ private slots:
     }
 
     // The digits drawn on a locked pool are stored at once, the headers and
-    // nothing else, and the next draw finds them there.
-    void aDrawOnALockedPoolIsKept()
+    // nothing else; digits the disk refused stay as an unsaved change that
+    // SET Numbers stores again. The game type of a locked pool stays, and a
+    // pool without a date or a period shows none.
+    void aLockedPoolTakesItsDrawOnly()
     {
         add({"A"}, {{"Password", "pw"}, {"Im3", "Sold"}});
-        add({"B"});
+        m_data->addPool({{"Team1", "B"}});
         open();
         QVERIFY(w().isLocked());
         const PoolValues before = m_data->allPools().value(1);
+        DiskShim::failAt(DiskShim::Point::Write, 1, SQLITE_FULL, true);
         m_window->dialogs.setNextAnswer(Dialogs::Answer::Yes); // the unsold squares
+        w().Command3->click();
+        QCOMPARE(m_data->allPools().value(1), before);
+        QVERIFY(w().hasUnsavedChanges() && messages().last().contains("SET Numbers"));
+        const QString drawn = w().Number[0]->text() + w().Number[19]->text();
+        DiskShim::heal();
         w().Command3->click();
         const PoolValues after = m_data->allPools().value(1);
         QVERIFY(!w().hasUnsavedChanges());
+        QCOMPARE(w().Number[0]->text() + w().Number[19]->text(), drawn);
         for (const QString &column : Schema::allColumns()) {
             const bool header = column.startsWith("Num");
             QVERIFY2(header ? after.value(column).toString() ==
@@ -279,7 +289,16 @@ private slots:
                             : sameValue(after.value(column), before.value(column)),
                      qPrintable(column));
         }
-        click({w().cmdNext, w().cmdPrevious});
+        w().Combo1[0]->setFocus();
+        QTest::keyClick(w().Combo1[0], Qt::Key_Down);
+        QCOMPARE(messages().last(), frmScore::kLockMessage);
+        QCOMPARE(texts(w().Combo1[0]->lineEdit(), w().TeamScore[0]), (QStringList{"Pro", "A"}));
+        QVERIFY(!w().hasUnsavedChanges());
+        w().cmdNext->click();
+        QCOMPARE(texts(w().txtGameDate, w().TeamScore[0]), (QStringList{"//", "B"}));
+        QVERIFY(!w().Option1[0]->isChecked() && !w().Option1[1]->isChecked() &&
+                !w().Option1[2]->isChecked());
+        w().cmdPrevious->click();
         m_window->dialogs.setNextAnswer(Dialogs::Answer::Yes);
         w().Command3->click();
         QCOMPARE(m_data->allPools().value(1), after);

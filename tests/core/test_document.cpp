@@ -1,0 +1,320 @@
+// The pool on show without a window: what each command may do in each
+// state, and the sequences of commands that once lost or mixed up pools.
+// Links the core library only.
+#include "document/pooldocument.h"
+#include "store/poolstore.h"
+#include "store/schema.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using Command = PoolDocument::Command;
+using Verdict = PoolDocument::Verdict;
+Q_DECLARE_METATYPE(Command)
+Q_DECLARE_METATYPE(Verdict)
+
+namespace {
+
+const QString kLock = u"You Must UnLock This Record Before This Is Allowed"_s;
+const QString kEditing = u"Save or cancel your changes before you lock or unlock this pool."_s;
+const QString kNoRecord = u"No current record."_s;
+const QString kSaveFirst = u"Save this pool before you lock it: only a saved pool can be locked."_s;
+
+Pool pool(const QString &date, const QString &square = {})
+{
+    Pool p;
+    p.date = date;
+    p.amount = u"$100.00"_s;
+    p.perQuarter = true;
+    p.squares[0] = square;
+    return p;
+}
+
+} // namespace
+
+class TestDocument : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<PoolStore> m_store;
+    std::unique_ptr<PoolDocument> m_doc;
+
+    PoolDocument &doc() { return *m_doc; }
+    PoolRepository repo() { return PoolRepository(m_store->database()); }
+    // Stores pools straight into the file, then opens the document on them.
+    void open(const QList<Pool> &pools)
+    {
+        for (const Pool &p : pools)
+            repo().save(p);
+        m_doc = std::make_unique<PoolDocument>(*m_store);
+        doc().open();
+    }
+    int count()
+    {
+        QSqlQuery q(QSqlDatabase::database(m_store->database().connectionName()));
+        q.exec(u"SELECT COUNT(*) FROM Football"_s);
+        q.next();
+        return q.value(0).toInt();
+    }
+    // The board as the user left it: the pool on show with one square typed.
+    Pool changed() const
+    {
+        Pool board = m_doc->stored();
+        board.squares[99] = u"typed"_s;
+        return board;
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        PoolDatabase::create(PoolStore::poolFilePath(m_dir->path()));
+        m_store = std::make_unique<PoolStore>();
+        m_store->OpenDB(m_dir->path());
+    }
+    void cleanup()
+    {
+        m_doc.reset();
+        m_store.reset();
+        m_dir.reset();
+    }
+
+    // Each row: a state reached by real commands, a command, the answer.
+    void decide_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<Command>("command");
+        QTest::addColumn<Verdict>("verdict");
+        QTest::addColumn<QString>("message");
+        using C = Command;
+        using V = Verdict;
+        const struct
+        {
+            const char *state;
+            C command;
+            V verdict;
+            QString message;
+        } rows[] = {
+            {"locked", C::Add, V::Refused, kLock},
+            {"changed", C::Add, V::AskToSave, {}},
+            {"browsing", C::Add, V::Allowed, {}},
+            {"empty file, changed", C::Add, V::AskToSave, {}},
+            {"locked", C::Edit, V::Refused, kLock},
+            {"adding", C::Edit, V::Ignored, {}},
+            {"empty file", C::Edit, V::Allowed, {}},
+            {"browsing", C::Update, V::Ignored, {}},
+            {"editing, changed", C::Update, V::Allowed, {}},
+            {"browsing", C::Cancel, V::Ignored, {}},
+            {"locked", C::Delete, V::Refused, kLock},
+            {"empty file", C::Delete, V::Refused, kNoRecord},
+            {"changed", C::Delete, V::AskToDelete, {}},
+            {"editing", C::Delete, V::Ignored, {}},
+            {"empty file, changed", C::First, V::Refused, kNoRecord},
+            {"empty file, changed", C::Last, V::Refused, kNoRecord},
+            {"empty file, changed", C::Next, V::Ignored, {}},
+            {"empty file", C::Previous, V::Ignored, {}},
+            {"editing, changed", C::Next, V::Ignored, {}},
+            {"changed", C::Previous, V::AskToSave, {}},
+            {"locked", C::Last, V::Allowed, {}},
+            // A search ends an add: the new pool is asked about, not copied.
+            {"adding, changed", C::Find, V::AskToSave, {}},
+            {"editing", C::Find, V::Allowed, {}},
+            {"editing", C::Lock, V::Refused, kEditing},
+            {"adding", C::Unlock, V::Refused, kEditing},
+            {"locked", C::Lock, V::Ignored, {}},
+            // A lock holds what the file holds.
+            {"changed", C::LockConfirmed, V::AskToSave, {}},
+            {"empty file, changed", C::LockConfirmed, V::Refused, kSaveFirst},
+            {"browsing", C::LockConfirmed, V::Allowed, {}},
+            {"locked", C::Unlock, V::Allowed, {}},
+            {"locked", C::QuickPick, V::Refused, kLock},
+            {"locked", C::Lookup, V::Refused, kLock},
+            {"locked", C::Score, V::Refused, kLock},
+            {"locked", C::Amount, V::Refused, kLock},
+            {"locked", C::Period, V::Refused, kLock},
+            {"locked", C::GameType, V::Refused, kLock},
+            {"browsing", C::GameType, V::Allowed, {}},
+            {"locked", C::Draw, V::Allowed, {}},
+            {"locked, changed", C::Close, V::AskToSave, {}},
+            {"browsing", C::Close, V::Allowed, {}},
+            {"locked", C::Players, V::Allowed, {}},
+        };
+        for (const auto &row : rows)
+            QTest::addRow("%s: %d", row.state, int(row.command))
+                << QString::fromLatin1(row.state) << row.command << row.verdict << row.message;
+    }
+    void decide()
+    {
+        QFETCH(QString, state);
+        QFETCH(Command, command);
+        QFETCH(Verdict, verdict);
+        QFETCH(QString, message);
+        Pool locked = pool(u"02/02/2025"_s, u"Lee"_s);
+        locked.password = u"pw"_s;
+        open(state.startsWith("empty file") ? QList<Pool>{}
+                                            : QList<Pool>{pool(u"01/01/2025"_s), locked});
+        if (state.startsWith("locked"))
+            doc().move(Command::Next);
+        if (state.startsWith("adding"))
+            doc().beginAdd();
+        if (state.startsWith("editing"))
+            doc().beginEdit();
+        QCOMPARE(doc().isLocked(), state.startsWith("locked"));
+        const Pool board = state.endsWith("changed") ? changed() : doc().stored();
+        const PoolDocument::Answer answer = doc().decide(command, board);
+        QCOMPARE(answer.verdict, verdict);
+        QCOMPARE(answer.message, message);
+    }
+
+    // What a save refuses, as the user is told it; nothing is written then.
+    void validation_data()
+    {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("refusal"); // the start of it; empty: stored
+        const QString noDate = u" Game Date Has To Have A Date"_s;
+        QTest::newRow("a date") << "07/04/2025"
+                                << "$250.10"
+                                << "";
+        QTest::newRow("leap day") << "02/29/2028"
+                                  << "0"
+                                  << "";
+        QTest::newRow("no date") << ""
+                                 << "$1.00" << noDate;
+        QTest::newRow("part of one") << "07/04"
+                                     << "$1.00" << noDate;
+        QTest::newRow("no such day") << "02/30/2026"
+                                     << "$1.00"
+                                     << "02/30/2026 is not a date.";
+        QTest::newRow("day first") << "28/12/2025"
+                                   << "$1.00"
+                                   << "Type the game date as";
+        QTest::newRow("negative amount") << "07/04/2025"
+                                         << "-50"
+                                         << "The pool amount must be";
+        QTest::newRow("letters") << "07/04/2025"
+                                 << "abc"
+                                 << "The pool amount must be";
+        QTest::newRow("kept as stored") << "07/04/2025"
+                                        << "lots"
+                                        << "";
+    }
+    void validation()
+    {
+        QFETCH(QString, date);
+        QFETCH(QString, amount);
+        QFETCH(QString, refusal);
+        Pool stored = pool(u"01/01/2025"_s, u"Ann"_s);
+        stored.amount = u"lots"_s; // another program's text
+        open({stored});
+        doc().setShownBoard(doc().stored());
+        doc().beginEdit();
+        Pool board = doc().stored();
+        board.date = date;
+        board.amount = amount;
+        const QString said = doc().save(board);
+        QVERIFY2(refusal.isEmpty() ? said.isEmpty() : said.startsWith(refusal), qPrintable(said));
+        const Pool file = repo().load(1);
+        QCOMPARE(file == board, refusal.isEmpty());
+        QCOMPARE(doc().isEditing(), !refusal.isEmpty());
+    }
+
+    // Sequences that once stored a copy, stranded the moves or dropped work.
+    void sequences()
+    {
+        open({pool(u"01/01/2025"_s, u"A"_s), pool(u"02/02/2025"_s, u"B"_s),
+              pool(u"03/03/2025"_s, u"C"_s)});
+        // Add, then Find: the found pool is shown as stored, and its save
+        // changes it rather than adding a copy.
+        doc().beginAdd();
+        QVERIFY(doc().find(u"02/02/2025"_s));
+        QCOMPARE(doc().mode(), PoolDocument::Mode::Browsing);
+        Pool board = doc().stored();
+        board.squares[5] = u"Five"_s;
+        QCOMPARE(doc().save(board), QString());
+        QCOMPARE(count(), 3);
+        QCOMPARE(repo().load(2).squares[5], u"Five"_s);
+        // Deleting the only pool of a search: the moves walk all pools again.
+        QVERIFY(doc().find(u"02/02/2025"_s));
+        doc().removeShown();
+        QCOMPARE(doc().stored().id, 3);
+        QCOMPARE(doc().query().kind, PoolQuery::Kind::All);
+        doc().move(Command::First);
+        QCOMPARE(doc().stored().id, 1);
+        // Work typed on an empty board is saved as a new pool.
+        doc().removeShown();
+        doc().removeShown();
+        QVERIFY(!doc().hasPool());
+        QCOMPARE(doc().save(pool(u"04/04/2025"_s, u"D"_s)), QString());
+        QCOMPARE(count(), 1);
+        QVERIFY(doc().hasPool());
+        QCOMPARE(repo().load(doc().stored().id).squares[0], u"D"_s);
+        // A lock stores the pool as shown; the draw is the one change a
+        // locked pool takes.
+        QCOMPARE(doc().lock(u"pw"_s), QString());
+        QVERIFY(repo().load(doc().stored().id).isLocked());
+        Pool drawn = doc().stored();
+        drawn.headers[0] = u"7"_s;
+        QVERIFY(doc().isChanged(drawn));
+        QCOMPARE(doc().save(drawn), QString());
+        QVERIFY(!doc().isChanged(drawn));
+        QCOMPARE(repo().load(doc().stored().id).headers[0], u"7"_s);
+        drawn.squares[1] = u"sneaked"_s;
+        QCOMPARE(doc().save(drawn), PoolDocument::lockMessage());
+        QCOMPARE(doc().unlock(u"PW"_s), u"Passwords Do Not Match"_s);
+        QCOMPARE(doc().unlock(u"pw"_s), QString());
+        QVERIFY(!repo().load(doc().stored().id).isLocked());
+    }
+
+    // A save touches the side data of its own pool only, in its own commit;
+    // a pool that goes takes its payments with it.
+    void payments()
+    {
+        open({pool(u"01/01/2025"_s, u"Ann"_s), pool(u"02/02/2025"_s, u"Bob"_s)});
+        doc().setPaid(u"ann"_s, true);
+        doc().beginAdd();
+        QCOMPARE(doc().save(pool(u"03/03/2025"_s, u"Cy"_s)), QString());
+        QCOMPARE(repo().load(1).paid, QSet<QString>{u"ann"_s});
+        doc().move(Command::First);
+        Pool renamed = doc().stored();
+        renamed.squares[0] = u"Anne"_s;
+        QVERIFY(doc().isChanged(renamed));
+        QCOMPARE(doc().save(renamed), QString());
+        QVERIFY(repo().load(1).paid.isEmpty());
+        doc().setPaid(u"anne"_s, true);
+        doc().removeShown();
+        QSqlQuery q(QSqlDatabase::database(m_store->database().connectionName()));
+        QVERIFY(q.exec(u"SELECT COUNT(*) FROM Payments"_s) && q.next());
+        QCOMPARE(q.value(0).toInt(), 0);
+    }
+
+    // A file from another tool may hold a key twice: a delete or a save
+    // refuses rather than change both rows.
+    void aSharedKeyIsNeverChangedTwice()
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_store->database().connectionName());
+        QSqlQuery q(db);
+        QString create = Schema::createStatements().first();
+        create.replace(u"ID INTEGER PRIMARY KEY AUTOINCREMENT"_s, u"ID INTEGER"_s);
+        QVERIFY(q.exec(u"DROP TABLE Football"_s));
+        QVERIFY2(q.exec(create), qPrintable(q.lastError().text()));
+        for (const char *date : {"01/01/2025", "02/02/2025"}) {
+            q.prepare(u"INSERT INTO Football (ID, Date) VALUES (1, ?)"_s);
+            q.addBindValue(QString::fromLatin1(date));
+            QVERIFY(q.exec());
+        }
+        open({});
+        QVERIFY_THROWS_EXCEPTION(PoolError, doc().removeShown());
+        QVERIFY_THROWS_EXCEPTION(PoolError, doc().save(pool(u"05/05/2025"_s)));
+        QCOMPARE(count(), 2);
+        QVERIFY(q.exec(u"SELECT COUNT(*) FROM Football WHERE Date = '05/05/2025'"_s) && q.next());
+        QCOMPARE(q.value(0).toInt(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDocument)
+#include "test_document.moc"
