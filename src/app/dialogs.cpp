@@ -65,18 +65,35 @@ QString Dialogs::saveFile(const QString &title, const QString &suggested, const 
     return QFileDialog::getSaveFileName(m_parent, title, suggested, filter);
 }
 
+std::unique_ptr<QMessageBox> Dialogs::questionBox(const QString &text, const QString &title,
+                                                  Icon icon, Answer defaultAnswer) const
+{
+    auto box = std::make_unique<QMessageBox>(
+        toQt(icon), title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+        m_parent);
+    box->setDefaultButton(defaultAnswer == Answer::Yes  ? QMessageBox::Yes
+                          : defaultAnswer == Answer::No ? QMessageBox::No
+                                                        : QMessageBox::Cancel);
+    box->setEscapeButton(QMessageBox::Cancel);
+    return box;
+}
+
+std::unique_ptr<QMessageBox> Dialogs::confirmBox(const QString &text, const QString &title) const
+{
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Question, title, text,
+                                             QMessageBox::Yes | QMessageBox::No, m_parent);
+    box->setDefaultButton(QMessageBox::No);
+    box->setEscapeButton(QMessageBox::No);
+    return box;
+}
+
 Dialogs::Answer Dialogs::question(const QString &text, const QString &title, Icon icon,
                                   Answer defaultAnswer)
 {
-    m_shown.append({Shown::Kind::Question, text, title, QString(), icon});
+    m_shown.append({Shown::Kind::Question, text, title, QString(), icon, defaultAnswer});
     if (m_scripted)
         return m_answers.isEmpty() ? defaultAnswer : m_answers.takeFirst();
-    QMessageBox box(toQt(icon), title, text,
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_parent);
-    box.setDefaultButton(defaultAnswer == Answer::Yes  ? QMessageBox::Yes
-                         : defaultAnswer == Answer::No ? QMessageBox::No
-                                                       : QMessageBox::Cancel);
-    switch (box.exec()) {
+    switch (questionBox(text, title, icon, defaultAnswer)->exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:
@@ -88,12 +105,8 @@ Dialogs::Answer Dialogs::question(const QString &text, const QString &title, Ico
 
 bool Dialogs::confirm(const QString &text, const QString &title)
 {
-    m_shown.append({Shown::Kind::Question, text, title, QString(), Icon::None});
+    m_shown.append({Shown::Kind::Question, text, title, QString(), Icon::None, Answer::No});
     if (m_scripted)
         return !m_answers.isEmpty() && m_answers.takeFirst() == Answer::Yes;
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
-                    m_parent);
-    box.setDefaultButton(QMessageBox::No);
-    box.setEscapeButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    return confirmBox(text, title)->exec() == QMessageBox::Yes;
 }

@@ -4,8 +4,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
+class QMessageBox;
 class QWidget;
 
 // Every message box, input box and question of the program goes through
@@ -41,6 +43,7 @@ public:
         QString title;
         QString defaultText;
         Icon icon = Icon::None;
+        Answer defaultAnswer = Answer::Ok; // the button Enter presses
     };
 
     explicit Dialogs(QWidget *parent = nullptr) : m_parent(parent) {}
@@ -60,6 +63,13 @@ public:
     Answer question(const QString &text, const QString &title, Icon icon, Answer defaultAnswer);
     // Yes and No, No for Enter and Escape: for what cannot be undone.
     bool confirm(const QString &text, const QString &title = QStringLiteral("Quadrix"));
+
+    // The boxes the two questions show, built but not shown, so that their
+    // buttons can be looked at: Escape always answers Cancel, or No where
+    // there is no Cancel.
+    std::unique_ptr<QMessageBox> questionBox(const QString &text, const QString &title, Icon icon,
+                                             Answer defaultAnswer) const;
+    std::unique_ptr<QMessageBox> confirmBox(const QString &text, const QString &title) const;
 
     // Scripted mode, for tests.
     void setScripted(bool scripted) { m_scripted = scripted; }

@@ -248,15 +248,40 @@ private slots:
             QCOMPARE(dialogs.shownTexts().last(), u" Game Date Has To Have A Date"_s);
     }
 
-    void deleteAsksFirst()
+    // Enter and Escape on the real boxes: what cannot be undone defaults to
+    // No, the question before typed work goes to saving it, Escape cancels.
+    void questionsDefaultToTheSafeAnswer()
     {
         add({"A", "B"});
         open();
-        w().cmdDelete->click(); // No, the default
+        Dialogs &dialogs = m_window->dialogs;
+        w().cmdDelete->click(); // scripted: no answer given is No
         QCOMPARE(messages(), QStringList{"Delete the pool of 01/01/2025, A VS X? This cannot be "
                                          "undone."});
         QCOMPARE(m_data->poolCount(), 2);
         QCOMPARE(team(), u"A"_s);
+        w().Imput[0]->setText("typed");
+        dialogs.setNextAnswer(Dialogs::Answer::Cancel);
+        w().cmdNext->click();
+        w().Command3->click(); // unsold squares; no answer given is the default
+        QCOMPARE(dialogs.shown().size(), 3);
+        using A = Dialogs::Answer;
+        const A defaults[] = {A::No, A::Yes, A::No};
+        const A escapes[] = {A::No, A::Cancel, A::Cancel};
+        const auto answerOf = [](QAbstractButton *button, QMessageBox &box) {
+            const auto role = box.standardButton(button);
+            return role == QMessageBox::Yes ? A::Yes : role == QMessageBox::No ? A::No : A::Cancel;
+        };
+        for (int i = 0; i < 3; ++i) {
+            const Dialogs::Shown &shown = dialogs.shown()[i];
+            QCOMPARE(shown.defaultAnswer, defaults[i]);
+            const auto box = i == 0 ? dialogs.confirmBox(shown.text, shown.title)
+                                    : dialogs.questionBox(shown.text, shown.title, shown.icon,
+                                                          shown.defaultAnswer);
+            QCOMPARE(answerOf(box->defaultButton(), *box), defaults[i]);
+            QCOMPARE(answerOf(box->escapeButton(), *box), escapes[i]);
+        }
+        QCOMPARE(w().Imput[0]->text(), u"typed"_s);
     }
 
     // The digits drawn on a locked pool are stored at once, the headers and
