@@ -253,9 +253,11 @@ private slots:
         QCOMPARE(count(), 1);
         QVERIFY(doc().hasPool());
         QCOMPARE(repo().load(doc().stored().id).squares[0], u"D"_s);
-        // A lock stores the pool as shown; the draw is the one change a
-        // locked pool takes.
+        // A lock stores the pool as shown, and the moves walk all pools
+        // again; the draw is the one change a locked pool takes.
+        QVERIFY(doc().find(u"04/04/2025"_s));
         QCOMPARE(doc().lock(u"pw"_s), QString());
+        QCOMPARE(doc().query().kind, PoolQuery::Kind::All);
         QVERIFY(repo().load(doc().stored().id).isLocked());
         Pool drawn = doc().stored();
         drawn.headers[0] = u"7"_s;
