@@ -307,29 +307,25 @@ QString PoolDocument::lock(const QString &password)
 {
     if (!hasPool())
         return message(Text::SaveFirst);
-    Pool pool = m_stored;
-    pool.password = password;
-    m_repository.save(pool);
+    m_repository.setPassword(m_stored.id, password);
     m_stored.password = password;
     m_shownBoard.password = password;
-    showAllPoolsAt(pool.id);
+    showAllPoolsAt(m_stored.id);
     return {};
 }
 
 QString PoolDocument::unlock(const QString &password)
 {
     // The password as the file holds it now.
-    const Pool fresh = hasPool() ? m_repository.load(m_stored.id) : Pool();
-    if (!fresh.isLocked())
+    const Pool::Text stored = hasPool() ? m_repository.password(m_stored.id) : std::nullopt;
+    if (!stored || stored->isEmpty())
         return QStringLiteral(" There Is No Password Set");
-    if (*fresh.password != password)
+    if (*stored != password)
         return QStringLiteral("Passwords Do Not Match");
-    Pool pool = m_stored;
-    pool.password = QString::fromLatin1("");
-    m_repository.save(pool);
-    m_stored.password = pool.password;
-    m_shownBoard.password = pool.password;
-    showAllPoolsAt(pool.id);
+    m_repository.setPassword(m_stored.id, QString());
+    m_stored.password = QString::fromLatin1("");
+    m_shownBoard.password = m_stored.password;
+    showAllPoolsAt(m_stored.id);
     return {};
 }
 

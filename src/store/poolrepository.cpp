@@ -104,7 +104,8 @@ PoolError sharedKey(qint64 id)
 {
     return PoolError(ErrorNumber::StoreFailure, kStoreSource,
                      QStringLiteral("More than one pool in the pool file has the number %1, so "
-                                    "this pool cannot be changed alone. Nothing was changed.")
+                                    "this pool cannot be changed or deleted alone. Nothing was "
+                                    "changed.")
                          .arg(id));
 }
 
@@ -165,6 +166,37 @@ void PoolRepository::remove(qint64 id)
             throw sharedKey(id);
         Payments::dropPool(m_db, id); // who paid goes with the pool
     });
+}
+
+void PoolRepository::setPassword(qint64 id, const QString &password)
+{
+    m_db.inTransaction([&] {
+        QSqlQuery &query =
+            m_db.prepared(QStringLiteral("UPDATE Football SET Password = ? WHERE ID = ?"));
+        query.bindValue(0, password.isNull() ? QString::fromLatin1("") : password);
+        query.bindValue(1, id);
+        m_db.run(query);
+        const int changed = query.numRowsAffected();
+        query.finish();
+        if (changed == 0)
+            throw noCurrentRecord();
+        if (changed > 1)
+            throw sharedKey(id);
+    });
+}
+
+Pool::Text PoolRepository::password(qint64 id)
+{
+    QSqlQuery &query = m_db.prepared(QStringLiteral("SELECT Password FROM Football WHERE ID = ?"));
+    query.bindValue(0, id);
+    m_db.run(query);
+    if (!query.next()) {
+        query.finish();
+        throw noCurrentRecord();
+    }
+    const QVariant value = query.value(0);
+    query.finish();
+    return value.isNull() ? std::nullopt : Pool::Text(value.toString());
 }
 
 void PoolRepository::setPaid(qint64 id, const QString &player, bool paid)

@@ -21,6 +21,10 @@ public:
     qint64 save(const Pool &pool);
     // Removes exactly the row of this key and its side data, or refuses.
     void remove(qint64 id);
+    // The password alone, as LOCK and UNLOCK store and read it: the rest
+    // of a pool on show is what the file holds already.
+    void setPassword(qint64 id, const QString &password);
+    Pool::Text password(qint64 id);
     // A tick in the ledger, stored at once.
     void setPaid(qint64 id, const QString &player, bool paid);
 

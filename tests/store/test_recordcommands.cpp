@@ -200,6 +200,8 @@ private slots:
         // A date no pool has: told, and nothing else changes.
         search("01012030");
         QCOMPARE(messages(), QStringList{"No pool has the game date 01/01/2030."});
+        search(""); // asks for a date rather than looking for none
+        QCOMPARE(messages().last(), u"Type the game date to find, for example 12/28/2025."_s);
         QCOMPARE(click({w().cmdPrevious, w().cmdNext}), (QStringList{"B1", "B2"}));
         // The store takes a date as a value, never as SQL.
         for (const QString &date : {u"' OR '1'='1"_s, u"09/14/2025' --"_s})
