@@ -22,6 +22,10 @@ void frmScore::showLock()
 {
     const bool locked = isLocked();
     lblLocked->setVisible(locked);
+    // The date stays where the keyboard can reach it, as every control of
+    // the board's left side does, but a locked pool's date is not typed
+    // over: what a locked pool shows is what its file holds.
+    txtGameDate->setReadOnly(locked);
     if (locked) {
         LockControls();
         if (!windowTitle().endsWith(QLatin1String("LOCKED")))
@@ -114,8 +118,9 @@ void frmScore::cmdLock_Click()
         refuseLockCommand(refusal);
         return;
     }
-    Text2->setText(QString());
-    showLock();
+    // The board shows the pool as the file now holds it, every box of it
+    // (the names beside the scores too).
+    showStored();
 }
 
 void frmScore::cmdunlock_Click()

@@ -41,37 +41,61 @@ QVariantList columnValues(const Pool &pool)
     return values;
 }
 
+// The schema's place of each field of a row, worked out once per shape of
+// row: a file from another tool may order or spell its columns its own way.
+const QList<int> &placesOf(const QSqlRecord &row)
+{
+    static QStringList names;
+    static QList<int> places;
+    bool same = names.size() == row.count();
+    for (int i = 0; same && i < row.count(); ++i)
+        same = names[i] == row.fieldName(i);
+    if (!same) {
+        names.clear();
+        places.clear();
+        for (int i = 0; i < row.count(); ++i) {
+            names << row.fieldName(i);
+            places << int(Schema::allColumns().indexOf(Schema::canonicalColumn(names.last())));
+        }
+    }
+    return places;
+}
+
 Pool poolFrom(const QSqlRecord &row)
 {
-    Pool pool;
-    QHash<QString, QVariant> byColumn;
+    // By the schema's order: ID, Date, Num0..19, Im0..99, PoolAmount,
+    // Quarter, Game, Half, Quarter1..4, Team1, Team2, Score1, Score2,
+    // ProCollage, Password.
+    std::array<QVariant, Schema::kColumnCount> values;
+    const QList<int> &places = placesOf(row);
     for (int i = 0; i < row.count(); ++i)
-        byColumn.insert(Schema::canonicalColumn(row.fieldName(i)), row.value(i));
-    const auto text = [&](const QString &column) -> Pool::Text {
-        const QVariant value = byColumn.value(column);
+        if (places[i] >= 0)
+            values[size_t(places[i])] = row.value(i);
+    int next = 0;
+    const auto text = [&]() -> Pool::Text {
+        const QVariant &value = values[size_t(next++)];
         return value.isNull() ? std::nullopt : Pool::Text(value.toString());
     };
-    const auto flag = [&](const QString &column) {
-        return RecordMapping::isTrue(byColumn.value(column));
-    };
-    pool.id = byColumn.value(Schema::kId).toLongLong();
-    pool.date = text(Schema::kDate);
-    for (int i = 0; i < Schema::kHeaderCount; ++i)
-        pool.headers[size_t(i)] = text(Schema::numColumn(i));
-    for (int i = 0; i < Schema::kSquareCount; ++i)
-        pool.squares[size_t(i)] = text(Schema::imColumn(i));
-    pool.amount = text(QStringLiteral("PoolAmount"));
-    pool.perQuarter = flag(QStringLiteral("Quarter"));
-    pool.perGame = flag(QStringLiteral("Game"));
-    pool.perHalf = flag(QStringLiteral("Half"));
-    for (int q = 1; q <= 4; ++q)
-        pool.winners[size_t(q - 1)] = text(Schema::quarterColumn(q));
-    pool.team1 = text(QStringLiteral("Team1"));
-    pool.team2 = text(QStringLiteral("Team2"));
-    pool.score1 = text(QStringLiteral("Score1"));
-    pool.score2 = text(QStringLiteral("Score2"));
-    pool.pro = flag(QStringLiteral("ProCollage"));
-    pool.password = text(Schema::kPassword);
+    const auto flag = [&] { return RecordMapping::isTrue(values[size_t(next++)]); };
+    Pool pool;
+    pool.id = values[size_t(next++)].toLongLong();
+    pool.date = text();
+    for (Pool::Text &header : pool.headers)
+        header = text();
+    for (Pool::Text &square : pool.squares)
+        square = text();
+    pool.amount = text();
+    pool.perQuarter = flag();
+    pool.perGame = flag();
+    pool.perHalf = flag();
+    for (Pool::Text &winner : pool.winners)
+        winner = text();
+    pool.team1 = text();
+    pool.team2 = text();
+    pool.score1 = text();
+    pool.score2 = text();
+    pool.pro = flag();
+    pool.password = text();
     return pool;
 }
 

@@ -29,7 +29,8 @@ void frmScore::cmdFind_Click()
     // The date is bound as a value; the masked box lets only digits through,
     // but the query would be safe with anything.
     const QString date = txtSearch->text().trimmed();
-    if (date == QLatin1String("//") || date.isEmpty()) {
+    // Every digit typed, or the search could find nothing by its nature.
+    if (date.size() != 10) {
         m_services.dialogs->message(
             QCoreApplication::translate("frmScore", "Type the game date to find, for example "
                                                     "12/28/2025."));

@@ -403,7 +403,9 @@ void frmScore::routeEvents()
     for (const auto &[sequence, button] : moves)
         connect(new QShortcut(sequence, this), &QShortcut::activated, button,
                 &QAbstractButton::click);
-    connect(txtSearch, &QLineEdit::returnPressed, this, &frmScore::cmdFind_Click);
+    // Return searches also with a date half typed, which the masked box
+    // would swallow: the search then asks for the whole date.
+    txtSearch->installEventFilter(this);
     connect(Text1, &QLineEdit::returnPressed, this, &frmScore::cmdLock_Click);
 }
 
@@ -466,6 +468,10 @@ bool frmScore::eventFilter(QObject *watched, QEvent *event)
             Label8_Click();
     } else if (type == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
+        if (watched == txtSearch && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            cmdFind_Click();
+            return true;
+        }
         for (int i = 0; i < 3; ++i) {
             if (watched != Combo1[i] && watched != Combo1[i]->lineEdit())
                 continue;
