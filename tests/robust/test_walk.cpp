@@ -1,10 +1,7 @@
 // A seeded random walk over the user's commands through the real window. A
-// model written from the program's rules keeps what the pool file must hold,
-// the mode, the pool on show and the pools the moves reach; it says before
-// each command whether the program must ask to save, what it must tell and
-// what the board must show, and every step is checked against it. A failing
-// walk prints its seed and the steps that lead to the failure: the shortest
-// prefix that fails, since every step is checked.
+// model of the pool rules keeps what the file must hold, the mode and the pool
+// on show, and says before each command what the program must ask, tell and
+// show. A failing walk prints its seed and the steps up to the failure.
 #include "money/money.h"
 #include "players/ledger.h"
 #include "players/playersdialog.h"
@@ -35,29 +32,20 @@ struct Model
     Mode mode = Mode::Browsing;
     qint64 lastId = 0;
 
-    QList<qint64> set() const
+    QList<qint64> set(const QString &date) const // the pools of a date; all for none
     {
         QList<qint64> ids;
         for (auto it = pools.cbegin(); it != pools.cend(); ++it)
-            if (search.isEmpty() || it.value().value(Schema::kDate).toString() == search)
+            if (date.isEmpty() || it.value().value(Schema::kDate).toString() == date)
                 ids << it.key();
         return ids;
     }
+    QList<qint64> set() const { return set(search); }                   // the pools the moves reach
     qint64 shown() const { return mode == Mode::Adding ? 0 : current; } // the stored pool on show
     QString password() const { return pools.value(shown()).value(Schema::kPassword).toString(); }
     bool locked() const { return !password().isEmpty(); }
-    bool dated(const QString &date) const
-    {
-        return std::any_of(pools.cbegin(), pools.cend(),
-                           [&](const PoolValues &pool) { return pool[Schema::kDate] == date; });
-    }
     // A save, a lock, an unlock and a new window walk all pools, from this one.
-    void browseAll(qint64 at)
-    {
-        search.clear();
-        current = at;
-        mode = Mode::Browsing;
-    }
+    void browseAll(qint64 at) { search.clear(), current = at, mode = Mode::Browsing; }
 };
 
 // Where two boards differ, as the first held them.
@@ -164,9 +152,7 @@ private:
         while (roll >= it->first)
             roll -= (it++)->first;
         m_loaded = m_failed = m_failureSeen = false;
-        m_expect.reset();
-        m_keep.reset();
-        m_via.clear();
+        m_expect.reset(), m_keep.reset(), m_via.clear();
         m_window->dialogs.clearShown();
         const QString done = (this->*(it->second))();
         m_window->dialogs.clearScript();
@@ -580,7 +566,7 @@ private:
         w().txtSearch->setText(date);
         const QString typed = w().txtSearch->text().trimmed();
         const bool empty = typed.isEmpty() || typed == u"//"_s;
-        ask(!empty && m.dated(typed));
+        ask(!empty && !m.set(typed).isEmpty());
         // Return in the masked box is taken only with every digit typed.
         const bool enter = date.size() == 10 && chance(50);
         act([&] {
@@ -590,11 +576,11 @@ private:
         });
         const QString name = u"Find \"%1\"%2"_s.arg(date, enter ? " by Return" : "");
         const QString none = u"No pool has the game date %1."_s.arg(typed);
-        if (empty || !m.dated(typed))
+        if (empty || !!m.set(typed).isEmpty())
             return refused(name, empty ? u"Type the game date to find"_s : none);
         if (!goesOn())
             return name;
-        if (!m.dated(typed)) { // the save gave the pool another date
+        if (!!m.set(typed).isEmpty()) { // the save gave the pool another date
             m_expect = none;
             return name;
         }
@@ -815,15 +801,12 @@ private:
     QMap<qint64, QVariant> m_firstAmount; // an amount may stay as another program wrote it
     QStringList m_log;
     QString m_via; // how the step was done, what it was answered
-    bool m_loaded = false;
-    // The board as the last load, clear or save left it: anything else on it
-    // is a change of the user's.
-    PoolValues m_baseline;
-    PoolValues m_before;
-    bool m_asks = false;
-    Answer m_answer = Answer::Cancel;
+    // The board as the last load, clear or save left it (anything else on it
+    // is a change of the user's), and as the command found it.
+    PoolValues m_baseline, m_before;
+    bool m_loaded = false, m_asks = false, m_failed = false, m_failureSeen = false;
     bool m_pending = false; // a locked pool's digits the disk did not take
-    bool m_failed = false, m_failureSeen = false;
+    Answer m_answer = Answer::Cancel;
     QString m_told;
     std::optional<QString> m_expect;  // a message the step must show; empty: none; unset: any
     std::optional<PoolValues> m_keep; // the board the step must leave
