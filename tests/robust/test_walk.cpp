@@ -120,11 +120,10 @@ private:
         locked.insert({{"Password", "pw"}, {"PoolAmount", "lots"}, {"Im5", "Lee"}});
         m_data.addPool(locked);
         m_data.addPool({{"Team1", "Rams"}, {"Im7", "Lee"}});
-        PoolValues typed = samplePool("10/05/2025", "Ohio", "Iowa");
+        PoolValues typed = samplePool("10/05/2025", "Ohio", "Iowa"), second = typed;
         typed.insert({{"Num0", 7}, {"Score1", 21}, {"Im0", "Kim"}});
         m_data.addPool(typed);
-        PoolValues second = samplePool("09/14/2025", "Utah", "Ohio");
-        second.insert("Password", "Secret");
+        second.insert({{"Date", "09/14/2025"}, {"Team1", "Utah"}, {"Password", "Secret"}});
         m_data.addPool(second);
     }
 
@@ -432,19 +431,15 @@ private:
         if (!goesOn())
             return name;
         m_expect = m_expect.value_or(QString());
-        if (!add) {
-            m_keep = m_before;
-            m.mode = Mode::Editing;
-            return name;
-        }
-        m.mode = Mode::Adding; // a cleared board, dated today
-        m_baseline = board();
-        QStringList left{w().txtID->text()};
+        m.mode = add ? Mode::Adding : Mode::Editing;
+        if (!add)
+            return m_keep = m_before, name;
+        m_baseline = board(); // cleared and dated today
+        QString left = w().txtID->text();
         for (auto it = m_baseline.cbegin(); it != m_baseline.cend(); ++it)
-            if (it.value().typeId() == QMetaType::QString && it.key() != u"PoolAmount"_s &&
-                it.key() != Schema::kDate)
-                left << it.value().toString();
-        if (!left.join(QString()).isEmpty() ||
+            if (it.key() != u"PoolAmount"_s && it.key() != Schema::kDate)
+                left += it.value().typeId() == QMetaType::QString ? it.value().toString() : "";
+        if (!left.isEmpty() ||
             m_baseline[Schema::kDate] != QDate::currentDate().toString(u"MM/dd/yyyy"_s))
             m_failure = u"Add left the board "_s + changes(m_baseline, {});
         return name;
@@ -781,11 +776,9 @@ private:
         ask();
         act([this] { w().close(); });
         const bool goes = goesOn();
-        if (w().isVisible() == goes) {
+        if (w().isVisible() == goes)
             m_failure = goes ? u"the window stayed open"_s : u"the window closed"_s;
-            return u"close the window"_s;
-        }
-        if (!goes)
+        if (!goes || !m_failure.isEmpty())
             return u"close the window"_s;
         const QString name = u"close the window"_s + m_via + u", open it again"_s;
         m_via.clear();
