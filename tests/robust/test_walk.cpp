@@ -146,7 +146,7 @@ private:
             {17, &Walk::move},  {6, &Walk::find},   {9, &Walk::lock},    {9, &Walk::controls},
             {5, &Walk::draw},   {20, &Walk::type},  {4, &Walk::players}, {2, &Walk::close},
         };
-        int roll = below(100);
+        int roll = m_pending && chance(40) ? 70 : below(100); // 70: SET Numbers again
         auto it = commands.cbegin();
         while (roll >= it->first)
             roll -= (it++)->first;
@@ -182,15 +182,15 @@ private:
         };
     }
     // Runs a command; now and then the disk fails during its writes.
-    void act(const std::function<void()> &command, bool mayFail = true)
+    void act(const std::function<void()> &command, int percent = 10)
     {
-        const int roll = mayFail ? below(100) : 100;
-        if (roll < 10)
+        const int roll = below(100);
+        if (roll < percent)
             DiskShim::failAt(DiskShim::Point(below(3)), 1 + below(3),
-                             roll < 5 ? SQLITE_FULL : SQLITE_IOERR, roll < 5);
-        m_told = roll < 5 ? u"is full"_s : u"could not be written"_s;
+                             roll % 2 ? SQLITE_FULL : SQLITE_IOERR, roll % 2);
+        m_told = roll % 2 ? u"is full"_s : u"could not be written"_s;
         command();
-        m_failed = roll < 10 && DiskShim::status().failed;
+        m_failed = roll < percent && DiskShim::status().failed;
         DiskShim::heal();
     }
     // Whether the write the model expects failed: then it was told.
@@ -470,7 +470,7 @@ private:
             esc ? [this] { QTest::keyClick(focused(), Qt::Key_Escape); }
                 : press(w().cmdCancel, Qt::Key_C);
         ask(false);
-        act(command, false);
+        act(command, 0);
         const QString name = esc ? u"Esc"_s : u"Cancel"_s;
         if (frame && w().frSearch->isVisible())
             m_failure = u"Esc left the search frame open"_s;
@@ -490,7 +490,7 @@ private:
             m_window->dialogs.setNextAnswer(confirmed ? Answer::Yes : Answer::No);
         const auto command = press(w().cmdDelete, Qt::Key_D);
         ask(false);
-        act(command, false);
+        act(command, 0);
         if (m.locked() || !m.shown())
             return refused(u"Delete"_s, m.locked() ? kLock : u"No current record."_s);
         const QStringList asked = m_window->dialogs.shownTexts(Dialogs::Shown::Kind::Question);
@@ -607,7 +607,7 @@ private:
                                                  : QString();
         const auto command = press(unlock ? w().cmdunlock : w().cmdLock);
         ask(!unlock && why.isEmpty());
-        act(command, !m_asks); // a save and a lock: a failure could be either
+        act(command, m_asks ? 0 : 10); // a save and a lock: a failure could be either
         w().Text2->clear();
         w().Text1->clear();
         const QString name = unlock ? u"UNLOCK \"%1\""_s.arg(password)
@@ -659,7 +659,7 @@ private:
             command = press(static_cast<QAbstractButton *>(control));
         }
         ask(false);
-        act(command, false);
+        act(command, 0);
         return m_model.locked() ? refused(done, kLock) : done;
     }
 
@@ -673,7 +673,7 @@ private:
         const auto command = press(w().Command3);
         ask(false);
         const bool retry = m.locked() && m_pending;
-        act(command, m.locked());
+        act(command, m.locked() ? 50 : 0);
         const QString name =
             retry ? u"SET Numbers (again)"_s : u"SET Numbers (%1)"_s.arg(yes ? "Yes" : "No");
         const PoolValues after = board();
