@@ -1,42 +1,62 @@
 // A seeded random walk over the user's commands through the real window. A
-// model keeps what the pool file must hold, which pool is on show and which
-// pools the moves must reach; every step is checked against it, and no change
-// the user made is lost unless the user said so. A failing walk prints its
-// seed and the steps that lead to the failure: the shortest prefix that
-// fails, since every step is checked.
+// model of the pool rules keeps what the file must hold, the mode and the pool
+// on show, and says before each command what the program must ask, tell and
+// show. A failing walk prints its seed and the steps up to the failure.
 #include "money/money.h"
 #include "players/ledger.h"
 #include "players/playersdialog.h"
+#include "store/recordmapping.h"
 #include "store/schema.h"
 #include "support/testwindow.h"
 
 #include <QTest>
+#include <QtSql>
 #include <QtWidgets>
 
 #include <random>
 
 namespace {
 
+using Answer = Dialogs::Answer;
+using Mode = PoolDocument::Mode;
+const QString kLock = u"You Must UnLock This Record Before This Is Allowed"_s;
+const QString kWhileEditing = u"Save or cancel your changes before you lock or unlock this pool."_s;
+
 // What the pool file must hold and what the window must be doing.
 struct Model
 {
     QMap<qint64, PoolValues> pools;
-    bool searching = false;
-    QString searchDate;
-    qint64 current = 0; // the pool the record set stands on; 0: none
-    bool editing = false, addNew = false, locked = false;
+    QMap<qint64, QSet<QString>> paid; // the ledger keys of the players who paid
+    QString search;                   // the date of a search; empty: all pools
+    qint64 current = 0;               // the pool the record set stands on; 0: none
+    Mode mode = Mode::Browsing;
     qint64 lastId = 0;
 
-    QList<qint64> set() const
+    QList<qint64> set(const QString &date) const // the pools of a date; all for none
     {
         QList<qint64> ids;
         for (auto it = pools.cbegin(); it != pools.cend(); ++it)
-            if (!searching || it.value().value(Schema::kDate).toString() == searchDate)
+            if (date.isEmpty() || it.value().value(Schema::kDate).toString() == date)
                 ids << it.key();
         return ids;
     }
-    QString password() const { return pools.value(current).value(Schema::kPassword).toString(); }
+    QList<qint64> set() const { return set(search); }                   // the pools the moves reach
+    qint64 shown() const { return mode == Mode::Adding ? 0 : current; } // the stored pool on show
+    QString password() const { return pools.value(shown()).value(Schema::kPassword).toString(); }
+    bool locked() const { return !password().isEmpty(); }
+    // A save, a lock, an unlock and a new window walk all pools, from this one.
+    void browseAll(qint64 at) { search.clear(), current = at, mode = Mode::Browsing; }
 };
+
+// Where two boards differ, as the first held them.
+QString changes(const PoolValues &was, const PoolValues &now)
+{
+    QStringList changed;
+    for (auto it = was.cbegin(); it != was.cend(); ++it)
+        if (it.value() != now.value(it.key()))
+            changed << it.key() + u" = \""_s + it.value().toString() + u'"';
+    return changed.join(u", "_s);
+}
 
 class Walk
 {
@@ -45,12 +65,11 @@ public:
     {
         QLocale::setDefault(QLocale(locale));
         seedPools();
-        m_window = std::make_unique<TestWindow>(m_data, true, seed);
         m_model.pools = m_data.allPools();
+        for (auto it = m_model.pools.cbegin(); it != m_model.pools.cend(); ++it)
+            m_firstAmount.insert(it.key(), it.value().value(u"PoolAmount"_s));
         m_model.lastId = m_model.pools.lastKey();
-        m_model.current = m_model.pools.firstKey();
-        loaded();
-        m_baseline = boardValues(w());
+        reopen();
     }
     ~Walk() { QLocale::setDefault(QLocale::c()); }
 
@@ -75,10 +94,19 @@ private:
     bool chance(int percent) { return below(100) < percent; }
     QString oneOf(const QStringList &texts) { return texts[below(int(texts.size()))]; }
     bool offered(QWidget *widget) { return widget->isVisibleTo(&w()) && widget->isEnabled(); }
+    QWidget *focused() { return QApplication::focusWidget() ? QApplication::focusWidget() : &w(); }
+    // The board as a save stores it, its date included ("//" is none).
+    PoolValues board()
+    {
+        PoolValues values = boardValues(w());
+        const QString date = w().txtGameDate->text();
+        values.insert(Schema::kDate, date == u"//"_s ? QString() : date);
+        return values;
+    }
 
     // Pools the program wrote, one another tool wrote (Null everywhere but
-    // its date), locked ones, one with numbers where texts belong and one
-    // with an amount that is no number.
+    // its date), one without a date, locked ones, one with numbers where
+    // texts belong and one with an amount that is no number.
     void seedPools()
     {
         PoolValues full = samplePool("09/14/2025", "Dallas", "Denver");
@@ -91,12 +119,22 @@ private:
         PoolValues locked = samplePool("09/21/2025", "Navy", "Army");
         locked.insert({{"Password", "pw"}, {"PoolAmount", "lots"}, {"Im5", "Lee"}});
         m_data.addPool(locked);
-        PoolValues typed = samplePool("10/05/2025", "Ohio", "Iowa");
+        m_data.addPool({{"Team1", "Rams"}, {"Im7", "Lee"}});
+        PoolValues typed = samplePool("10/05/2025", "Ohio", "Iowa"), second = typed;
         typed.insert({{"Num0", 7}, {"Score1", 21}, {"Im0", "Kim"}});
         m_data.addPool(typed);
-        PoolValues second = samplePool("09/14/2025", "Utah", "Ohio");
-        second.insert("Password", "Secret");
+        second.insert({{"Date", "09/14/2025"}, {"Team1", "Utah"}, {"Password", "Secret"}});
         m_data.addPool(second);
+    }
+
+    // A window opened on the file: all pools, on the first.
+    void reopen()
+    {
+        m_window.reset();
+        m_window = std::make_unique<TestWindow>(m_data, true, m_seed + quint64(m_log.size()));
+        m_model.browseAll(m_model.pools.isEmpty() ? 0 : m_model.pools.firstKey());
+        loaded();
+        m_baseline = board();
     }
 
     // One command among those the window offers, chosen at random by its
@@ -104,388 +142,577 @@ private:
     QString oneStep()
     {
         static const QList<std::pair<int, QString (Walk::*)()>> commands{
-            {11, &Walk::begin}, {9, &Walk::update},  {5, &Walk::cancel}, {3, &Walk::remove},
-            {22, &Walk::move},  {5, &Walk::find},    {4, &Walk::lock},   {4, &Walk::unlock},
-            {3, &Walk::quick},  {3, &Walk::draw},    {2, &Walk::teams},  {21, &Walk::type},
-            {5, &Walk::option}, {3, &Walk::players},
+            {10, &Walk::begin}, {8, &Walk::update}, {7, &Walk::cancel},  {3, &Walk::remove},
+            {17, &Walk::move},  {6, &Walk::find},   {9, &Walk::lock},    {9, &Walk::controls},
+            {5, &Walk::draw},   {20, &Walk::type},  {4, &Walk::players}, {2, &Walk::close},
         };
-        int roll = below(100);
+        int roll = m_pending && chance(40) ? 70 : below(100); // 70: SET Numbers again
         auto it = commands.cbegin();
         while (roll >= it->first)
             roll -= (it++)->first;
-        m_loaded = false;
-        m_message.reset();
+        m_loaded = m_failed = m_failureSeen = false;
+        m_expect.reset(), m_keep.reset(), m_via.clear();
         m_window->dialogs.clearShown();
         const QString done = (this->*(it->second))();
         m_window->dialogs.clearScript();
         if (done.isEmpty())
             return {}; // not offered by the window just now
-        m_log << done;
+        m_log << done + m_via;
+        const QString failure = m_failure.isEmpty() ? check() : m_failure;
         if (m_loaded)
-            m_baseline = boardValues(w());
-        return m_failure.isEmpty() ? check() : m_failure;
+            m_baseline = board();
+        return failure;
     }
 
-    // Before a command that replaces the board: the answer to "Save the
-    // changes to this pool?", should the program ask it.
-    void replacing()
+    // A button pressed as the user does: clicked, or by its access key. A
+    // button that takes the focus takes it first, and the box left runs its
+    // checks then, before the command reads the board.
+    std::function<void()> press(QAbstractButton *button, Qt::Key key = {})
     {
-        m_before = boardValues(w());
-        m_beforeDate = w().txtGameDate->text();
-        m_saveAnswer = std::array{Dialogs::Answer::Yes, Dialogs::Answer::No,
-                                  Dialogs::Answer::Cancel}[below(3)];
-        m_asked = false;
-        if (w().hasUnsavedChanges())
-            m_window->dialogs.setNextAnswer(m_saveAnswer);
+        if (button->focusPolicy() & Qt::ClickFocus) {
+            button->setFocus(Qt::MouseFocusReason);
+            m_window->dialogs.clearShown();
+        }
+        if (!key || chance(88))
+            return [button] { button->click(); };
+        m_via = u" by "_s + QKeySequence(Qt::ALT | key).toString();
+        return [this, button, key] {
+            QTest::keyClick(focused(), key, Qt::AltModifier);
+            (void)QTest::qWaitFor([button] { return !button->isDown(); }, 1000);
+        };
     }
-    // After it: false when the command stopped at the question (Cancel, or a
-    // save that was refused), with the board as it was. A board replaced
-    // without the question must have held nothing but what was loaded.
+    // Runs a command; now and then the disk fails during its writes.
+    void act(const std::function<void()> &command, int percent = 10)
+    {
+        const int roll = below(100);
+        if (roll < percent)
+            DiskShim::failAt(DiskShim::Point(below(3)), 1 + below(3),
+                             roll % 2 ? SQLITE_FULL : SQLITE_IOERR, roll % 2);
+        m_told = roll % 2 ? u"is full"_s : u"could not be written"_s;
+        command();
+        m_failed = roll < percent && DiskShim::status().failed;
+        DiskShim::heal();
+    }
+    // Whether the write the model expects failed: then it was told.
+    bool failed()
+    {
+        m_failureSeen = true;
+        if (m_failed) {
+            m_expect = m_told;
+            m_via += u" [the disk fails: "_s + m_told + u"]"_s;
+        }
+        return m_failed;
+    }
+
+    // Before a command that asks "Save the changes to this pool?" when the
+    // board holds changes: the answer it will get.
+    void ask(bool asks = true)
+    {
+        m_before = board();
+        m_asks = asks && m_before != m_baseline;
+        m_answer = std::array{Answer::Yes, Answer::No, Answer::Cancel}[below(3)];
+        if (m_asks)
+            m_window->dialogs.setNextAnswer(m_answer);
+    }
+    // After it: whether the command went on past the question (a Yes
+    // saves as Update does; Cancel, or a refused save, stops it).
     bool goesOn()
     {
-        for (const Dialogs::Shown &shown : m_window->dialogs.shown())
-            m_asked = m_asked || shown.text == frmScore::kSaveChangesQuestion;
-        if (!m_asked) {
-            // The program's own refresh of an amount ("$000.00" shown as
-            // "$0.00", or one it could not read put back to the last good
-            // one) is no change.
-            QStringList changed;
-            for (auto it = m_before.cbegin(); it != m_before.cend(); ++it) {
-                const QVariant was = m_baseline.value(it.key());
-                const auto amount = [](const QVariant &v) { return Money::read(v.toString()); };
-                if (!sameValue(it.value(), was) &&
-                    (it.key() != "PoolAmount" ||
-                     (amount(it.value()) && amount(was) && amount(it.value()) != amount(was))))
-                    changed << it.key() + " = " + it.value().toString();
-            }
-            if (!changed.isEmpty() && boardValues(w()) != m_before)
-                m_failure = u"the board was replaced and what the user changed on it was lost "
-                            "without asking: "_s +
-                            changed.join(", ");
+        const bool asked = m_window->dialogs.shownTexts(Dialogs::Shown::Kind::Question)
+                               .contains(frmScore::kSaveChangesQuestion);
+        if (asked != m_asks)
+            m_failure =
+                asked ? u"it asked to save a board without changes"_s
+                      : u"it did not ask to save the changes: "_s + changes(m_before, m_baseline);
+        if (!m_asks || asked != m_asks)
+            return m_failure.isEmpty();
+        m_via += m_answer == Answer::Yes  ? u" (save? Yes)"_s
+                 : m_answer == Answer::No ? u" (save? No)"_s
+                                          : u" (save? Cancel)"_s;
+        if (m_answer == Answer::No || (m_answer == Answer::Yes && save(m_before)))
             return true;
-        }
-        if (m_saveAnswer == Dialogs::Answer::Cancel)
-            return false;
-        if (m_saveAnswer == Dialogs::Answer::No) {
-            m_baseline = m_before; // the user let the changes go
-            return true;
-        }
-        return save(m_before, m_beforeDate);
-    }
-    QString answered(const QString &name)
-    {
-        static const QMap<Dialogs::Answer, QString> said{{Dialogs::Answer::Yes, "Yes"},
-                                                         {Dialogs::Answer::No, "No"},
-                                                         {Dialogs::Answer::Cancel, "Cancel"}};
-        return m_asked ? name + u" (save the changes? %1)"_s.arg(said[m_saveAnswer]) : name;
+        m_keep = m_before;
+        return false;
     }
 
-    // A save of the board as Update does it; false, with a message, when it
-    // is refused.
-    bool save(const PoolValues &board, const QString &date)
+    // Why Update must refuse the board; empty when it may be stored.
+    QString refusal(const PoolValues &board) const
+    {
+        const QString date = board.value(Schema::kDate).toString();
+        if (date.size() != 10 || !QDate::fromString(date, u"MM/dd/yyyy"_s).isValid()) {
+            if (date.section(u'/', 0, 0).toInt() > 12 || date.section(u'/', 1, 1).toInt() > 31)
+                return u"Type the game date as month/day/year, for example 12/28/2025."_s;
+            if (date.size() == 10 && !date.contains(u' '))
+                return date + u" is not a date."_s;
+            return u" Game Date Has To Have A Date"_s;
+        }
+        // An amount that is no number may stay as the pool held it when shown.
+        const QVariant amount = board.value(u"PoolAmount"_s);
+        if (!Money::poolAmount(amount.toString()) &&
+            (!m_model.shown() || amount != m_baseline.value(u"PoolAmount"_s)))
+            return u"The pool amount must be a number of 0 or more"_s;
+        return {};
+    }
+    // A save of the board as Update does it; false, with the message, when
+    // it is refused or the disk fails.
+    bool save(const PoolValues &board)
     {
         Model &m = m_model;
-        const bool addNew = m.editing && m.addNew;
-        const bool dated = date.size() == 10 && QDate::fromString(date, "MM/dd/yyyy").isValid();
-        if (!dated || m.locked || (!addNew && !m.pools.contains(m.current))) {
-            m_message = true;
-            return false;
+        if (m.locked()) { // its one change: the digits drawn
+            if (failed())
+                return false;
+            for (int i = 0; i < Schema::kHeaderCount; ++i)
+                m.pools[m.shown()].insert(Schema::numColumn(i), board[Schema::numColumn(i)]);
+            m_pending = false;
+            m_baseline = board;
+            return true;
         }
-        if (addNew) {
-            qint64 id = 0; // the key the file gave the new pool
+        const QString refused = refusal(board);
+        if (!refused.isEmpty())
+            m_expect = refused;
+        if (!refused.isEmpty() || failed())
+            return false;
+        qint64 id = m.shown();
+        if (!id) { // a new pool, under the key the file gave it
             for (qint64 key : m_data.allPools().keys())
                 id = m.pools.contains(key) ? id : key;
             if (id <= m.lastId)
-                m_failure = u"the new pool got the key %1"_s.arg(id);
-            PoolValues pool = board;
-            pool.insert(
-                {{Schema::kId, id}, {Schema::kDate, date}, {Schema::kPassword, QVariant()}});
-            m.pools.insert(id, pool);
-            m.current = m.lastId = id;
-        } else {
-            m.pools[m.current].insert(board);
-            m.pools[m.current].insert(Schema::kDate, date);
+                m_failure = u"the new pool got the key %1, not a new larger one"_s.arg(id);
+            m.lastId = id;
+            m.pools[id] = {{Schema::kId, id}, {Schema::kPassword, QVariant()}};
         }
-        m.editing = m.searching = false;
+        m.pools[id].insert(board);
+        QSet<QString> players; // a save drops the payments of players gone
+        for (int k = 0; k < Schema::kSquareCount; ++k)
+            players << Ledger::keyOf(board.value(Schema::imColumn(k)).toString());
+        if (m.paid.contains(id))
+            m.paid[id].intersect(players);
+        m.browseAll(id);
         m_baseline = board;
         return true;
     }
 
-    QString check()
+    // Where the file differs from the model: its pools, their amounts (valid
+    // or as first stored) and their payments (of players on their boards).
+    QString fileDiffers()
     {
-        Model &m = m_model;
+        const Model &m = m_model;
         QString integrity;
         const QMap<qint64, PoolValues> file = m_data.allPools(&integrity);
         if (integrity != QLatin1String("ok"))
             return u"integrity check: "_s + integrity;
         if (file.keys() != m.pools.keys())
             return u"the file holds %1 pools, not %2"_s.arg(file.size()).arg(m.pools.size());
-        for (auto it = file.cbegin(); it != file.cend(); ++it)
-            for (const QString &column : Schema::allColumns())
-                if (!sameValue(it.value().value(column), m.pools[it.key()].value(column)))
+        // A flag the file holds as Null reads as not set, as 0 does.
+        static const QStringList flags{"Quarter", "Game", "Half", "ProCollage"};
+        for (auto it = file.cbegin(); it != file.cend(); ++it) {
+            for (const QString &column : Schema::allColumns()) {
+                const QVariant held = it.value().value(column), want = m.pools[it.key()][column];
+                if (!sameValue(held, want) &&
+                    !(flags.contains(column) && held.toInt() == 0 && want.toInt() == 0))
                     return u"pool %1 holds %2 = \"%3\", not \"%4\""_s.arg(it.key()).arg(
-                        column, it.value().value(column).toString(),
-                        m.pools[it.key()].value(column).toString());
-        if (w().cmdUpdate->isVisibleTo(&w()) != m.editing ||
-            w().cmdAdd->isVisibleTo(&w()) == m.editing || w().cmdNext->isEnabled() == m.editing)
-            return u"the window is not in %1 mode"_s.arg(m.editing ? "Editing" : "Browse");
-        if (m.editing && (w().document().mode() == PoolDocument::Mode::Adding) != m.addNew)
-            return u"the mode is %1"_s.arg(int(w().document().mode()));
-        // A pool's payments name only players on its board.
+                        column, held.toString(), want.toString());
+            }
+            const QVariant amount = it.value().value(u"PoolAmount"_s);
+            if (!Money::poolAmount(amount.toString()) &&
+                !sameValue(amount, m_firstAmount.value(it.key())))
+                return u"pool %1 holds the amount \"%2\""_s.arg(it.key()).arg(amount.toString());
+        }
         OtherProgram other(m_data.poolFile());
         QSqlQuery payments(other.db());
-        for (bool any = payments.exec("SELECT PoolID, Player FROM Payments");
+        QMap<qint64, QSet<QString>> paid;
+        for (bool any = payments.exec("SELECT PoolID, Player, Paid FROM Payments");
              any && payments.next();) {
+            const qint64 id = payments.value(0).toLongLong();
+            const QString player = payments.value(1).toString();
             QStringList players;
             for (int k = 0; k < Schema::kSquareCount; ++k)
-                players << Ledger::keyOf(file.value(payments.value(0).toLongLong())
-                                             .value(Schema::imColumn(k))
-                                             .toString());
-            if (!players.contains(payments.value(1).toString()))
-                return u"pool %1 has a payment of \"%2\", who is not on its board"_s.arg(
-                    payments.value(0).toString(), payments.value(1).toString());
+                players << Ledger::keyOf(file.value(id).value(Schema::imColumn(k)).toString());
+            if (!players.contains(player))
+                return u"pool %1 has a payment of \"%2\", not on its board"_s.arg(id).arg(player);
+            if (payments.value(2).toInt())
+                paid[id] << player;
         }
-        if (w().isLocked() != m.locked)
-            return u"Locked is %1"_s.arg(w().isLocked());
-        if (m_loaded) {
-            const QString wrong = boardMismatch(w(), m.pools.value(m.current));
-            if (!wrong.isEmpty())
-                return u"pool %1 on show: %2"_s.arg(m.current).arg(wrong);
-        }
-        const QStringList messages = m_window->dialogs.shownTexts(Dialogs::Shown::Kind::Message);
-        if (m_message && messages.isEmpty() == *m_message)
-            return messages.isEmpty() ? u"no message was shown"_s
-                                      : u"unexpected message: "_s + messages.first();
+        for (auto it = m.paid.cbegin(); it != m.paid.cend(); ++it)
+            if (paid.value(it.key()) != it.value())
+                return u"pool %1 holds the payments of %2, not %3"_s.arg(it.key()).arg(
+                    QStringList(paid.value(it.key()).values()).join(u','),
+                    QStringList(it.value().values()).join(u','));
         return {};
     }
 
-    // A load: the board must show the pool on show, quietly.
+    QString check()
+    {
+        const Model &m = m_model;
+        if (m_failed && !m_failureSeen)
+            return u"the disk failed in a command that must write nothing"_s;
+        if (const QString wrong = fileDiffers(); !wrong.isEmpty())
+            return wrong;
+        const bool browsing = m.mode == Mode::Browsing;
+        if (w().cmdUpdate->isVisibleTo(&w()) == browsing ||
+            w().cmdAdd->isVisibleTo(&w()) != browsing || w().cmdNext->isEnabled() != browsing ||
+            w().document().mode() != m.mode)
+            return u"the window is not in mode %1"_s.arg(int(m.mode));
+        if (w().isLocked() != m.locked() || w().windowTitle().contains(u"LOCKED"_s) != m.locked())
+            return u"Locked is %1, the title \"%2\""_s.arg(w().isLocked()).arg(w().windowTitle());
+        const PoolValues now = board();
+        if (m.locked()) { // on screen as stored, but for digits drawn and not yet stored
+            PoolValues stored = m.pools.value(m.shown());
+            for (int i = 0; m_pending && i < Schema::kHeaderCount; ++i)
+                stored.insert(Schema::numColumn(i), now.value(Schema::numColumn(i)));
+            // A pool saved with no square typed may count "000/000", as the cleared board.
+            QStringList wrong = boardMismatch(w(), stored).split(u"; "_s, Qt::SkipEmptyParts);
+            wrong.removeAll(u"the counts shows \"000/000\", not \"0/100\""_s);
+            if (!wrong.isEmpty())
+                return u"the locked pool %1 on show is not the stored one: %2"_s.arg(m.shown()).arg(
+                    wrong.join(u"; "_s));
+        }
+        if (m_keep && now != *m_keep)
+            return u"the board changed; it held "_s + changes(*m_keep, now);
+        if (m_loaded) {
+            const PoolValues pool = m.pools.value(m.current);
+            if (const QString wrong = boardMismatch(w(), pool); !wrong.isEmpty())
+                return u"pool %1 on show: %2"_s.arg(m.current).arg(wrong);
+            const QString line =
+                pool.isEmpty()
+                    ? QString()
+                    : RecordMapping::gameLine(pool["Date"], pool["Team1"], pool["Team2"]);
+            if (w().lblStatus->text() != line)
+                return u"the game line reads \"%1\""_s.arg(w().lblStatus->text());
+        }
+        // The figures are those of the amount and the payout on the board.
+        const qint64 cents = Money::poolCents(w().txtPoolAmount->text());
+        const QString figures =
+            Money::currencyOfCents(Money::share(cents, 100)) + u" / "_s +
+            Money::currencyOfCents(
+                Money::payout(cents, w().Option1[2]->isChecked(), w().Option1[1]->isChecked()));
+        const QString shown = w().lblAmountPer->text() + u" / "_s + w().lblPayOut->text();
+        if (!w().txtPoolAmount->hasFocus() && shown != figures)
+            return u"the figures read %1, not %2"_s.arg(shown, figures);
+        const QStringList messages = m_window->dialogs.shownTexts(Dialogs::Shown::Kind::Message);
+        if (m_expect && m_expect->isEmpty() && !messages.isEmpty())
+            return u"unexpected message: "_s + messages.first();
+        if (m_expect && !messages.join(u'\n').contains(*m_expect))
+            return u"no message \"%1\"; shown: %2"_s.arg(*m_expect, messages.join(u" | "_s));
+        return {};
+    }
+
+    // A load: the board must show the pool the record set stands on, as
+    // the file holds it, quietly.
     QString loaded(const QString &name = {})
     {
         m_loaded = true;
-        m_message = false;
-        m_model.locked = !m_model.password().isEmpty();
+        m_pending = false;
+        m_expect = m_expect.value_or(QString());
         return name;
+    }
+    // A command that changed nothing, with the message it gave.
+    QString refused(const QString &name, const QString &message)
+    {
+        m_keep = m_before;
+        m_expect = message;
+        return name + (message.isEmpty() ? u" (nothing)"_s : u" (refused)"_s);
     }
 
     QString begin() // Add or Edit
     {
+        Model &m = m_model;
         const bool add = chance(50);
         QPushButton *button = add ? w().cmdAdd : w().cmdEdit;
         // Every step reads every pool, so their number is kept small.
-        if (!offered(button) || (add && m_model.pools.size() >= 20))
+        if (!offered(button) || (add && m.pools.size() >= 20))
             return {};
-        if (add)
-            replacing();
-        button->click();
-        m_message = m_model.locked;
-        if (m_model.locked)
-            return add ? "Add" : "Edit";
-        if (add && !goesOn())
-            return answered("Add");
-        m_model.editing = true;
-        m_model.addNew = add;
-        if (add) // a new pool starts from a cleared board
-            m_baseline = boardValues(w());
-        return answered(add ? "Add" : "Edit");
+        const auto command = press(button, add ? Qt::Key_A : Qt::Key_E);
+        ask(add && !m.locked());
+        act(command);
+        const QString name = add ? u"Add"_s : u"Edit"_s;
+        if (m.locked())
+            return refused(name, kLock);
+        if (!goesOn())
+            return name;
+        m_expect = m_expect.value_or(QString());
+        m.mode = add ? Mode::Adding : Mode::Editing;
+        if (!add)
+            return m_keep = m_before, name;
+        m_baseline = board(); // cleared and dated today
+        QString left = w().txtID->text();
+        for (auto it = m_baseline.cbegin(); it != m_baseline.cend(); ++it)
+            if (it.key() != u"PoolAmount"_s && it.key() != Schema::kDate)
+                left += it.value().typeId() == QMetaType::QString ? it.value().toString() : "";
+        if (!left.isEmpty() ||
+            m_baseline[Schema::kDate] != QDate::currentDate().toString(u"MM/dd/yyyy"_s))
+            m_failure = u"Add left the board "_s + changes(m_baseline, {});
+        return name;
     }
 
     QString update()
     {
         if (!offered(w().cmdUpdate))
             return {};
-        const PoolValues board = boardValues(w());
-        const QString date = w().txtGameDate->text();
-        w().cmdUpdate->click();
-        if (!save(board, date))
-            return u"Update (refused: date \"%1\")"_s.arg(date);
-        m_message = false;
+        const auto command = press(w().cmdUpdate, Qt::Key_U);
+        ask(false);
+        act(command);
+        m_keep = m_before; // stored or not, the board stays
+        if (!save(m_before))
+            return u"Update (refused: date \"%1\")"_s.arg(m_before[Schema::kDate].toString());
+        m_expect = QString();
         return u"Update"_s;
     }
 
+    // The Cancel button, or Esc: it closes the search frame, else cancels an
+    // edit.
     QString cancel()
     {
-        if (!offered(w().cmdCancel))
+        const bool esc = chance(40), frame = esc && w().frSearch->isVisible();
+        if (!esc && !offered(w().cmdCancel))
             return {};
-        w().cmdCancel->click(); // the user's own discarding of the changes
-        m_model.editing = false;
-        return loaded("Cancel");
+        const std::function<void()> command =
+            esc ? [this] { QTest::keyClick(focused(), Qt::Key_Escape); }
+                : press(w().cmdCancel, Qt::Key_C);
+        ask(false);
+        act(command, 0);
+        const QString name = esc ? u"Esc"_s : u"Cancel"_s;
+        if (frame && w().frSearch->isVisible())
+            m_failure = u"Esc left the search frame open"_s;
+        if (frame || m_model.mode == Mode::Browsing)
+            return refused(name + (frame ? u" (the search frame)"_s : QString()), {});
+        m_model.mode = Mode::Browsing;
+        return loaded(name);
     }
 
     QString remove()
     {
+        Model &m = m_model;
         if (!offered(w().cmdDelete))
             return {};
-        Model &m = m_model;
-        if (m.locked || !m.current) {
-            w().cmdDelete->click();
-            m_message = true;
-            return u"Delete (refused)"_s;
-        }
-        // "Delete the pool of ...?" comes first, then the question about the
-        // changes to it.
         const bool confirmed = chance(70);
-        m_window->dialogs.setNextAnswer(confirmed ? Dialogs::Answer::Yes : Dialogs::Answer::No);
-        replacing();
-        w().cmdDelete->click();
-        if (!goesOn() || m.locked || !m.current)
-            return answered(u"Delete"_s);
+        if (!m.locked() && m.shown())
+            m_window->dialogs.setNextAnswer(confirmed ? Answer::Yes : Answer::No);
+        const auto command = press(w().cmdDelete, Qt::Key_D);
+        ask(false);
+        act(command, 0);
+        if (m.locked() || !m.shown())
+            return refused(u"Delete"_s, m.locked() ? kLock : u"No current record."_s);
+        const QStringList asked = m_window->dialogs.shownTexts(Dialogs::Shown::Kind::Question);
+        if (asked.size() != 1 || !asked.first().startsWith(u"Delete the pool of"_s))
+            m_failure = u"Delete asked: "_s + asked.join(u" | "_s);
         if (!confirmed)
-            return answered(u"Delete (not confirmed)"_s);
+            return refused(u"Delete (not confirmed)"_s, {});
+        // The next pool of the query, else the previous; all pools once a
+        // search has none left.
         const qint64 gone = m.current;
         m.pools.remove(gone);
-        // The next pool, or the previous one when the last went.
-        const QList<qint64> set = m.set();
+        m.paid.remove(gone);
+        QList<qint64> set = m.set();
+        if (set.isEmpty()) {
+            m.search.clear();
+            set = m.set();
+        }
         const auto after = std::upper_bound(set.begin(), set.end(), gone);
         m.current = after != set.end() ? *after : set.isEmpty() ? 0 : set.last();
-        return loaded(answered(u"Delete"_s));
+        return loaded(u"Delete %1"_s.arg(gone));
     }
 
+    // A move by its button or by Ctrl+(Shift+)PgUp/PgDn, which press it.
     QString move()
     {
+        Model &m = m_model;
         static const char *names[] = {"First", "Previous", "Next", "Last"};
         QToolButton *buttons[] = {w().cmdFirst, w().cmdPrevious, w().cmdNext, w().cmdLast};
         const int which = below(4);
-        if (!offered(buttons[which]))
+        const bool key = chance(30);
+        if (!key && !offered(buttons[which]))
             return {};
-        replacing();
-        buttons[which]->click();
+        const QString name = QLatin1String(names[which]) + (key ? u" by key"_s : QString());
+        const bool browsing = m.mode == Mode::Browsing;
+        ask(browsing && !m.set().isEmpty());
+        act([&] {
+            if (!key)
+                return buttons[which]->click();
+            QTest::keyClick(focused(), which < 2 ? Qt::Key_PageUp : Qt::Key_PageDown,
+                            which % 3 ? Qt::ControlModifier
+                                      : Qt::ControlModifier | Qt::ShiftModifier);
+        });
+        if (!browsing || m.set().isEmpty())
+            return refused(name, !browsing || which % 3 ? QString() : u"No current record."_s);
         if (!goesOn())
-            return answered(names[which]);
-        const QList<qint64> set = m_model.set();
-        if (set.isEmpty()) { // First and Last report the missing pool
-            m_message = which == 0 || which == 3;
-            return answered(names[which] + u" (no pools)"_s);
-        }
-        qint64 &at = m_model.current;
-        const auto after = std::upper_bound(set.begin(), set.end(), at);
-        const auto before = std::lower_bound(set.begin(), set.end(), at);
-        if (which == 0 || (which == 1 && before == set.begin()))
-            at = set.first();
-        else if (which == 3 || (which == 2 && after == set.end()))
-            at = set.last();
+            return name;
+        const QList<qint64> set = m.set();
+        const auto after = std::upper_bound(set.begin(), set.end(), m.current);
+        const auto before = std::lower_bound(set.begin(), set.end(), m.current);
+        if (which == 0 || which == 3)
+            m.current = which ? set.last() : set.first();
+        else if (which == 2) // Next on the last stays there, Previous on the first
+            m.current = after != set.end() ? *after : set.last();
         else
-            at = which == 1 ? *(before - 1) : *after;
-        return loaded(answered(names[which]));
+            m.current = before != set.begin() ? *(before - 1) : set.first();
+        return loaded(name);
     }
 
     QString find()
     {
-        // Find puts the caret in the search box: a pool amount typed and
-        // still in its box is checked on the way, and may be refused.
-        const bool amountLeft = w().txtPoolAmount->hasFocus();
-        w().cmdSearch->click();
+        Model &m = m_model;
+        press(w().cmdSearch, Qt::Key_F)(); // the caret goes to the search box
+        m_window->dialogs.clearShown();
+        if (chance(15))
+            return u"Find (the frame left open)"_s;
         const QString date = chance(70) ? oneOf({"09/14/2025", "09/21/2025", "10/05/2025"})
                                         : oneOf({"01/01/2030", "09", ""});
         w().txtSearch->setText(date);
-        replacing();
-        w().cmdFind->click();
-        const QString name = u"Find \"%1\""_s.arg(date);
+        const QString typed = w().txtSearch->text().trimmed();
+        const bool empty = typed.isEmpty() || typed == u"//"_s;
+        ask(!empty && !m.set(typed).isEmpty());
+        // Return in the masked box is taken only with every digit typed.
+        const bool enter = date.size() == 10 && chance(50);
+        act([&] {
+            if (enter)
+                return QTest::keyClick(w().txtSearch, Qt::Key_Return);
+            w().cmdFind->click();
+        });
+        const QString name = u"Find \"%1\"%2"_s.arg(date, enter ? " by Return" : "");
+        const QString none = u"No pool has the game date %1."_s.arg(typed);
+        if (empty || !!m.set(typed).isEmpty())
+            return refused(name, empty ? u"Type the game date to find"_s : none);
         if (!goesOn())
-            return answered(name);
-        Model found = m_model;
-        found.searching = true;
-        found.searchDate = w().txtSearch->text().trimmed();
-        // A date no pool has leaves everything as it was, with a message.
-        if (found.set().isEmpty()) {
-            m_message = true;
-            return answered(name + u" (none)"_s);
+            return name;
+        if (!!m.set(typed).isEmpty()) { // the save gave the pool another date
+            m_expect = none;
+            return name;
         }
-        found.current = found.set().first();
-        m_model = found;
-        const QString done = loaded(answered(name));
-        if (amountLeft)
-            m_message.reset();
-        return done;
+        m.search = typed;
+        m.mode = Mode::Browsing; // a search ends an add or an edit
+        m.current = m.set().first();
+        return loaded(name);
     }
 
+    // LOCK, the password typed twice, or UNLOCK.
     QString lock()
     {
         Model &m = m_model;
-        const QString password = chance(10) ? QString() : oneOf({"pw", "Secret", "  "});
-        const QString again = chance(80) ? password : u"other"_s;
+        const bool unlock = chance(45);
+        const QString password = unlock       ? (chance(60) ? m.password() : u"nope"_s)
+                                 : chance(10) ? QString()
+                                              : oneOf({"pw", "Secret", "  "});
+        const QString again = unlock || chance(80) ? password : u"other"_s;
         w().Text2->setText(password);
         w().Text1->setText(again);
-        w().cmdLock->click();
-        m_message = !m.locked; // LOCK on a locked pool does nothing at all
-        if (m.locked || m.editing || password.isEmpty() || password != again || !m.current)
-            return u"LOCK \"%1\"/\"%2\" (refused)"_s.arg(password, again);
-        m_message = false;
-        m.pools[m.current].insert(Schema::kPassword, password);
-        m.locked = true;
-        m.searching = false;
-        return u"LOCK \"%1\""_s.arg(password);
+        const QString why = m.mode != Mode::Browsing ? kWhileEditing
+                            : unlock && !m.locked()  ? u" There Is No Password Set"_s
+                            : unlock
+                                ? password == m.password() ? QString() : u"Passwords Do Not Match"_s
+                            : m.locked()         ? u"-"_s // LOCK on a locked pool does nothing
+                            : password.isEmpty() ? u"Please enter Password"_s
+                            : password != again  ? u"Passwords do not match"_s
+                            : !m.shown()         ? u"Save this pool before you lock it"_s
+                                                 : QString();
+        const auto command = press(unlock ? w().cmdunlock : w().cmdLock);
+        ask(!unlock && why.isEmpty());
+        act(command, m_asks ? 0 : 10); // a save and a lock: a failure could be either
+        w().Text2->clear();
+        w().Text1->clear();
+        const QString name = unlock ? u"UNLOCK \"%1\""_s.arg(password)
+                                    : u"LOCK \"%1\"/\"%2\""_s.arg(password, again);
+        if (!why.isEmpty())
+            return refused(name, why == u"-"_s ? QString() : why);
+        if (!goesOn())
+            return name;
+        if (m_asks && m_answer == Answer::No)
+            loaded(); // the board shows the stored pool again
+        else
+            m_keep = m_before;
+        if (failed())
+            return name;
+        m.pools[m.shown()].insert(Schema::kPassword, unlock ? QString(u""_s) : password);
+        m.browseAll(m.shown());
+        m_pending = m_pending && !unlock; // after UNLOCK an ordinary change
+        m_expect = m_expect.value_or(QString());
+        return name;
     }
 
-    QString unlock()
+    // Quick Pick (cancelled, an empty name), the game type, a quarter or a
+    // payout period: the board only, and nothing at all on a locked pool.
+    QString controls()
     {
-        Model &m = m_model;
-        const QString typed = chance(60) ? m.password() : u"nope"_s;
-        w().Text2->setText(typed);
-        w().cmdunlock->click();
-        m_message = m.editing || m.password().isEmpty() || typed != m.password();
-        if (*m_message)
-            return u"UNLOCK \"%1\" (refused)"_s.arg(typed);
-        m.pools[m.current].insert(Schema::kPassword, QString(""));
-        m.locked = m.searching = false;
-        return u"UNLOCK \"%1\""_s.arg(typed);
+        const int which = below(9);
+        QWidget *control = which < 4   ? w().Quarter[which]
+                           : which < 7 ? w().Option1[which - 4]
+                           : which < 8 ? static_cast<QWidget *>(w().cmdQuick)
+                                       : w().Combo1[0];
+        if (!offered(control))
+            return {};
+        QString done = u"click "_s + control->objectName();
+        std::function<void()> command;
+        if (auto *box = qobject_cast<QComboBox *>(control)) {
+            box->setFocus();
+            m_window->dialogs.clearShown();
+            const Qt::Key key = box->currentIndex() > 0 ? Qt::Key_Up : Qt::Key_Down;
+            done = u"PRO/COLLAGE "_s + (key == Qt::Key_Up ? u"Up"_s : u"Down"_s);
+            command = [box, key] { QTest::keyClick(box, key); };
+        } else {
+            if (control == w().cmdQuick) {
+                const QString name = oneOf({"Ann", " ", "", "O'Neil"}); // "": Cancel
+                const QString count = oneOf({"0", "1", "3", "2.5", "abc", "200"});
+                m_window->dialogs.setNextInput(name);
+                m_window->dialogs.setNextInput(count);
+                done = u"Quick Pick \"%1\" x %2"_s.arg(name, count);
+            }
+            command = press(static_cast<QAbstractButton *>(control));
+        }
+        ask(false);
+        act(command, 0);
+        return m_model.locked() ? refused(done, kLock) : done;
     }
 
-    // The board: none of these may change the file.
-    QString quick()
-    {
-        const QString name = oneOf({"Ann", " ", "O'Neil"});
-        const QString count = oneOf({"0", "1", "3", "2.5", "abc", "200"});
-        m_window->dialogs.setNextInput(name);
-        m_window->dialogs.setNextInput(count);
-        w().cmdQuick->click();
-        return u"Quick Pick \"%1\" x %2"_s.arg(name, count);
-    }
-
-    // On a locked pool the drawn digits are stored at once.
+    // SET Numbers: on a locked pool the digits drawn are stored at once, and
+    // stored again by the next SET Numbers should the disk have failed.
     QString draw()
     {
-        const bool yes = chance(70);
-        m_window->dialogs.setNextAnswer(yes ? Dialogs::Answer::Yes : Dialogs::Answer::No);
-        const PoolValues before = boardValues(w());
-        w().Command3->click();
-        const PoolValues after = boardValues(w());
-        if (m_model.locked && after != before) {
-            for (int i = 0; i < Schema::kHeaderCount; ++i) {
-                const QString column = Schema::numColumn(i);
-                m_model.pools[m_model.current].insert(column, after.value(column));
-                m_baseline.insert(column, after.value(column));
-            }
-        }
-        return u"SET Numbers (%1)"_s.arg(yes ? "Yes" : "No");
+        Model &m = m_model;
+        const bool yes = chance(70); // to "You Have Unused Squares"
+        m_window->dialogs.setNextAnswer(yes ? Answer::Yes : Answer::No);
+        const auto command = press(w().Command3);
+        ask(false);
+        const bool retry = m.locked() && m_pending;
+        act(command, m.locked() ? 50 : 0);
+        const QString name =
+            retry ? u"SET Numbers (again)"_s : u"SET Numbers (%1)"_s.arg(yes ? "Yes" : "No");
+        const PoolValues after = board();
+        if (!m.locked() || (!retry && after == m_before))
+            return name;
+        if (retry && after != m_before)
+            m_failure = u"the digits not stored were drawn anew"_s;
+        if (failed()) // they stay on the board, not stored
+            return m_pending = true, name;
+        m_expect = QString();
+        save(after);
+        return name;
     }
 
-    QString teams()
-    {
-        const bool down = chance(50);
-        w().Combo1[0]->setFocus();
-        QTest::keyClick(w().Combo1[0], down ? Qt::Key_Down : Qt::Key_Up);
-        return u"PRO/COLLAGE %1"_s.arg(down ? "Down" : "Up");
-    }
-
-    // Types into a square, a score, the pool amount or the date, then leaves
-    // the box (its lost-focus handling runs) or keeps the focus in it.
+    // Types into a box, then leaves it (its checks run) or stays in it.
     QString type()
     {
-        static const QList<QStringList> texts{{"Ann", "Bo", " ", "O'Neil", "Zo\u00eb", ""},
-                                              {"", "7", "14", "21", "3a"},
-                                              {"250", "1,000", "lots", "250.10", ""},
-                                              {"09/14/2025", "10/05/2025", "", "12", "02/30/2025"}};
-        // A square half of the time, often one of the first three, so that
-        // a player who owns a single square is renamed now and then.
-        const int kind = std::max(0, below(6) - 2);
-        QWidget *const boxes[] = {w().Imput[below(chance(50) ? 3 : 100)], w().Score[below(2)],
-                                  w().txtPoolAmount, w().txtGameDate};
+        static const QList<QStringList> texts{
+            {"Ann", "Bo", " ", "O'Neil", "Zo\u00eb", ""},
+            {"", "7", "14", "21", "3a"},
+            {"250", "1,000", "lots", "250.10", "", "-5"},
+            {"09/14/2025", "10/05/2025", "", "12", "02/30/2025", "13/05/2025", "05/32/2025"},
+            {"Dal", "Navy", "Zz", ""},
+            {"Ann", "", "Kim"},
+            {"3", "", "7"}};
+        // A square most often, one of the first three half of the time, so
+        // that a player who owns a single square is renamed now and then.
+        const int kind = std::max(0, below(10) - 3);
+        QWidget *const boxes[] = {w().Imput[below(chance(50) ? 3 : 100)],
+                                  w().Score[below(2)],
+                                  w().txtPoolAmount,
+                                  w().txtGameDate,
+                                  w().Combo1[1 + below(2)]->lineEdit(),
+                                  w().Who[below(4)],
+                                  w().Number[below(20)]};
         QWidget *box = boxes[kind];
         const QString text = oneOf(texts[kind]);
         if (!offered(box))
             return {};
-        // Typed key by key over what the box held, as the user does.
         box->setFocus();
         if (auto *square = qobject_cast<SquareBox *>(box))
             square->selectAll();
@@ -497,37 +724,66 @@ private:
             QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(key), Qt::NoModifier);
         const bool leave = chance(70);
         if (leave)
-            w().txtGameDate->setFocus();
-        return u"type \"%1\" into %2%3"_s.arg(text, box->objectName(), leave ? "" : " and stay");
+            (box == w().txtGameDate ? w().Text2 : w().txtGameDate)->setFocus();
+        const QString named =
+            box->objectName().isEmpty() ? box->parentWidget()->objectName() : box->objectName();
+        return u"type \"%1\" into %2%3"_s.arg(text, named, leave ? "" : " and stay");
     }
 
-    // The ledger of the pool on show: a payment ticked or taken back.
+    // The ledger of the pool on show: a payment ticked or taken back, stored
+    // at once.
     QString players()
     {
-        w().cmdPlayers->click();
+        Model &m = m_model;
+        const bool keys = chance(30);
+        const std::function<void()> open =
+            keys ? [this] {
+                QTest::keyClick(focused(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+            } : press(w().cmdPlayers, Qt::Key_P);
+        ask(false);
+        open();
+        QString done = keys ? u"Players by Ctrl+Shift+P"_s : u"Players"_s;
         PlayersDialog *dialog = w().playersDialog();
+        if (!dialog)
+            return refused(done + u" (did not open)"_s, {});
         QTableWidget *table = dialog->table();
-        QString done = u"Players"_s;
-        if (table->rowCount() > 0) {
-            QTableWidgetItem *tick = table->item(below(table->rowCount()), 4);
-            if (tick->flags() & Qt::ItemIsEnabled) {
-                tick->setCheckState(tick->checkState() == Qt::Checked ? Qt::Unchecked
-                                                                      : Qt::Checked);
-                done += u", tick "_s + table->item(tick->row(), 0)->text();
-            }
+        QTableWidgetItem *tick =
+            table->rowCount() ? table->item(below(table->rowCount()), 4) : nullptr;
+        if (tick && (tick->flags() & Qt::ItemIsEnabled)) {
+            const qint64 id = m.shown();
+            const QString key = Ledger::keyOf(table->item(tick->row(), 0)->text());
+            const bool was = tick->checkState() == Qt::Checked;
+            done += u", tick "_s + key;
+            if (!id || was != m.paid.value(id).contains(key))
+                m_failure = u"the ledger of pool %1 shows %2 as %3paid"_s.arg(id).arg(
+                    key, was ? "" : "not ");
+            act([&] { tick->setCheckState(was ? Qt::Unchecked : Qt::Checked); });
+            if (failed() && (tick->checkState() == Qt::Checked) != was)
+                m_failure = u"the tick shows what the file does not hold"_s;
+            else if (!m_failed && was)
+                m.paid[id].remove(key);
+            else if (!m_failed)
+                m.paid[id].insert(key);
         }
         dialog->close();
+        m_keep = m_before;
+        m_expect = m_expect.value_or(QString());
         return done;
     }
 
-    QString option() // a quarter or a payout period
+    QString close()
     {
-        const int which = below(7);
-        QRadioButton *button = which < 4 ? w().Quarter[which] : w().Option1[which - 4];
-        if (!offered(button))
-            return {};
-        button->click();
-        return u"click "_s + button->objectName();
+        ask();
+        act([this] { w().close(); });
+        const bool goes = goesOn();
+        if (w().isVisible() == goes)
+            m_failure = goes ? u"the window stayed open"_s : u"the window closed"_s;
+        if (!goes || !m_failure.isEmpty())
+            return u"close the window"_s;
+        const QString name = u"close the window"_s + m_via + u", open it again"_s;
+        m_via.clear();
+        reopen();
+        return name;
     }
 
     quint64 m_seed;
@@ -535,16 +791,18 @@ private:
     TestData m_data;
     std::unique_ptr<TestWindow> m_window;
     Model m_model;
+    QMap<qint64, QVariant> m_firstAmount; // an amount may stay as another program wrote it
     QStringList m_log;
-    bool m_loaded = false;
-    // The board as the last load, clear or save left it: anything else on it
-    // is a change of the user's.
-    PoolValues m_baseline;
-    PoolValues m_before;
-    QString m_beforeDate;
-    Dialogs::Answer m_saveAnswer = Dialogs::Answer::Cancel;
-    bool m_asked = false;
-    std::optional<bool> m_message; // whether a message must be shown; unset: either
+    QString m_via; // how the step was done, what it was answered
+    // The board as the last load, clear or save left it (anything else on it
+    // is a change of the user's), and as the command found it.
+    PoolValues m_baseline, m_before;
+    bool m_loaded = false, m_asks = false, m_failed = false, m_failureSeen = false;
+    bool m_pending = false; // a locked pool's digits the disk did not take
+    Answer m_answer = Answer::Cancel;
+    QString m_told;
+    std::optional<QString> m_expect;  // a message the step must show; empty: none; unset: any
+    std::optional<PoolValues> m_keep; // the board the step must leave
     QString m_failure;
 };
 

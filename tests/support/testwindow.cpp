@@ -174,7 +174,8 @@ QString boardMismatch(frmScore &w, const PoolValues &pool)
     if (cleared)
         return wrong.join(u"; "_s);
 
-    expect(u"the title"_s, w.windowTitle(), locked ? u"QUADRIX POOL  LOCKED"_s : u"QUADRIX POOL"_s);
+    expect(u"the title"_s, w.windowTitle().trimmed(),
+           locked ? u"QUADRIX POOL  LOCKED"_s : u"QUADRIX POOL"_s);
     expect(u"Combo1(0)"_s, w.Combo1[0]->currentText(),
            RecordMapping::isTrue(pool.value("ProCollage")) ? "Pro" : "COLLAGE");
     // A pool without a date shows none, never the date shown before.
