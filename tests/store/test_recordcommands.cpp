@@ -2,7 +2,6 @@
 // stored, what is shown, and that no command ever writes one pool's board
 // into another.
 #include "store/poolrecords.h"
-#include "store/recordmapping.h"
 #include "store/schema.h"
 #include "support/diskshim.h"
 #include "support/testwindow.h"
@@ -116,55 +115,6 @@ private slots:
         QCOMPARE(stored(id, "ProCollage"), u"1"_s);
     }
 
-    void refusedSaveStaysInEditing_data()
-    {
-        QTest::addColumn<QString>("date");
-        QTest::addColumn<QString>("message"); // contained in the one message
-        const QString noDate = " Game Date Has To Have A Date";
-        QTest::newRow("nothing typed") << "" << noDate;
-        QTest::newRow("part of a date") << "12" << noDate;
-        QTest::newRow("no such day") << "02/30/2025"
-                                     << "02/30/2025 is not a date.";
-        const QString order = "Type the game date as month/day/year, for example 12/28/2025.";
-        QTest::newRow("day first") << "28/12/2025" << order;
-        QTest::newRow("edit, day first") << "28/12/2025" << order;
-    }
-    // The user gives what was missing and saves, or cancels: nothing typed
-    // is lost and nothing is saved into a pool that is not on show.
-    void refusedSaveStaysInEditing()
-    {
-        QFETCH(QString, date);
-        QFETCH(QString, message);
-        const QByteArray row = QTest::currentDataTag();
-        add({"Stored"}, {{"Im0", "kept"}});
-        open();
-        const bool edit = row.startsWith("edit");
-        (edit ? w().cmdEdit : w().cmdAdd)->click();
-        if (!edit) // a new pool is for today
-            QCOMPARE(w().txtGameDate->text(), RecordMapping::dateText(QDate::currentDate()));
-        w().txtGameDate->setText(date);
-        w().Imput[0]->setText("typed");
-        w().cmdUpdate->click();
-        QCOMPARE(messages().size(), 1);
-        QVERIFY2(messages().first().contains(message), qPrintable(messages().first()));
-        QVERIFY(w().cmdUpdate->isVisible() && w().cmdCancel->isVisible());
-        QVERIFY(!w().cmdAdd->isVisible() && !w().cmdEdit->isVisible() &&
-                !w().cmdDelete->isVisible() && !w().cmdNext->isEnabled());
-        QCOMPARE(w().document().mode(),
-                 edit ? PoolDocument::Mode::Editing : PoolDocument::Mode::Adding);
-        QCOMPARE(w().Imput[0]->text(), u"typed"_s);
-        QCOMPARE(m_data->poolCount(), 1);
-        QCOMPARE(stored(1, "Im0"), u"kept"_s);
-        if (!message.contains("Date") && !message.contains("date"))
-            return;
-        // The date as corrected is the pool's date, a changed one included.
-        w().txtGameDate->setText("03/03/2025");
-        w().cmdUpdate->click();
-        QCOMPARE(stored(edit ? 1 : 2, "Im0") + stored(edit ? 1 : 2, "Date"), u"typed03/03/2025"_s);
-        QCOMPARE(w().txtID->text(), QString::number(edit ? 1 : 2)); // LOCK works on it at once
-        QCOMPARE(stored(1, "Im0"), edit ? u"typed"_s : u"kept"_s);
-    }
-
     // Nothing of the pool shown before is charged or named on a cleared
     // board: its price, its lock, its game line.
     void clearBoardResetsTheBoardOnly()
@@ -207,47 +157,6 @@ private slots:
         for (const QString &date : {u"' OR '1'='1"_s, u"09/14/2025' --"_s})
             QCOMPARE(PoolRecords(m_window->store.database(), PoolQuery::byDate(date)).RecordCount(),
                      0);
-    }
-
-    void closingAsksAboutUnsavedChanges_data()
-    {
-        QTest::addColumn<QString>("answer"); // "": nothing was changed
-        for (const char *answer : {"Yes", "No", "Cancel", "", "refused"})
-            QTest::newRow(*answer ? answer : "nothing changed") << answer;
-    }
-    // Zoe was told to pay for two Quick Pick squares: closing saves them,
-    // lets them go or keeps them on the board as the user says, never drops
-    // them without a word. (The walk over the commands holds every command
-    // that replaces the board to the same.)
-    void closingAsksAboutUnsavedChanges()
-    {
-        QFETCH(QString, answer);
-        add({"A", "B"});
-        open();
-        Dialogs &dialogs = m_window->dialogs;
-        if (answer == "refused") {
-            w().cmdAdd->click();
-            w().txtGameDate->clear();
-        }
-        if (!answer.isEmpty()) {
-            dialogs.setNextInput("Zoe");
-            dialogs.setNextInput("2");
-            w().cmdQuick->click();
-        }
-        dialogs.clearShown();
-        dialogs.setNextAnswer(answer == "No"       ? Dialogs::Answer::No
-                              : answer == "Cancel" ? Dialogs::Answer::Cancel
-                                                   : Dialogs::Answer::Yes);
-        w().close();
-        QCOMPARE(dialogs.shownTexts().contains(frmScore::kSaveChangesQuestion), !answer.isEmpty());
-        QCOMPARE(m_data->allPools().value(1).values().count(QVariant("Zoe")),
-                 answer == "Yes" ? 2 : 0);
-        const bool stays = answer == "Cancel" || answer == "refused";
-        QCOMPARE(w().isVisible(), stays);
-        if (stays) // the board as the user left it, changes and all
-            QCOMPARE(squaresOf("Zoe"), 2);
-        if (answer == "refused")
-            QCOMPARE(dialogs.shownTexts().last(), u" Game Date Has To Have A Date"_s);
     }
 
     // Enter and Escape on the real boxes: what cannot be undone defaults to
@@ -337,11 +246,6 @@ private:
     frmScore &w() { return m_window->w(); }
     QStringList messages() const { return m_window->messages(); }
     QString team() { return w().Combo1[1]->currentText(); }
-    int squaresOf(const QString &name)
-    {
-        return int(std::count_if(w().Imput.begin(), w().Imput.end(),
-                                 [&](const SquareBox *square) { return square->text() == name; }));
-    }
     void add(const QStringList &teams, const PoolValues &changes = {})
     {
         for (const QString &team : teams) {
