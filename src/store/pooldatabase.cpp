@@ -134,10 +134,12 @@ void PoolDatabase::applySafeSettings()
     // Read failures then say whether a read or a write went wrong.
     sqlite3_extended_result_codes(engine, 1);
     // A save the user was told is done must survive a power cut: every
-    // commit waits until the disk has the journal and the file (the
-    // engine's usual setting, kept whatever the build chose).
+    // commit waits until the disk has the journal and the file, and, since
+    // a commit is the journal's deletion, until the folder no longer lists
+    // the journal (FULL leaves that to the file system's whim: a journal
+    // found again after a power cut rolls the done save back).
     QSqlQuery query(m_db);
-    for (const char *setting : {"PRAGMA trusted_schema = OFF", "PRAGMA synchronous = FULL"}) {
+    for (const char *setting : {"PRAGMA trusted_schema = OFF", "PRAGMA synchronous = EXTRA"}) {
         if (!query.exec(QLatin1String(setting)))
             throw errorFrom(query.lastError(), m_filePath);
     }

@@ -150,6 +150,8 @@ private slots:
         QSqlQuery query(QSqlDatabase::database(database.connectionName()));
         QVERIFY(query.exec("PRAGMA trusted_schema") && query.next());
         QCOMPARE(query.value(0).toInt(), 0);
+        QVERIFY(query.exec("PRAGMA synchronous") && query.next());
+        QCOMPARE(query.value(0).toInt(), 3); // EXTRA: a commit's journal deletion is synced too
     }
 
     // A pool file already there is never overwritten by a new one, and one
