@@ -169,19 +169,37 @@ void PoolDatabase::checkSchema()
                                            "it is not a pool file.")
                                 .arg(m_filePath, column));
     }
-    // Quadrix never makes a trigger, and one would run on Quadrix's own
-    // writes: it could rewrite or delete other pools.
-    if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_schema WHERE type = 'trigger' "
-                                   "AND tbl_name = 'Football' COLLATE NOCASE")) ||
-        !query.next())
+    // Quadrix never makes a trigger, and one on any table would run on
+    // Quadrix's own writes: it could rewrite or delete other pools.
+    if (!query.exec(QStringLiteral("SELECT tbl_name FROM sqlite_schema WHERE type = 'trigger' "
+                                   "ORDER BY tbl_name = 'Football' COLLATE NOCASE DESC")))
         throw errorFrom(query.lastError(), m_filePath);
-    const int triggers = query.value(0).toInt();
-    query.finish();
-    if (triggers > 0)
+    if (query.next()) {
+        QString table = query.value(0).toString();
+        query.finish();
+        if (Schema::kTable.compare(table, Qt::CaseInsensitive) == 0)
+            table = Schema::kTable;
         throw PoolError(ErrorNumber::NotADatabase, kStoreSource,
-                        QStringLiteral("The table 'Football' in '%1' has triggers, which Quadrix "
-                                       "never makes, so it is not a pool file.")
-                            .arg(m_filePath));
+                        QStringLiteral("The table '%1' in '%2' has triggers, which Quadrix never "
+                                       "makes, so it is not a pool file.")
+                            .arg(table, m_filePath));
+    }
+    query.finish();
+    // A view under the name of a table Quadrix reads runs whatever query it
+    // holds, at every read, however long that takes.
+    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_schema WHERE type = 'view' AND "
+                                   "(name = 'Football' COLLATE NOCASE OR "
+                                   "name = 'Payments' COLLATE NOCASE)")))
+        throw errorFrom(query.lastError(), m_filePath);
+    if (query.next()) {
+        const QString view = query.value(0).toString();
+        query.finish();
+        throw PoolError(ErrorNumber::NotADatabase, kStoreSource,
+                        QStringLiteral("'%1' in '%2' is a view where Quadrix keeps a table, so "
+                                       "the file is not a pool file.")
+                            .arg(view, m_filePath));
+    }
+    query.finish();
 }
 
 void PoolDatabase::create(const QString &filePath)

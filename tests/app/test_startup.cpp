@@ -50,10 +50,19 @@ private slots:
             << "The table 'Football' in '%1' has no column 'Password', so it is not a "
                "pool file.";
         QTest::newRow("folder") << 3343 << "'%1' is a folder, not a pool file.";
-        const QString triggers = "The table 'Football' in '%1' has triggers, which Quadrix never "
+        const QString triggers = "The table '%2' in '%1' has triggers, which Quadrix never "
                                  "makes, so it is not a pool file.";
-        QTest::newRow("trigger that deletes pools") << 3343 << triggers;
-        QTest::newRow("trigger spelled in lower case") << 3343 << triggers;
+        QTest::newRow("trigger that deletes pools") << 3343 << triggers.arg("%1", "Football");
+        QTest::newRow("trigger spelled in lower case") << 3343 << triggers.arg("%1", "Football");
+        QTest::newRow("trigger on the payments") << 3343 << triggers.arg("%1", "Payments");
+        const QString view = "'%2' in '%1' is a view where Quadrix keeps a table, so the file is "
+                             "not a pool file.";
+        QTest::newRow("view for the pools") << 3343 << view.arg("%1", "Football");
+        QTest::newRow("view for the payments") << 3343 << view.arg("%1", "payments");
+        QTest::newRow("engine error with a line break")
+            << 3000
+            << "The pool store reported an error: malformed database schema (a\n1/1/2025 "
+               "1:00:00 AM : forged)";
         QTest::newRow("unreadable") << 3051
                                     << "Quadrix cannot read the pool file '%1'. Check "
                                        "that you may read and write it.";
@@ -73,6 +82,29 @@ private slots:
         const QString kind = QTest::currentDataTag();
         const QString dir = m_data->dir() + (kind == "invalid path" ? "/no/such/folder" : "");
         const QString path = QDir(dir).filePath("QDX_DB.mdb");
+        // What other programs, or someone's malice, may leave in a pool file.
+        const QHash<QString, QStringList> hostile = {
+            {"other table", {"ALTER TABLE Football RENAME TO Baseball"}},
+            {"column missing", {"ALTER TABLE Football DROP COLUMN Password"}},
+            {"trigger that deletes pools",
+             {"CREATE TRIGGER t AFTER UPDATE ON Football BEGIN DELETE FROM Football; END"}},
+            {"trigger spelled in lower case",
+             {"CREATE TRIGGER t AFTER INSERT ON football BEGIN UPDATE football SET Im0 = '';"
+              " END"}},
+            {"trigger on the payments",
+             {"CREATE TABLE Payments (PoolID INTEGER, Player TEXT, Paid INTEGER, PRIMARY KEY "
+              "(PoolID, Player))",
+              "CREATE TRIGGER t AFTER INSERT ON Payments BEGIN DELETE FROM Football; END"}},
+            {"view for the pools",
+             {"ALTER TABLE Football RENAME TO Pools",
+              "CREATE VIEW Football AS SELECT * FROM Pools"}},
+            {"view for the payments",
+             {"CREATE VIEW payments AS WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 "
+              "FROM n) SELECT i AS PoolID FROM n"}},
+            {"engine error with a line break",
+             {"PRAGMA writable_schema = ON",
+              "INSERT INTO sqlite_schema VALUES ('table', 'a' || char(10) || '1/1/2025 1:00:00 AM "
+              ": forged', 'x', 0, 'CREATE TABLE x (')"}}};
         if (kind == "missing" || kind == "folder" || kind == "unwritable log")
             QVERIFY(QFile::remove(path));
         if (kind.endsWith("file") || kind == "random bytes") {
@@ -82,17 +114,11 @@ private slots:
                 file.write("Team,Score\nDallas,21\n");
             for (int i = 0; kind == "random bytes" && i < 4096; ++i)
                 file.putChar(char((i * 7919 + 13) % 251));
-        } else if (kind == "other table" || kind == "column missing") {
-            OtherProgram(path).exec(kind == "other table"
-                                        ? "ALTER TABLE Football RENAME TO Baseball"
-                                        : "ALTER TABLE Football DROP COLUMN Password");
-        } else if (kind.startsWith("trigger")) {
+        } else if (hostile.contains(kind)) {
             m_data->addPool({{"Im0", "kept"}});
-            OtherProgram(path).exec(kind.contains("lower")
-                                        ? "CREATE TRIGGER t AFTER INSERT ON football BEGIN "
-                                          "UPDATE football SET Im0 = 'gone'; END"
-                                        : "CREATE TRIGGER t AFTER UPDATE ON Football BEGIN "
-                                          "DELETE FROM Football; END");
+            OtherProgram other(path);
+            for (const QString &statement : hostile[kind])
+                other.exec(statement);
         } else if (kind == "unreadable") {
             QFile::setPermissions(path, QFileDevice::Permissions());
             if (QFileInfo(path).isReadable())
@@ -107,18 +133,18 @@ private slots:
         QVERIFY(!start(dir));
         holder.reset();
         const QString expected =
-            ErrorReport::message(number, "Quadrix pool store", reason.arg(path));
+            ErrorReport::message(number, "Quadrix pool store", reason.replace("%1", path));
         QVERIFY(expected.startsWith(
             QString("    You Have Error #  %1 was generated by Quadrix pool store\r").arg(number)));
         QCOMPARE(m_dialogs.shownTexts(), QStringList{expected});
         QCOMPARE(m_dialogs.shown().first().title, u"Error"_s);
         // Logged in the data folder, or in the per-user one when the data
-        // folder cannot take it.
+        // folder cannot take it; on one line, whatever the texts hold.
         const bool elsewhere = kind == "invalid path" || kind == "unwritable log";
-        const QStringList logged =
-            QString::fromUtf8(contents(elsewhere ? userLog() : m_data->logFile()))
-                .split('\n', Qt::SkipEmptyParts);
-        QVERIFY(logged.size() == 1 && logged.first().endsWith(" : " + expected));
+        const QString log = QString::fromUtf8(contents(elsewhere ? userLog() : m_data->logFile()));
+        QVERIFY(log.count('\n') == 1 && log.endsWith('\n') && !log.contains('\r'));
+        QVERIFY(log.chopped(1).endsWith(
+            " : " + QString(expected).replace('\r', "\\r").replace('\n', "\\n")));
         QCOMPARE(QFileInfo::exists(userLog()), elsewhere);
         QCOMPARE(contents(path), before);
         QCOMPARE(QFileInfo::exists(path), number != 3024 && number != 3044);
