@@ -47,6 +47,29 @@ private slots:
         QCOMPARE(m_data->allPools(nullptr, QDir(folder()).filePath(kept.at(6))).size(), 3);
     }
 
+    // A damaged page in the pool file is copied as it is: such a copy never
+    // replaces or prunes a sound backup. The first is kept apart and the
+    // user told; later ones are only logged.
+    void aDamagedPoolFileNeverCostsASoundBackup()
+    {
+        m_data->addPool({{"Date", "01/02/2026"}, {"Im0", "Ann"}});
+        const QDate first(2026, 12, 1);
+        for (int day = 0; day < DailyBackup::kKept; ++day)
+            QCOMPARE(backUp(first.addDays(day)), QString());
+        const QStringList sound = QDir(folder()).entryList(QDir::Files, QDir::Name);
+        QFile file(m_data->poolFile());
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(4096)); // the pools' page
+        file.write(QByteArray(16, '\x7f'));
+        file.close();
+        for (const bool report : {true, false}) {
+            const auto done = backUpSpy(first.addDays(7 + report));
+            QVERIFY(done.first().first().toString().contains("The pool file is damaged"));
+            QCOMPARE(done.first().last().toBool(), report);
+            QCOMPARE(QDir(folder()).entryList(QDir::Files, QDir::Name),
+                     sound + QStringList{"QDX_DB-2026-12-09-suspect.mdb"});
+        }
+    }
+
     void aFailedBackupIsReportedAndLeavesNothing_data()
     {
         QTest::addColumn<QString>("kind");
@@ -117,13 +140,15 @@ private slots:
 private:
     QString folder() const { return DailyBackup::folderOf(m_data->dir()); }
 
-    QString backUp(const QDate &day)
+    // The arguments of the finished signal of a day's backup.
+    QList<QVariantList> backUpSpy(const QDate &day)
     {
         DailyBackup backup;
         QSignalSpy done(&backup, &DailyBackup::finished);
         backup.start(m_data->poolFile(), m_data->dir(), day);
-        return done.wait(10000) ? done.first().first().toString() : u"<no end>"_s;
+        return done.wait(10000) ? done : QList<QVariantList>{{u"<no end>"_s, false}};
     }
+    QString backUp(const QDate &day) { return backUpSpy(day).first().first().toString(); }
 
     std::unique_ptr<TestData> m_data;
 };
