@@ -8,6 +8,8 @@
 
 #include <functional>
 
+#include <sys/stat.h>
+
 namespace {
 
 QStringList listOf(const QComboBox *box)
@@ -159,25 +161,40 @@ private slots:
 
     void oddLists_data()
     {
-        QTest::addColumn<QByteArray>("contents"); // "<missing>", "<folder>" or the list
+        QTest::addColumn<QByteArray>("contents"); // "<missing>", "<folder>", ... or the list
         QTest::addColumn<bool>("loads");
-        QTest::newRow("missing") << QByteArray("<missing>") << false;
-        QTest::newRow("a folder of that name") << QByteArray("<folder>") << false;
+        QTest::addColumn<QString>("told"); // of '%1', the list
+        QTest::newRow("missing") << QByteArray("<missing>") << false << QString();
+        QTest::newRow("a folder of that name") << QByteArray("<folder>") << false << QString();
+        QTest::newRow("a pipe no one writes into")
+            << QByteArray("<fifo>") << false
+            << "The team list '%1' is not a file, so it was not read.";
+        QTest::newRow("beyond the limit") << QByteArray("<sparse>") << false
+                                          << "The team list '%1' is larger than 16 MB, so it was "
+                                             "not read.";
         QByteArray names;
         for (int i = 0; names.size() < 5 * 1024 * 1024; ++i)
             names += "Team " + QByteArray::number(i) + "\r\n";
-        QTest::newRow("5 MB, CRLF") << names << true;
+        QTest::newRow("5 MB, CRLF") << names << true << QString();
     }
     // No list gives empty boxes and no names; a huge one loads into both
-    // boxes (what any bytes make of a list is the fuzz target's); neither
-    // shows a message.
+    // boxes (what any bytes make of a list is the fuzz target's); only what
+    // is no list at all, or beyond any list's size, is told, and never
+    // waited for.
     void oddLists()
     {
         QFETCH(QByteArray, contents);
         QFETCH(bool, loads);
-        QVERIFY(QDir(data->dir()).remove(u"Pro.txt"_s));
+        QFETCH(QString, told);
+        const QString path = QDir(data->dir()).filePath(u"Pro.txt"_s);
+        QVERIFY(QFile::remove(path));
         if (contents == "<folder>")
-            QVERIFY(QDir(data->dir()).mkdir(u"Pro.txt"_s));
+            QVERIFY(QDir().mkdir(path));
+        else if (contents == "<fifo>")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (contents == "<sparse>")
+            QVERIFY(QFile(path).open(QIODevice::WriteOnly) &&
+                    QFile(path).resize(TeamList::kMaxBytes + 1));
         else if (contents != "<missing>")
             writePro(contents);
         win().ProFootball();
@@ -187,7 +204,7 @@ private slots:
             type(1, u"d"_s);
             QCOMPARE(box(1)->currentText() + team(0), u"d"_s);
         }
-        QVERIFY(w->messages().isEmpty());
+        QCOMPARE(w->messages(), told.isEmpty() ? QStringList() : QStringList{told.arg(path)});
     }
 
     void reloadDuringLoad_data()
