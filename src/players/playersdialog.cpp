@@ -117,6 +117,9 @@ PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialog
     connect(pdfButton, &QPushButton::clicked, this, &PlayersDialog::savePdf);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    // The heading and the winners hold names from the pool: never markup.
+    for (QLabel *label : findChildren<QLabel *>())
+        label->setTextFormat(Qt::PlainText);
     resize(640, 480);
 }
 
