@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlRecord>
 #include <QUrl>
 
 #include <sqlite3.h>
@@ -243,6 +244,20 @@ void PoolDatabase::create(const QString &filePath)
         }
     }
     QSqlDatabase::removeDatabase(name);
+}
+
+void PoolDatabase::checkSizes(const QSqlRecord &row, qint64 id, const QString &path)
+{
+    for (int i = 0; i < row.count(); ++i) {
+        const qsizetype size = row.value(i).toString().size();
+        if (size > kMaxText)
+            throw PoolError(ErrorNumber::StoreFailure, kStoreSource,
+                            QStringLiteral("The pool %1 in '%2' holds a text of %3 characters in "
+                                           "'%4', more than Quadrix shows (at most %5). Shorten "
+                                           "or remove it with another program.")
+                                .arg(QString::number(id), path, QString::number(size),
+                                     row.fieldName(i), QString::number(kMaxText)));
+    }
 }
 
 QSqlQuery &PoolDatabase::prepared(const QString &sql)

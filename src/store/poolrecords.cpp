@@ -105,6 +105,7 @@ void PoolRecords::loadRow()
     }
     m_row = query.record();
     query.finish();
+    PoolDatabase::checkSizes(m_row, m_currentId, m_db.filePath());
     m_rowLoaded = true;
 }
 

@@ -59,6 +59,11 @@ private slots:
                              "not a pool file.";
         QTest::newRow("view for the pools") << 3343 << view.arg("%1", "Football");
         QTest::newRow("view for the payments") << 3343 << view.arg("%1", "payments");
+        QTest::newRow("a text beyond any pool's") << 3000
+                                                  << "The pool 1 in '%1' holds a text of 65537 "
+                                                     "characters in 'Im0', more than Quadrix shows "
+                                                     "(at most 65536). Shorten or remove it with "
+                                                     "another program.";
         QTest::newRow("engine error with a line break")
             << 3000
             << "The pool store reported an error: malformed database schema (a\n1/1/2025 "
@@ -101,6 +106,7 @@ private slots:
             {"view for the payments",
              {"CREATE VIEW payments AS WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 "
               "FROM n) SELECT i AS PoolID FROM n"}},
+            {"a text beyond any pool's", {"UPDATE Football SET Im0 = printf('%65537s', '')"}},
             {"engine error with a line break",
              {"PRAGMA writable_schema = ON",
               "INSERT INTO sqlite_schema VALUES ('table', 'a' || char(10) || '1/1/2025 1:00:00 AM "
