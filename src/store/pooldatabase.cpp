@@ -27,6 +27,8 @@ constexpr int kSqliteNotADb = 26;
 // The extended codes of a failed read, as against a failed write or sync.
 constexpr int kSqliteIoErrRead = 266;
 constexpr int kSqliteIoErrShortRead = 522;
+// A journal that may not be made: the folder, not the file, is read-only.
+constexpr int kSqliteReadOnlyDirectory = 1544;
 
 QString uriFor(const QString &path, const char *mode)
 {
@@ -302,6 +304,11 @@ PoolError PoolDatabase::errorFrom(const QSqlError &error, const QString &path)
                                         "Try again when that program has finished with it.")
                              .arg(path));
     case kSqliteReadOnly:
+        if (extended == kSqliteReadOnlyDirectory)
+            return PoolError(ErrorNumber::ReadOnly, kStoreSource,
+                             QStringLiteral("The folder '%1' of the pool file is read-only, so the "
+                                            "change could not be saved.")
+                                 .arg(QFileInfo(path).absolutePath()));
         return PoolError(ErrorNumber::ReadOnly, kStoreSource,
                          QStringLiteral("The pool file '%1' is read-only, so the change could "
                                         "not be saved.")

@@ -199,20 +199,30 @@ private slots:
         QCOMPARE(CreateDatabase(StartOptions::parse(
                      {"quadrix", "--create-database", "--data-dir", m_data->dir()})),
                  1);
-        QFile::setPermissions(path, QFileDevice::ReadOwner);
-        DiskShim::setReadOnly(QFileInfo(path).canonicalFilePath().toStdString());
-        const auto writable = qScopeGuard([] { DiskShim::setReadOnly({}); });
-        auto window = start();
-        QVERIFY(window);
-        window->cmdEdit_Click();
-        window->Imput[0]->setText("changed");
-        window->cmdUpdate_Click();
-        QCOMPARE(m_dialogs.shownTexts(),
-                 QStringList{u"The pool file '%1' is read-only, so the change could not be "
-                             "saved."_s.arg(path)});
-        QVERIFY(window->cmdUpdate->isVisibleTo(window.get()));
-        QCOMPARE(window->Imput[0]->text(), u"changed"_s);
-        QCOMPARE(contents(path), before);
+        using P = QFileDevice;
+        const auto writable = qScopeGuard([&] {
+            DiskShim::setReadOnly({});
+            QFile::setPermissions(m_data->dir(), P::ReadOwner | P::WriteOwner | P::ExeOwner);
+        });
+        // The file, or the folder, where the journal of a save cannot be made.
+        const QString told = "The %1 is read-only, so the change could not be saved.";
+        for (const QString &readOnly : {path, m_data->dir()}) {
+            const bool file = readOnly == path;
+            QFile::setPermissions(path, file ? P::ReadOwner : P::ReadOwner | P::WriteOwner);
+            QFile::setPermissions(readOnly, file ? P::ReadOwner : P::ReadOwner | P::ExeOwner);
+            DiskShim::setReadOnly(QFileInfo(readOnly).canonicalFilePath().toStdString());
+            auto window = start();
+            QVERIFY(window);
+            window->cmdEdit_Click();
+            window->Imput[0]->setText("changed");
+            window->cmdUpdate_Click();
+            const QString what = file ? "pool file '%1'" : "folder '%1' of the pool file";
+            QCOMPARE(m_dialogs.shownTexts(), QStringList{told.arg(what.arg(readOnly))});
+            QVERIFY(window->cmdUpdate->isVisibleTo(window.get()));
+            QCOMPARE(window->Imput[0]->text(), u"changed"_s);
+            QCOMPARE(contents(path), before);
+            m_dialogs.clearShown();
+        }
     }
 
     void placementIsRestored_data()

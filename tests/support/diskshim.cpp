@@ -190,11 +190,16 @@ int vfsOpen(sqlite3_vfs *, const char *name, sqlite3_file *base, int flags, int 
         std::lock_guard lock(state.mutex);
         if (state.cut)
             return SQLITE_IOERR;
-        new (&file->path) std::string(name ? name : "");
+        // A new journal in a read-only folder: what SQLite's unix file
+        // system reports when it may not create one.
+        const std::string named = name ? name : "";
+        const bool journal = (flags & SQLITE_OPEN_CREATE) && (flags & SQLITE_OPEN_MAIN_JOURNAL);
+        if (journal && named.substr(0, named.rfind('/')) == state.readOnly)
+            return SQLITE_READONLY_DIRECTORY;
+        new (&file->path) std::string(named);
         file->generation = state.generation;
         // As the unix file system of SQLite does for a journal it creates.
-        file->syncsFolder =
-            name && (flags & SQLITE_OPEN_CREATE) && (flags & SQLITE_OPEN_MAIN_JOURNAL);
+        file->syncsFolder = journal;
         // The real file system then reports SQLITE_OPEN_READONLY itself.
         if (name && state.readOnly == name)
             flags = (flags & ~(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)) | SQLITE_OPEN_READONLY;

@@ -28,7 +28,8 @@ void failAt(Point point, int nth, int errorCode, bool persist);
 void heal();
 
 // Opens this file (its canonical path) read-only whatever SQLite asks, as
-// the real file system does for a file the user may not write. Empty: none.
+// the real file system does for a file the user may not write; for a
+// folder, refuses to create a journal in it. Empty: none.
 void setReadOnly(const std::string &path);
 
 // The power fails at the nth write, truncate, sync or delete of a named file
