@@ -102,10 +102,11 @@ private slots:
 
     // Texts from a pool file are text, wherever they are shown: the window's
     // labels, the ledger and each kind of box (a label taking markup would
-    // load any file an <img> names).
+    // load any file an <img> names); and a right-to-left override in a name
+    // turns that name alone, not the line it stands in.
     void markupIsShownAsTyped()
     {
-        const QString markup = u"<img src=\"%1/none.png\"><b>x</b>"_s.arg(m_data->dir());
+        const QString markup = u"\u202e<img src=\"%1/none.png\"><b>x</b>"_s.arg(m_data->dir());
         PoolValues pool;
         for (const QString &column : Schema::allColumns())
             if (column != Schema::kId && !Schema::isBooleanColumn(column))
@@ -115,8 +116,15 @@ private slots:
         w().cmdPlayers->click();
         int shown = 0;
         const auto expectPlain = [&](QWidget *parent) {
-            for (const QLabel *label : parent->findChildren<QLabel *>())
+            for (const QLabel *label : parent->findChildren<QLabel *>()) {
                 shown += label->text().contains(markup) && label->textFormat() == Qt::PlainText;
+                QTextLayout layout(label->text(), label->font()); // "VS" left of the second team
+                layout.beginLayout();
+                const QTextLine line = layout.createLine();
+                layout.endLayout();
+                const int vs = int(label->text().indexOf(" VS ")) + 1;
+                QVERIFY(vs == 0 || line.cursorToX(vs) < line.cursorToX(vs + 3));
+            }
         };
         expectPlain(&w()); // the ledger's dialog too
         Dialogs live;
