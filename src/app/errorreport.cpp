@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QStandardPaths>
 
@@ -58,11 +59,17 @@ QString logLine(const QDateTime &when, const QString &message)
 bool appendToLog(const QString &logPath, const QString &line)
 {
     QFile log(logPath);
+    const bool existed = log.exists();
     if (!log.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
         return false;
     const QByteArray bytes = (line + QLatin1Char('\n')).toUtf8();
-    const bool written = log.write(bytes) == bytes.size();
-    return log.flush() && written;
+    const bool written = log.write(bytes) == bytes.size() && log.flush();
+    // A log made for this line and left empty (the disk is full) would only
+    // hide where the line went instead.
+    log.close();
+    if (!written && !existed && QFileInfo(logPath).size() == 0)
+        QFile::remove(logPath);
+    return written;
 }
 
 QString logFileName()

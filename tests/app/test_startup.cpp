@@ -14,6 +14,9 @@
 #include <QtWidgets>
 #include <sqlite3.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 class TestStartup : public QObject
 {
     Q_OBJECT
@@ -52,7 +55,6 @@ private slots:
         QTest::newRow("folder") << 3343 << "'%1' is a folder, not a pool file.";
         const QString triggers = "The table '%2' in '%1' has triggers, which Quadrix never "
                                  "makes, so it is not a pool file.";
-        QTest::newRow("trigger that deletes pools") << 3343 << triggers.arg("%1", "Football");
         QTest::newRow("trigger spelled in lower case") << 3343 << triggers.arg("%1", "Football");
         QTest::newRow("trigger on the payments") << 3343 << triggers.arg("%1", "Payments");
         const QString view = "'%2' in '%1' is a view where Quadrix keeps a table, so the file is "
@@ -91,8 +93,6 @@ private slots:
         const QHash<QString, QStringList> hostile = {
             {"other table", {"ALTER TABLE Football RENAME TO Baseball"}},
             {"column missing", {"ALTER TABLE Football DROP COLUMN Password"}},
-            {"trigger that deletes pools",
-             {"CREATE TRIGGER t AFTER UPDATE ON Football BEGIN DELETE FROM Football; END"}},
             {"trigger spelled in lower case",
              {"CREATE TRIGGER t AFTER INSERT ON football BEGIN UPDATE football SET Im0 = '';"
               " END"}},
@@ -285,7 +285,9 @@ private slots:
                                         outer.height() * 15.0}));
     }
 
-    void logTimeHasSecondsAndTheWholeYear()
+    // The time has seconds and the whole year; a disk that takes no byte (a
+    // file size limit of none stands in) leaves no empty log behind.
+    void logLines()
     {
         const QDateTime when(QDate(2026, 12, 6), QTime(19, 43, 5));
         const auto shown = [&](const char *locale) {
@@ -293,6 +295,12 @@ private slots:
         };
         QCOMPARE(shown("en_US"), u"12/6/2026 7:43:05 PM"_s);
         QCOMPARE(shown("de_DE"), u"06.12.2026 19:43:05"_s);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{}, none{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &limit) == 0 && setrlimit(RLIMIT_FSIZE, &none) == 0);
+        const bool written = ErrorReport::appendToLog(m_data->logFile(), "full");
+        setrlimit(RLIMIT_FSIZE, &limit);
+        QVERIFY(!written && !QFileInfo::exists(m_data->logFile()));
     }
 
 private:

@@ -100,10 +100,9 @@ private slots:
         QTRY_COMPARE(tints(), (QMap<int, int>{}));
     }
 
-    // Texts from a pool file are text, wherever they are shown: the window's
-    // labels, the ledger and each kind of box (a label taking markup would
-    // load any file an <img> names); and a right-to-left override in a name
-    // turns that name alone, not the line it stands in.
+    // Texts from a pool file are plain text in the window's labels, the ledger
+    // and every kind of box (markup would load any file an <img> names); a
+    // right-to-left override in a name turns that name alone, not its line.
     void markupIsShownAsTyped()
     {
         const QString markup = u"\u202e<img src=\"%1/none.png\"><b>x</b>"_s.arg(m_data->dir());

