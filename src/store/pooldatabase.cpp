@@ -262,6 +262,16 @@ void PoolDatabase::checkSizes(const QSqlRecord &row, qint64 id, const QString &p
     }
 }
 
+void PoolDatabase::checkSize(const QString &column, const QVariant &value)
+{
+    const qsizetype size = value.toString().size();
+    if (size > kMaxText)
+        throw PoolError(ErrorNumber::StoreFailure, kStoreSource,
+                        QStringLiteral("The text for '%1' has %2 characters, more than Quadrix "
+                                       "keeps (at most %3), so the pool was not saved.")
+                            .arg(column, QString::number(size), QString::number(kMaxText)));
+}
+
 QSqlQuery &PoolDatabase::prepared(const QString &sql)
 {
     auto it = m_statements.find(sql);

@@ -217,6 +217,7 @@ void PoolRecords::setField(const QString &name, const QVariant &value)
     QVariant stored = value;
     if (value.typeId() == QMetaType::QString && value.toString().isNull())
         stored = QVariant(QString::fromLatin1(""));
+    PoolDatabase::checkSize(name, stored);
     const auto known = m_writeIndex.constFind(name);
     if (known != m_writeIndex.cend()) {
         m_writes[known.value()].second = stored;

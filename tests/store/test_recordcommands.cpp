@@ -128,6 +128,9 @@ private slots:
         QTest::newRow("edit, day first") << "28/12/2025" << order;
         QTest::newRow("a locked pool found during the add")
             << "01/01/2025" << frmScore::kLockMessage;
+        QTest::newRow("a square beyond any text's size")
+            << "01/01/2025"
+            << "The text for 'Im1' has 65537 characters, more than Quadrix keeps";
     }
     // The user gives what was missing and saves, or cancels: nothing typed
     // is lost and nothing is saved into a pool that is not on show.
@@ -147,6 +150,7 @@ private slots:
             search("02022025");
         w().txtGameDate->setText(date);
         w().Imput[0]->setText("typed");
+        w().Imput[1]->setText(row.startsWith("a square") ? QString(65537, 'x') : QString());
         w().cmdUpdate->click();
         QCOMPARE(messages().size(), 1);
         QVERIFY2(messages().first().contains(message), qPrintable(messages().first()));
