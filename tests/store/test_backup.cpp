@@ -64,7 +64,8 @@ private slots:
     void aFailedBackupIsReportedAndLeavesNothing_data()
     {
         QTest::addColumn<QString>("kind");
-        for (const char *kind : {"no pool file", "not a database", "backups folder is a file"})
+        for (const char *kind :
+             {"no pool file", "not a database", "backups folder is a file", "disk full"})
             QTest::newRow(kind) << QString(kind);
     }
     void aFailedBackupIsReportedAndLeavesNothing()
@@ -79,6 +80,8 @@ private slots:
         }
         if (kind.startsWith("backups"))
             QVERIFY(QFile(folder()).open(QIODevice::WriteOnly));
+        if (kind == "disk full")
+            DiskShim::failAt(DiskShim::Point::Grow, 1, SQLITE_FULL, true);
         QVERIFY(!backUp(QDate(2026, 12, 1)).isEmpty());
         QVERIFY(QDir(folder()).entryList(QDir::Files | QDir::NoDotAndDotDot).isEmpty());
     }
