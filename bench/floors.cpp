@@ -113,6 +113,8 @@ Floors::Floors(const QString &poolFile)
 {
     check(sqlite3_open_v2(poolFile.toUtf8().constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr),
           m_db);
+    // The program's durability: the journal's deletion reaches the disk too.
+    exec("PRAGMA synchronous = EXTRA");
     m_next = prepare("SELECT * FROM Football WHERE ID > ? ORDER BY ID LIMIT 1");
     m_byId = prepare("SELECT * FROM Football WHERE ID = ?");
     m_byDate = prepare("SELECT ID FROM Football WHERE Date = ? ORDER BY ID LIMIT 1");

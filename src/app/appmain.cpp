@@ -125,11 +125,16 @@ int Main(QApplication &app, const StartOptions &options)
         return 1;
     // Stopped, before the window goes, when the program ends first.
     DailyBackup backup;
-    QObject::connect(&backup, &DailyBackup::finished, [folder](const QString &error) {
-        if (!error.isEmpty())
-            LogError(QStringLiteral("The daily backup of the pool file failed: ") + error,
-                     QDir(folder).filePath(ErrorReport::logFileName()));
-    });
+    QObject::connect(
+        &backup, &DailyBackup::finished, [folder, &dialogs](const QString &error, bool report) {
+            if (error.isEmpty())
+                return;
+            const QString text =
+                QStringLiteral("The daily backup of the pool file failed: ") + error;
+            LogError(text, QDir(folder).filePath(ErrorReport::logFileName()));
+            if (report)
+                dialogs.message(text, QStringLiteral("Quadrix"), Dialogs::Icon::Critical);
+        });
     backup.start(PoolStore::poolFilePath(folder), folder, QDate::currentDate());
     if (options.exitWhenShown) {
         QTimer::singleShot(0, &app, [&app] {

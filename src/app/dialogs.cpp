@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -43,6 +44,7 @@ void Dialogs::message(const QString &text, const QString &title, Icon icon)
         return;
     }
     QMessageBox box(toQt(icon), title, text, QMessageBox::Ok, m_parent);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
@@ -51,10 +53,13 @@ QString Dialogs::input(const QString &prompt, const QString &title, const QStrin
     m_shown.append({Shown::Kind::Input, prompt, title, defaultText, Icon::None});
     if (m_scripted)
         return m_inputs.isEmpty() ? defaultText : m_inputs.takeFirst();
-    bool ok = false;
-    const QString answer =
-        QInputDialog::getText(m_parent, title, prompt, QLineEdit::Normal, defaultText, &ok);
-    return ok ? answer : QString();
+    QInputDialog box(m_parent);
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    box.setTextValue(defaultText);
+    if (auto *label = box.findChild<QLabel *>())
+        label->setTextFormat(Qt::PlainText);
+    return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 
 QString Dialogs::saveFile(const QString &title, const QString &suggested, const QString &filter)
@@ -71,6 +76,7 @@ std::unique_ptr<QMessageBox> Dialogs::questionBox(const QString &text, const QSt
     auto box = std::make_unique<QMessageBox>(
         toQt(icon), title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
         m_parent);
+    box->setTextFormat(Qt::PlainText);
     box->setDefaultButton(defaultAnswer == Answer::Yes  ? QMessageBox::Yes
                           : defaultAnswer == Answer::No ? QMessageBox::No
                                                         : QMessageBox::Cancel);
@@ -82,6 +88,7 @@ std::unique_ptr<QMessageBox> Dialogs::confirmBox(const QString &text, const QStr
 {
     auto box = std::make_unique<QMessageBox>(QMessageBox::Question, title, text,
                                              QMessageBox::Yes | QMessageBox::No, m_parent);
+    box->setTextFormat(Qt::PlainText);
     box->setDefaultButton(QMessageBox::No);
     box->setEscapeButton(QMessageBox::No);
     return box;

@@ -11,9 +11,9 @@ class QMessageBox;
 class QWidget;
 
 // Every message box, input box and question of the program goes through
-// here. Tests switch it to scripted mode: nothing is shown, each box is
-// recorded and answered from a queue (or with its default when the queue is
-// empty), so a test never blocks on a modal window.
+// here, its text shown as plain text: texts hold names from pool files. Tests switch it to scripted
+// mode: nothing is shown, each box is recorded and answered from a queue (or with its default when
+// the queue is empty), so a test never blocks on a modal window.
 class Dialogs
 {
 public:

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QStandardPaths>
 
@@ -35,17 +36,40 @@ QString generalDateTime(const QDateTime &when, const QLocale &locale)
 
 QString logLine(const QDateTime &when, const QString &message)
 {
-    return generalDateTime(when, QLocale()) + QStringLiteral(" : ") + message;
+    // One entry, one line: a line break in a text from a pool file or the
+    // engine must not start what reads as an entry of its own, nor a
+    // carriage return or an escape sequence hide one on a terminal.
+    QString line = generalDateTime(when, QLocale()) + QStringLiteral(" : ");
+    for (const QChar c : message) {
+        const char16_t u = c.unicode();
+        if (u == u'\r')
+            line += QLatin1String("\\r");
+        else if (u == u'\n')
+            line += QLatin1String("\\n");
+        else if (u == u'\t')
+            line += QLatin1String("\\t");
+        else if (u < 0x20 || (u >= 0x7F && u < 0xA0) || u == 0x2028 || u == 0x2029)
+            line += QStringLiteral("\\u%1").arg(int(u), 4, 16, QLatin1Char('0'));
+        else
+            line += c;
+    }
+    return line;
 }
 
 bool appendToLog(const QString &logPath, const QString &line)
 {
     QFile log(logPath);
+    const bool existed = log.exists();
     if (!log.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
         return false;
     const QByteArray bytes = (line + QLatin1Char('\n')).toUtf8();
-    const bool written = log.write(bytes) == bytes.size();
-    return log.flush() && written;
+    const bool written = log.write(bytes) == bytes.size() && log.flush();
+    // A log made for this line and left empty (the disk is full) would only
+    // hide where the line went instead.
+    log.close();
+    if (!written && !existed && QFileInfo(logPath).size() == 0)
+        QFile::remove(logPath);
+    return written;
 }
 
 QString logFileName()

@@ -20,7 +20,8 @@ QString message(int number, const QString &source, const QString &description);
 // four-digit year and its time with seconds ("12/6/2026 7:43:05 PM").
 QString generalDateTime(const QDateTime &when, const QLocale &locale);
 
-// One line of the log: the date and time, " : ", the message.
+// One line of the log: the date and time, " : ", the message, its control
+// characters and line breaks written as escapes ("\r", "\n", ...).
 QString logLine(const QDateTime &when, const QString &message);
 
 // Appends one line to the log file; returns false when it cannot be written.

@@ -49,11 +49,9 @@ void frmScore::Form_Load()
         else
             Collage();
     }
-    try {
-        m_doc->open();
-    } catch (const PoolError &) {
-        // The cleared board: the pool file opened, its first pool did not.
-    }
+    // A first pool that cannot be read is reported as the pool file's
+    // failure, and the program ends.
+    m_doc->open();
     showStored();
     Pb1->hide();
 

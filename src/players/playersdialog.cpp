@@ -7,6 +7,7 @@
 #include "print/printjob.h"
 #include "print/printseam.h"
 #include "store/poolerror.h"
+#include "store/recordmapping.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -54,8 +55,7 @@ PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialog
     }
 
     auto *layout = new QVBoxLayout(this);
-    auto *heading =
-        new QLabel(QStringLiteral("%1  %2 VS %3").arg(pool.date, pool.team1, pool.team2));
+    auto *heading = new QLabel(RecordMapping::gameLine(pool.date, pool.team1, pool.team2));
     heading->setObjectName(QStringLiteral("heading"));
     layout->addWidget(heading);
     if (pool.unsaved || pool.id <= 0)
@@ -101,8 +101,9 @@ PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialog
     for (int q = 0; q < 4; ++q)
         winners << QStringLiteral("%1 quarter: %2  %3")
                        .arg(QLatin1String(quarters[q]),
-                            pool.winners.value(q).isEmpty() ? QStringLiteral("-")
-                                                            : pool.winners.value(q),
+                            pool.winners.value(q).isEmpty()
+                                ? QStringLiteral("-")
+                                : RecordMapping::isolated(pool.winners.value(q)),
                             Money::currencyOfCents(pool.prizes.value(q)));
     m_winners = new QLabel(winners.join(QLatin1Char('\n')), this);
     layout->addWidget(m_winners);
@@ -117,6 +118,9 @@ PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialog
     connect(pdfButton, &QPushButton::clicked, this, &PlayersDialog::savePdf);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    // The heading and the winners hold names from the pool: never markup.
+    for (QLabel *label : findChildren<QLabel *>())
+        label->setTextFormat(Qt::PlainText);
     resize(640, 480);
 }
 

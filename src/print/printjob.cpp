@@ -13,6 +13,8 @@
 
 #include <cmath>
 
+#include <sys/stat.h>
+
 namespace PrintJob {
 
 std::optional<int> copiesFrom(const QString &answer, const QLocale &locale)
@@ -74,6 +76,22 @@ QString pdfFileName(const QString &date, const QString &team1, const QString &te
            QStringLiteral(".pdf");
 }
 
+namespace {
+
+// The process's file mode mask, read without changing it: umask() would
+// change it for a moment, under the backup's thread too.
+mode_t userMask()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly))
+        for (const QByteArray &line : status.readAll().split('\n'))
+            if (line.startsWith("Umask:"))
+                return mode_t(line.mid(6).trimmed().toUInt(nullptr, 8));
+    return 022;
+}
+
+} // namespace
+
 bool writePdf(const QString &path, const QPixmap &picture, double screenDpiX, double screenDpiY)
 {
     const QFileInfo target(path);
@@ -94,6 +112,15 @@ bool writePdf(const QString &path, const QPixmap &picture, double screenDpiX, do
     if (!written.read(16).contains("%%EOF"))
         return false;
     written.close();
+    // The temporary file is the owner's alone; the document gets the mode
+    // any new file of the user gets (or keeps the one of the file it
+    // replaces), so that it can be shared as the user's other files are.
+    struct stat kept = {};
+    const mode_t mode = ::stat(QFile::encodeName(path).constData(), &kept) == 0
+                            ? kept.st_mode & 07777
+                            : 0666 & ~userMask();
+    if (::chmod(QFile::encodeName(part.fileName()).constData(), mode) != 0)
+        return false;
     if (target.exists() && !QFile::remove(path))
         return false;
     if (!QFile::rename(part.fileName(), path))

@@ -21,6 +21,34 @@ QString engineError(sqlite3 *db, const QString &what)
     return QStringLiteral("%1: %2").arg(what, QString::fromUtf8(sqlite3_errmsg(db)));
 }
 
+// The engine's quick check of a finished copy: empty when the copy is sound,
+// else the first fault it names. The copy is made page by page, so a damaged
+// page of the pool file comes along unnoticed.
+QString faultOf(const QString &copyPath)
+{
+    sqlite3 *db = nullptr;
+    sqlite3_stmt *check = nullptr;
+    QString fault = QStringLiteral("the copy could not be checked");
+    if (sqlite3_open_v2(QFile::encodeName(copyPath).constData(), &db, SQLITE_OPEN_READONLY,
+                        nullptr) == SQLITE_OK &&
+        sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &check, nullptr) == SQLITE_OK) {
+        const int rc = sqlite3_step(check);
+        fault =
+            rc == SQLITE_ROW
+                ? QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(check, 0)))
+                : QString::fromUtf8(sqlite3_errmsg(db));
+        if (rc == SQLITE_ROW && fault == QLatin1String("ok"))
+            fault.clear();
+    }
+    sqlite3_finalize(check);
+    sqlite3_close(db);
+    return fault;
+}
+
+// Copies that failed the check are kept under a name of their own, which
+// never counts as one of the kept backups.
+const QString kSuspectPattern = QStringLiteral("QDX_DB-*-suspect.mdb");
+
 } // namespace
 
 DailyBackup::DailyBackup(QObject *parent) : QObject(parent) {}
@@ -55,27 +83,33 @@ void DailyBackup::start(const QString &poolFile, const QString &dataFolder, cons
         return;
     const QString folder = folderOf(dataFolder);
     const QString target = QDir(folder).filePath(fileName(today));
-    if (QFileInfo::exists(target))
+    if (QFileInfo::exists(target) || QFileInfo::exists(suspectName(target)))
         return;
     m_thread = QThread::create([this, poolFile, folder, target] {
         if (!QDir().mkpath(folder)) {
             m_error = QStringLiteral("The backup folder '%1' could not be made.").arg(folder);
             return;
         }
-        m_error = copy(poolFile, target, m_cancel);
+        m_error = copy(poolFile, target, m_cancel, &m_report);
         if (m_error.isEmpty())
             prune(folder);
     });
     // The thread's finished signal arrives on the window's thread.
     connect(m_thread, &QThread::finished, this, [this] {
         if (!m_cancel)
-            emit finished(m_error);
+            emit finished(m_error, m_report);
     });
     m_thread->start(QThread::LowPriority);
 }
 
+QString DailyBackup::suspectName(const QString &target)
+{
+    QString name = target;
+    return name.insert(name.size() - 4, QStringLiteral("-suspect"));
+}
+
 QString DailyBackup::copy(const QString &poolFile, const QString &target,
-                          const std::atomic<bool> &cancel)
+                          const std::atomic<bool> &cancel, bool *firstSuspect)
 {
     const QString partial = target + QStringLiteral(".part");
     QFile::remove(partial);
@@ -110,8 +144,24 @@ QString DailyBackup::copy(const QString &poolFile, const QString &target,
     sqlite3_close(source);
     if (sqlite3_close(copy) != SQLITE_OK && error.isEmpty())
         error = QStringLiteral("The backup could not be closed.");
-    if (error.isEmpty() && !QFile::rename(partial, target))
+    if (const QString fault = error.isEmpty() ? faultOf(partial) : QString(); !fault.isEmpty()) {
+        // The pool file itself is damaged. Its copy must not take the place
+        // of a sound backup; the first such copy is kept apart, as it may
+        // still hold pools that a later one has lost.
+        const QDir folder = QFileInfo(target).dir();
+        const bool first = folder.entryList({kSuspectPattern}, QDir::Files).isEmpty() &&
+                           QFile::rename(partial, suspectName(target));
+        if (firstSuspect)
+            *firstSuspect = first;
+        error =
+            QStringLiteral("The pool file is damaged (%1); the help page tells how to "
+                           "restore a backup. Its copy replaced no backup: %2")
+                .arg(fault,
+                     first ? QStringLiteral("the copy is kept as '%1'.").arg(suspectName(target))
+                           : QStringLiteral("the copy was dropped."));
+    } else if (error.isEmpty() && !QFile::rename(partial, target)) {
         error = QStringLiteral("The backup '%1' could not be named.").arg(target);
+    }
     if (!error.isEmpty())
         QFile::remove(partial);
     return error;

@@ -34,20 +34,26 @@ public:
     bool isRunning() const;
 
     // The copy itself, on the calling thread: to a temporary name first, so
-    // that a half-made copy is never taken for a backup. Returns the error,
-    // or an empty text. Stops early, removing what it wrote, once cancel is
-    // set.
+    // that a half-made copy is never taken for a backup, and checked by the
+    // engine before it takes the name. Returns the error, or an empty text.
+    // Stops early, removing what it wrote, once cancel is set. A copy that
+    // fails the check is kept under suspectName() when the folder keeps no
+    // such copy yet (firstSuspect is then set), and removed otherwise.
     static QString copy(const QString &poolFile, const QString &target,
-                        const std::atomic<bool> &cancel);
+                        const std::atomic<bool> &cancel, bool *firstSuspect = nullptr);
+    // "QDX_DB-2026-12-06-suspect.mdb" beside the target's name.
+    static QString suspectName(const QString &target);
     // Removes all but the newest kKept backups of the folder.
     static void prune(const QString &folder);
 
 signals:
-    // The copy of the day has ended; error is empty on success.
-    void finished(const QString &error);
+    // The copy of the day has ended; error is empty on success. report: the
+    // user is to be told, the first time the pool file was found damaged.
+    void finished(const QString &error, bool report);
 
 private:
     QThread *m_thread = nullptr;
     std::atomic<bool> m_cancel{false};
     QString m_error;
+    bool m_report = false;
 };

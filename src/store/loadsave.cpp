@@ -89,8 +89,9 @@ void frmScore::showPool(const Pool &pool)
     NumbersSet = false;
     showLock();
     txtPoolAmount_LostFocus(true);
+    const auto value = [](const Pool::Text &t) { return t ? QVariant(*t) : QVariant(); };
     lblStatus->setText(
-        RecordMapping::gameLine(text(pool.date), text(pool.team1), text(pool.team2)));
+        RecordMapping::gameLine(value(pool.date), value(pool.team1), value(pool.team2)));
 }
 
 Pool frmScore::boardPool() const
@@ -181,7 +182,8 @@ bool frmScore::proceed(PoolDocument::Command command)
     case PoolDocument::Verdict::AskToDelete:
         return m_services.dialogs->confirm(
             QStringLiteral("Delete the pool of %1, %2 VS %3? This cannot be undone.")
-                .arg(dateOf(txtGameDate), Combo1[1]->currentText(), Combo1[2]->currentText()));
+                .arg(dateOf(txtGameDate), RecordMapping::isolated(Combo1[1]->currentText()),
+                     RecordMapping::isolated(Combo1[2]->currentText())));
     case PoolDocument::Verdict::AskToSave:
         switch (m_services.dialogs->question(kSaveChangesQuestion, QStringLiteral("Quadrix"),
                                              Dialogs::Icon::None, Dialogs::Answer::Yes)) {

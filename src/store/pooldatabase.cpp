@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlRecord>
 #include <QUrl>
 
 #include <sqlite3.h>
@@ -26,6 +27,8 @@ constexpr int kSqliteNotADb = 26;
 // The extended codes of a failed read, as against a failed write or sync.
 constexpr int kSqliteIoErrRead = 266;
 constexpr int kSqliteIoErrShortRead = 522;
+// A journal that may not be made: the folder, not the file, is read-only.
+constexpr int kSqliteReadOnlyDirectory = 1544;
 
 QString uriFor(const QString &path, const char *mode)
 {
@@ -134,10 +137,12 @@ void PoolDatabase::applySafeSettings()
     // Read failures then say whether a read or a write went wrong.
     sqlite3_extended_result_codes(engine, 1);
     // A save the user was told is done must survive a power cut: every
-    // commit waits until the disk has the journal and the file (the
-    // engine's usual setting, kept whatever the build chose).
+    // commit waits until the disk has the journal and the file, and, since
+    // a commit is the journal's deletion, until the folder no longer lists
+    // the journal (FULL leaves that to the file system's whim: a journal
+    // found again after a power cut rolls the done save back).
     QSqlQuery query(m_db);
-    for (const char *setting : {"PRAGMA trusted_schema = OFF", "PRAGMA synchronous = FULL"}) {
+    for (const char *setting : {"PRAGMA trusted_schema = OFF", "PRAGMA synchronous = EXTRA"}) {
         if (!query.exec(QLatin1String(setting)))
             throw errorFrom(query.lastError(), m_filePath);
     }
@@ -167,19 +172,37 @@ void PoolDatabase::checkSchema()
                                            "it is not a pool file.")
                                 .arg(m_filePath, column));
     }
-    // Quadrix never makes a trigger, and one would run on Quadrix's own
-    // writes: it could rewrite or delete other pools.
-    if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_schema WHERE type = 'trigger' "
-                                   "AND tbl_name = 'Football' COLLATE NOCASE")) ||
-        !query.next())
+    // Quadrix never makes a trigger, and one on any table would run on
+    // Quadrix's own writes: it could rewrite or delete other pools.
+    if (!query.exec(QStringLiteral("SELECT tbl_name FROM sqlite_schema WHERE type = 'trigger' "
+                                   "ORDER BY tbl_name = 'Football' COLLATE NOCASE DESC")))
         throw errorFrom(query.lastError(), m_filePath);
-    const int triggers = query.value(0).toInt();
-    query.finish();
-    if (triggers > 0)
+    if (query.next()) {
+        QString table = query.value(0).toString();
+        query.finish();
+        if (Schema::kTable.compare(table, Qt::CaseInsensitive) == 0)
+            table = Schema::kTable;
         throw PoolError(ErrorNumber::NotADatabase, kStoreSource,
-                        QStringLiteral("The table 'Football' in '%1' has triggers, which Quadrix "
-                                       "never makes, so it is not a pool file.")
-                            .arg(m_filePath));
+                        QStringLiteral("The table '%1' in '%2' has triggers, which Quadrix never "
+                                       "makes, so it is not a pool file.")
+                            .arg(table, m_filePath));
+    }
+    query.finish();
+    // A view under the name of a table Quadrix reads runs whatever query it
+    // holds, at every read, however long that takes.
+    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_schema WHERE type = 'view' AND "
+                                   "(name = 'Football' COLLATE NOCASE OR "
+                                   "name = 'Payments' COLLATE NOCASE)")))
+        throw errorFrom(query.lastError(), m_filePath);
+    if (query.next()) {
+        const QString view = query.value(0).toString();
+        query.finish();
+        throw PoolError(ErrorNumber::NotADatabase, kStoreSource,
+                        QStringLiteral("'%1' in '%2' is a view where Quadrix keeps a table, so "
+                                       "the file is not a pool file.")
+                            .arg(view, m_filePath));
+    }
+    query.finish();
 }
 
 void PoolDatabase::create(const QString &filePath)
@@ -225,6 +248,30 @@ void PoolDatabase::create(const QString &filePath)
     QSqlDatabase::removeDatabase(name);
 }
 
+void PoolDatabase::checkSizes(const QSqlRecord &row, qint64 id, const QString &path)
+{
+    for (int i = 0; i < row.count(); ++i) {
+        const qsizetype size = row.value(i).toString().size();
+        if (size > kMaxText)
+            throw PoolError(ErrorNumber::StoreFailure, kStoreSource,
+                            QStringLiteral("The pool %1 in '%2' holds a text of %3 characters in "
+                                           "'%4', more than Quadrix shows (at most %5). Shorten "
+                                           "or remove it with another program.")
+                                .arg(QString::number(id), path, QString::number(size),
+                                     row.fieldName(i), QString::number(kMaxText)));
+    }
+}
+
+void PoolDatabase::checkSize(const QString &column, const QVariant &value)
+{
+    const qsizetype size = value.toString().size();
+    if (size > kMaxText)
+        throw PoolError(ErrorNumber::StoreFailure, kStoreSource,
+                        QStringLiteral("The text for '%1' has %2 characters, more than Quadrix "
+                                       "keeps (at most %3), so the pool was not saved.")
+                            .arg(column, QString::number(size), QString::number(kMaxText)));
+}
+
 QSqlQuery &PoolDatabase::prepared(const QString &sql)
 {
     auto it = m_statements.find(sql);
@@ -267,6 +314,11 @@ PoolError PoolDatabase::errorFrom(const QSqlError &error, const QString &path)
                                         "Try again when that program has finished with it.")
                              .arg(path));
     case kSqliteReadOnly:
+        if (extended == kSqliteReadOnlyDirectory)
+            return PoolError(ErrorNumber::ReadOnly, kStoreSource,
+                             QStringLiteral("The folder '%1' of the pool file is read-only, so the "
+                                            "change could not be saved.")
+                                 .arg(QFileInfo(path).absolutePath()));
         return PoolError(ErrorNumber::ReadOnly, kStoreSource,
                          QStringLiteral("The pool file '%1' is read-only, so the change could "
                                         "not be saved.")

@@ -8,6 +8,7 @@
 #include <QString>
 
 class QSqlError;
+class QSqlRecord;
 struct sqlite3;
 
 // The open pool file. Opening never creates anything: a missing, foreign or
@@ -63,6 +64,15 @@ public:
             throw;
         }
     }
+
+    // The longest text of a pool that is shown: a name in a square or a box
+    // is a few dozen characters, and a text of millions takes the window
+    // minutes and gigabytes to lay out.
+    static constexpr qsizetype kMaxText = 65536;
+    // Refuses a loaded row of the pool table that holds a longer text, and
+    // such a text to be stored (it could not be shown again). Throw PoolError.
+    static void checkSizes(const QSqlRecord &row, qint64 id, const QString &path);
+    static void checkSize(const QString &column, const QVariant &value);
 
     // Turns a failure of the engine into the error users are shown.
     static PoolError errorFrom(const QSqlError &error, const QString &path);

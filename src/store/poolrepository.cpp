@@ -144,8 +144,10 @@ Pool PoolRepository::load(qint64 id)
         query.finish();
         throw noCurrentRecord();
     }
-    Pool pool = poolFrom(query.record());
+    const QSqlRecord row = query.record();
     query.finish();
+    PoolDatabase::checkSizes(row, id, m_db.filePath());
+    Pool pool = poolFrom(row);
     pool.paid = Payments::paidOf(m_db, id);
     return pool;
 }
@@ -153,9 +155,13 @@ Pool PoolRepository::load(qint64 id)
 qint64 PoolRepository::save(const Pool &pool)
 {
     qint64 id = pool.id;
+    // A text too long to be shown again is not stored: the pool would no
+    // longer load.
+    const QVariantList values = columnValues(pool);
+    for (int i = 0; i < values.size(); ++i)
+        PoolDatabase::checkSize(Schema::allColumns()[i + 1], values[i]);
     m_db.inTransaction([&] {
         QSqlQuery &query = m_db.prepared(id == 0 ? insertStatement() : updateStatement());
-        const QVariantList values = columnValues(pool);
         for (int i = 0; i < values.size(); ++i)
             query.bindValue(i, values[i]);
         if (id != 0)

@@ -23,9 +23,14 @@ QString selectorText(const QVariant &proCollage)
     return isTrue(proCollage) ? QStringLiteral("Pro") : QStringLiteral("COLLAGE");
 }
 
+QString isolated(const QString &text)
+{
+    return QChar(0x2068) + text + QChar(0x2069);
+}
+
 QString gameLine(const QVariant &date, const QVariant &team1, const QVariant &team2)
 {
-    auto text = [](const QVariant &v) { return v.isNull() ? QString() : v.toString(); };
+    auto text = [](const QVariant &v) { return v.isNull() ? QString() : isolated(v.toString()); };
     return text(date) + QStringLiteral("  ") + text(team1) + QStringLiteral(" VS ") + text(team2);
 }
 

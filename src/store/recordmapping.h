@@ -18,7 +18,13 @@ bool isProGame(const QString &selectorText);
 // The selector's text for a loaded pool.
 QString selectorText(const QVariant &proCollage);
 
-// "date  team1 VS team2"; a Null value contributes nothing.
+// A text from a pool in a line of other texts, between Unicode's first-strong
+// isolate and its end: a right-to-left override in a name (or a name in
+// Arabic) then cannot reorder the rest of the line. The marks are not drawn.
+QString isolated(const QString &text);
+
+// "date  team1 VS team2", each value isolated; a Null value contributes
+// nothing.
 QString gameLine(const QVariant &date, const QVariant &team1, const QVariant &team2);
 
 // Whether the date box holds a whole calendar date "mm/dd/yyyy". The masked

@@ -37,13 +37,14 @@ void appendKeepingText(QComboBox &box, const QStringList &entries)
 
 } // namespace
 
-void FillComboFromFile(const QString &path, QComboBox *combo)
+QString FillComboFromFile(const QString &path, QComboBox *combo)
 {
     if (!combo)
-        return;
+        return {};
     const int fill = combo->property(kFillCount).toInt() + 1;
     combo->setProperty(kFillCount, fill);
-    const QStringList entries = TeamList::readFile(path);
+    QString refused;
+    const QStringList entries = TeamList::readFile(path, &refused);
     const QPointer<QComboBox> box(combo);
     for (qsizetype from = 0; from < entries.size(); from += kEntriesBetweenEvents) {
         appendKeepingText(*box, entries.mid(from, kEntriesBetweenEvents));
@@ -52,8 +53,9 @@ void FillComboFromFile(const QString &path, QComboBox *combo)
         QCoreApplication::processEvents();
         // The box may have gone with its window, or another fill may own it.
         if (!box || box->property(kFillCount).toInt() != fill)
-            return;
+            return refused;
     }
+    return refused;
 }
 
 void AutoCompleteCombo(QComboBox *combo, int &keyAscii)

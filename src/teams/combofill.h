@@ -11,8 +11,10 @@ class QString;
 // order. The box keeps the text it shows. Pending window events run every
 // few hundred entries so a long list does not freeze the window; a fill of
 // the same box started meanwhile takes over, and this one stops. A missing
-// or unreadable file appends nothing and tells nobody.
-void FillComboFromFile(const QString &path, QComboBox *combo);
+// or unreadable file appends nothing and tells nobody; one that is no
+// regular file or is too large appends nothing either, and the sentence
+// returned tells why (empty otherwise).
+QString FillComboFromFile(const QString &path, QComboBox *combo);
 
 // Completes the typed beginning of the combo's text from its list: the text
 // before the selection (or the caret) plus the character keyAscii is looked

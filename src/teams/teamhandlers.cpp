@@ -1,6 +1,7 @@
 // The team boxes: lists from the team files and completion while typing.
 #include "app/frmScore/frmScore.h"
 
+#include "app/dialogs.h"
 #include "app/errorreport.h"
 #include "app/handleerror.h"
 #include "combofill.h"
@@ -44,7 +45,9 @@ void frmScore::loadTeamBoxes(const QString &fileName)
     const QString path = QDir(m_services.dataDir).filePath(fileName);
     const QPointer<frmScore> alive(this);
     for (int i = 1; i <= 2; ++i) {
-        FillComboFromFile(path, Combo1[i]);
+        const QString refused = FillComboFromFile(path, Combo1[i]);
+        if (i == 1 && !refused.isEmpty())
+            m_services.dialogs->message(refused);
         // Events ran during the fill: the window may be gone, or a newer
         // choice of list may have refilled both boxes already.
         if (!alive || generation != m_teamLoadGeneration)

@@ -3,6 +3,10 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // The characters Windows-1252 puts where Latin-1 has control codes
@@ -98,12 +102,34 @@ QStringList parse(const QByteArray &contents)
     return entries;
 }
 
-QStringList readFile(const QString &path)
+QStringList readFile(const QString &path, QString *refused)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Opened without waiting, and checked on the handle itself, so that
+    // what is read is what was checked.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return {};
-    return parse(file.readAll());
+    struct stat info = {};
+    QString problem;
+    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        return {};
+    }
+    if (!S_ISREG(info.st_mode))
+        problem = QStringLiteral("The team list '%1' is not a file, so it was not read.").arg(path);
+    else if (info.st_size > kMaxBytes)
+        problem = QStringLiteral("The team list '%1' is larger than %2 MB, so it was not read.")
+                      .arg(path)
+                      .arg(kMaxBytes / (1024 * 1024));
+    QFile file;
+    if (!problem.isEmpty() || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        if (refused)
+            *refused = problem;
+        return {};
+    }
+    // A file that grew since it was checked is read up to the limit.
+    return parse(file.read(kMaxBytes));
 }
 
 } // namespace TeamList

@@ -20,7 +20,15 @@ namespace TeamList {
 // gets in the way. Control characters other than tab are removed.
 QStringList parse(const QByteArray &contents);
 
-// The entries of the file at path; none when it cannot be read.
-QStringList readFile(const QString &path);
+// The largest list read: many times any real list, small enough to load in
+// a blink.
+constexpr qint64 kMaxBytes = 16 * 1024 * 1024;
+
+// The entries of the file at path; none when it cannot be read. Only a
+// regular file of at most kMaxBytes is read: anything else (a pipe that
+// would hold the program until someone writes into it, a device that never
+// ends) gives none, and refused, when given, is set to a sentence for the
+// user. A missing file or a folder is no such case: it gives none quietly.
+QStringList readFile(const QString &path, QString *refused = nullptr);
 
 } // namespace TeamList

@@ -14,6 +14,9 @@
 #include <QtWidgets>
 #include <sqlite3.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 class TestStartup : public QObject
 {
     Q_OBJECT
@@ -50,10 +53,23 @@ private slots:
             << "The table 'Football' in '%1' has no column 'Password', so it is not a "
                "pool file.";
         QTest::newRow("folder") << 3343 << "'%1' is a folder, not a pool file.";
-        const QString triggers = "The table 'Football' in '%1' has triggers, which Quadrix never "
+        const QString triggers = "The table '%2' in '%1' has triggers, which Quadrix never "
                                  "makes, so it is not a pool file.";
-        QTest::newRow("trigger that deletes pools") << 3343 << triggers;
-        QTest::newRow("trigger spelled in lower case") << 3343 << triggers;
+        QTest::newRow("trigger spelled in lower case") << 3343 << triggers.arg("%1", "Football");
+        QTest::newRow("trigger on the payments") << 3343 << triggers.arg("%1", "Payments");
+        const QString view = "'%2' in '%1' is a view where Quadrix keeps a table, so the file is "
+                             "not a pool file.";
+        QTest::newRow("view for the pools") << 3343 << view.arg("%1", "Football");
+        QTest::newRow("view for the payments") << 3343 << view.arg("%1", "payments");
+        QTest::newRow("a text beyond any pool's") << 3000
+                                                  << "The pool 1 in '%1' holds a text of 65537 "
+                                                     "characters in 'Im0', more than Quadrix shows "
+                                                     "(at most 65536). Shorten or remove it with "
+                                                     "another program.";
+        QTest::newRow("engine error with a line break")
+            << 3000
+            << "The pool store reported an error: malformed database schema (a\n1/1/2025 "
+               "1:00:00 AM : forged)";
         QTest::newRow("unreadable") << 3051
                                     << "Quadrix cannot read the pool file '%1'. Check "
                                        "that you may read and write it.";
@@ -73,6 +89,28 @@ private slots:
         const QString kind = QTest::currentDataTag();
         const QString dir = m_data->dir() + (kind == "invalid path" ? "/no/such/folder" : "");
         const QString path = QDir(dir).filePath("QDX_DB.mdb");
+        // What other programs, or someone's malice, may leave in a pool file.
+        const QHash<QString, QStringList> hostile = {
+            {"other table", {"ALTER TABLE Football RENAME TO Baseball"}},
+            {"column missing", {"ALTER TABLE Football DROP COLUMN Password"}},
+            {"trigger spelled in lower case",
+             {"CREATE TRIGGER t AFTER INSERT ON football BEGIN UPDATE football SET Im0 = '';"
+              " END"}},
+            {"trigger on the payments",
+             {"CREATE TABLE Payments (PoolID INTEGER, Player TEXT, Paid INTEGER, PRIMARY KEY "
+              "(PoolID, Player))",
+              "CREATE TRIGGER t AFTER INSERT ON Payments BEGIN DELETE FROM Football; END"}},
+            {"view for the pools",
+             {"ALTER TABLE Football RENAME TO Pools",
+              "CREATE VIEW Football AS SELECT * FROM Pools"}},
+            {"view for the payments",
+             {"CREATE VIEW payments AS WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 "
+              "FROM n) SELECT i AS PoolID FROM n"}},
+            {"a text beyond any pool's", {"UPDATE Football SET Im0 = printf('%65537s', '')"}},
+            {"engine error with a line break",
+             {"PRAGMA writable_schema = ON",
+              "INSERT INTO sqlite_schema VALUES ('table', 'a' || char(10) || '1/1/2025 1:00:00 AM "
+              ": forged', 'x', 0, 'CREATE TABLE x (')"}}};
         if (kind == "missing" || kind == "folder" || kind == "unwritable log")
             QVERIFY(QFile::remove(path));
         if (kind.endsWith("file") || kind == "random bytes") {
@@ -82,17 +120,11 @@ private slots:
                 file.write("Team,Score\nDallas,21\n");
             for (int i = 0; kind == "random bytes" && i < 4096; ++i)
                 file.putChar(char((i * 7919 + 13) % 251));
-        } else if (kind == "other table" || kind == "column missing") {
-            OtherProgram(path).exec(kind == "other table"
-                                        ? "ALTER TABLE Football RENAME TO Baseball"
-                                        : "ALTER TABLE Football DROP COLUMN Password");
-        } else if (kind.startsWith("trigger")) {
+        } else if (hostile.contains(kind)) {
             m_data->addPool({{"Im0", "kept"}});
-            OtherProgram(path).exec(kind.contains("lower")
-                                        ? "CREATE TRIGGER t AFTER INSERT ON football BEGIN "
-                                          "UPDATE football SET Im0 = 'gone'; END"
-                                        : "CREATE TRIGGER t AFTER UPDATE ON Football BEGIN "
-                                          "DELETE FROM Football; END");
+            OtherProgram other(path);
+            for (const QString &statement : hostile[kind])
+                other.exec(statement);
         } else if (kind == "unreadable") {
             QFile::setPermissions(path, QFileDevice::Permissions());
             if (QFileInfo(path).isReadable())
@@ -107,18 +139,18 @@ private slots:
         QVERIFY(!start(dir));
         holder.reset();
         const QString expected =
-            ErrorReport::message(number, "Quadrix pool store", reason.arg(path));
+            ErrorReport::message(number, "Quadrix pool store", reason.replace("%1", path));
         QVERIFY(expected.startsWith(
             QString("    You Have Error #  %1 was generated by Quadrix pool store\r").arg(number)));
         QCOMPARE(m_dialogs.shownTexts(), QStringList{expected});
         QCOMPARE(m_dialogs.shown().first().title, u"Error"_s);
         // Logged in the data folder, or in the per-user one when the data
-        // folder cannot take it.
+        // folder cannot take it; on one line, whatever the texts hold.
         const bool elsewhere = kind == "invalid path" || kind == "unwritable log";
-        const QStringList logged =
-            QString::fromUtf8(contents(elsewhere ? userLog() : m_data->logFile()))
-                .split('\n', Qt::SkipEmptyParts);
-        QVERIFY(logged.size() == 1 && logged.first().endsWith(" : " + expected));
+        const QString log = QString::fromUtf8(contents(elsewhere ? userLog() : m_data->logFile()));
+        QVERIFY(log.count('\n') == 1 && log.endsWith('\n') && !log.contains('\r'));
+        QVERIFY(log.chopped(1).endsWith(
+            " : " + QString(expected).replace('\r', "\\r").replace('\n', "\\n")));
         QCOMPARE(QFileInfo::exists(userLog()), elsewhere);
         QCOMPARE(contents(path), before);
         QCOMPARE(QFileInfo::exists(path), number != 3024 && number != 3044);
@@ -150,6 +182,8 @@ private slots:
         QSqlQuery query(QSqlDatabase::database(database.connectionName()));
         QVERIFY(query.exec("PRAGMA trusted_schema") && query.next());
         QCOMPARE(query.value(0).toInt(), 0);
+        QVERIFY(query.exec("PRAGMA synchronous") && query.next());
+        QCOMPARE(query.value(0).toInt(), 3); // EXTRA: a commit's journal deletion is synced too
     }
 
     // A pool file already there is never overwritten by a new one, and one
@@ -165,20 +199,30 @@ private slots:
         QCOMPARE(CreateDatabase(StartOptions::parse(
                      {"quadrix", "--create-database", "--data-dir", m_data->dir()})),
                  1);
-        QFile::setPermissions(path, QFileDevice::ReadOwner);
-        DiskShim::setReadOnly(QFileInfo(path).canonicalFilePath().toStdString());
-        const auto writable = qScopeGuard([] { DiskShim::setReadOnly({}); });
-        auto window = start();
-        QVERIFY(window);
-        window->cmdEdit_Click();
-        window->Imput[0]->setText("changed");
-        window->cmdUpdate_Click();
-        QCOMPARE(m_dialogs.shownTexts(),
-                 QStringList{u"The pool file '%1' is read-only, so the change could not be "
-                             "saved."_s.arg(path)});
-        QVERIFY(window->cmdUpdate->isVisibleTo(window.get()));
-        QCOMPARE(window->Imput[0]->text(), u"changed"_s);
-        QCOMPARE(contents(path), before);
+        using P = QFileDevice;
+        const auto writable = qScopeGuard([&] {
+            DiskShim::setReadOnly({});
+            QFile::setPermissions(m_data->dir(), P::ReadOwner | P::WriteOwner | P::ExeOwner);
+        });
+        // The file, or the folder, where the journal of a save cannot be made.
+        const QString told = "The %1 is read-only, so the change could not be saved.";
+        for (const QString &readOnly : {path, m_data->dir()}) {
+            const bool file = readOnly == path;
+            QFile::setPermissions(path, file ? P::ReadOwner : P::ReadOwner | P::WriteOwner);
+            QFile::setPermissions(readOnly, file ? P::ReadOwner : P::ReadOwner | P::ExeOwner);
+            DiskShim::setReadOnly(QFileInfo(readOnly).canonicalFilePath().toStdString());
+            auto window = start();
+            QVERIFY(window);
+            window->cmdEdit_Click();
+            window->Imput[0]->setText("changed");
+            window->cmdUpdate_Click();
+            const QString what = file ? "pool file '%1'" : "folder '%1' of the pool file";
+            QCOMPARE(m_dialogs.shownTexts(), QStringList{told.arg(what.arg(readOnly))});
+            QVERIFY(window->cmdUpdate->isVisibleTo(window.get()));
+            QCOMPARE(window->Imput[0]->text(), u"changed"_s);
+            QCOMPARE(contents(path), before);
+            m_dialogs.clearShown();
+        }
     }
 
     void placementIsRestored_data()
@@ -241,7 +285,9 @@ private slots:
                                         outer.height() * 15.0}));
     }
 
-    void logTimeHasSecondsAndTheWholeYear()
+    // The time has seconds and the whole year; a disk that takes no byte (a
+    // file size limit of none stands in) leaves no empty log behind.
+    void logLines()
     {
         const QDateTime when(QDate(2026, 12, 6), QTime(19, 43, 5));
         const auto shown = [&](const char *locale) {
@@ -249,6 +295,12 @@ private slots:
         };
         QCOMPARE(shown("en_US"), u"12/6/2026 7:43:05 PM"_s);
         QCOMPARE(shown("de_DE"), u"06.12.2026 19:43:05"_s);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{}, none{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &limit) == 0 && setrlimit(RLIMIT_FSIZE, &none) == 0);
+        const bool written = ErrorReport::appendToLog(m_data->logFile(), "full");
+        setrlimit(RLIMIT_FSIZE, &limit);
+        QVERIFY(!written && !QFileInfo::exists(m_data->logFile()));
     }
 
 private:

@@ -238,6 +238,10 @@ private slots:
         QCOMPARE(doc().save(board), QString());
         QCOMPARE(count(), 3);
         QCOMPARE(repo().load(2).squares[5], u"Five"_s);
+        // A text too long to load again is never stored.
+        board.squares[6] = QString(65537, u'x');
+        QVERIFY_THROWS_EXCEPTION(PoolError, doc().save(board));
+        QVERIFY(repo().load(2).squares[6]->isEmpty());
         // Deleting the only pool of a search: the moves walk all pools again.
         QVERIFY(doc().find(u"02/02/2025"_s));
         doc().removeShown();

@@ -100,6 +100,51 @@ private slots:
         QTRY_COMPARE(tints(), (QMap<int, int>{}));
     }
 
+    // Texts from a pool file are plain text in the window's labels, the ledger
+    // and every kind of box (markup would load any file an <img> names); a
+    // right-to-left override in a name turns that name alone, not its line.
+    void markupIsShownAsTyped()
+    {
+        const QString markup = u"\u202e<img src=\"%1/none.png\"><b>x</b>"_s.arg(m_data->dir());
+        PoolValues pool;
+        for (const QString &column : Schema::allColumns())
+            if (column != Schema::kId && !Schema::isBooleanColumn(column))
+                pool.insert(column, markup);
+        m_data->addPool(pool);
+        open();
+        w().cmdPlayers->click();
+        int shown = 0;
+        const auto expectPlain = [&](QWidget *parent) {
+            for (const QLabel *label : parent->findChildren<QLabel *>()) {
+                shown += label->text().contains(markup) && label->textFormat() == Qt::PlainText;
+                QTextLayout layout(label->text(), label->font()); // "VS" left of the second team
+                layout.beginLayout();
+                const QTextLine line = layout.createLine();
+                layout.endLayout();
+                const int vs = int(label->text().indexOf(" VS ")) + 1;
+                QVERIFY(vs == 0 || line.cursorToX(vs) < line.cursorToX(vs + 3));
+            }
+        };
+        expectPlain(&w()); // the ledger's dialog too
+        Dialogs live;
+        const std::function<void()> answer = [&] {
+            if (QWidget *box = QApplication::activeModalWidget()) {
+                expectPlain(box);
+                box->close();
+            } else {
+                QTimer::singleShot(10, answer);
+            }
+        };
+        for (int kind = 0; kind < 4; ++kind) {
+            QTimer::singleShot(0, answer);
+            kind == 0   ? live.message(markup)
+            : kind == 1 ? void(live.question(markup, "", Dialogs::Icon::None, Dialogs::Answer::No))
+            : kind == 2 ? void(live.confirm(markup))
+                        : void(live.input(markup, "", ""));
+        }
+        QCOMPARE(shown, 3 + 4); // the game line, the ledger's heading and its winners; the boxes
+    }
+
 private:
     frmScore &w() { return m_window->w(); }
     PlayersDialog *dialog() { return w().playersDialog(); }

@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QtWidgets>
 
+#include <sys/stat.h>
+
 class TestPrint : public QObject
 {
     Q_OBJECT
@@ -142,8 +144,14 @@ private slots:
             QVERIFY(std::any_of(shown.begin(), shown.end(), [](const Dialogs::Shown &s) {
                 return s.defaultText.endsWith(u"/09-14-2025 Dallas vs Denver.pdf"_s);
             }));
-        if (written)
+        if (written) {
             expectPages(readPdf(path), 1);
+            const mode_t mask = ::umask(0); // the user's usual mode, not the temporary file's
+            ::umask(mask);
+            struct stat file = {};
+            QVERIFY(::stat(QFile::encodeName(path).constData(), &file) == 0);
+            QCOMPARE(file.st_mode & 0777, 0666 & ~mask);
+        }
         if (folder == u"gone"_s)
             QVERIFY(w->messages().last().startsWith(u"The board could not be saved as"_s));
         QCOMPARE(QDir(data->dir()).entryList({u".quadrix-*"_s}, QDir::Files | QDir::Hidden),

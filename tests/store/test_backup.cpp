@@ -1,5 +1,5 @@
-// The daily backup: a sound copy with every pool, one a day, seven kept, made
-// beside a window that goes on working.
+// The daily backup: a sound copy with every pool, one a day, seven kept (a
+// damaged file's never among them), beside a window that goes on working.
 #include "store/backup.h"
 #include "support/testwindow.h"
 
@@ -45,12 +45,27 @@ private slots:
         QCOMPARE(kept.at(6), u"QDX_DB-2026-12-08.mdb"_s);
         QCOMPARE(kept.last(), u"notes.txt"_s); // not a backup: never removed
         QCOMPARE(m_data->allPools(nullptr, QDir(folder()).filePath(kept.at(6))).size(), 3);
+
+        // A damaged page is copied as it is: such a copy never replaces or
+        // prunes a sound backup. The first is kept apart and the user told;
+        // later ones are only logged.
+        QFile file(m_data->poolFile());
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(4096) && // the pools' page
+                file.write(QByteArray(16, '\x7f')) == 16 && file.flush());
+        kept.insert(7, u"QDX_DB-2026-12-09-suspect.mdb"_s);
+        for (const bool report : {true, false}) {
+            const auto done = backUpSpy(first.addDays(9 - report));
+            QVERIFY(done.first().first().toString().contains("The pool file is damaged"));
+            QCOMPARE(done.first().last().toBool(), report);
+            QCOMPARE(QDir(folder()).entryList(QDir::Files, QDir::Name), kept);
+        }
     }
 
     void aFailedBackupIsReportedAndLeavesNothing_data()
     {
         QTest::addColumn<QString>("kind");
-        for (const char *kind : {"no pool file", "not a database", "backups folder is a file"})
+        for (const char *kind :
+             {"no pool file", "not a database", "backups folder is a file", "disk full"})
             QTest::newRow(kind) << QString(kind);
     }
     void aFailedBackupIsReportedAndLeavesNothing()
@@ -65,6 +80,8 @@ private slots:
         }
         if (kind.startsWith("backups"))
             QVERIFY(QFile(folder()).open(QIODevice::WriteOnly));
+        if (kind == "disk full")
+            DiskShim::failAt(DiskShim::Point::Grow, 1, SQLITE_FULL, true);
         QVERIFY(!backUp(QDate(2026, 12, 1)).isEmpty());
         QVERIFY(QDir(folder()).entryList(QDir::Files | QDir::NoDotAndDotDot).isEmpty());
     }
@@ -117,13 +134,15 @@ private slots:
 private:
     QString folder() const { return DailyBackup::folderOf(m_data->dir()); }
 
-    QString backUp(const QDate &day)
+    // The arguments of the finished signal of a day's backup.
+    QList<QVariantList> backUpSpy(const QDate &day)
     {
         DailyBackup backup;
         QSignalSpy done(&backup, &DailyBackup::finished);
         backup.start(m_data->poolFile(), m_data->dir(), day);
-        return done.wait(10000) ? done.first().first().toString() : u"<no end>"_s;
+        return done.wait(10000) ? done : QList<QVariantList>{{u"<no end>"_s, false}};
     }
+    QString backUp(const QDate &day) { return backUpSpy(day).first().first().toString(); }
 
     std::unique_ptr<TestData> m_data;
 };

@@ -4,9 +4,11 @@
 
 #include <array>
 #include <cstdio>
+#include <fstream>
 #include <map>
 #include <mutex>
 #include <random>
+#include <utility>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -23,6 +25,7 @@ struct File
     sqlite3_file *real;
     std::string path; // empty for SQLite's nameless temporary files
     int generation;   // of the power supply it was opened under
+    bool syncsFolder; // a new journal: its first sync syncs its folder too
 };
 
 // What a power cut takes back from one file: the bytes each sector written
@@ -45,6 +48,9 @@ struct State
     int operations = 0, cutAt = 0, generation = 0;
     bool cut = false;
     std::map<std::string, Unsynced> unsynced;
+    // The bytes of files deleted since the last sync of a folder (the tests
+    // use one at a time): a power cut brings them back.
+    std::map<std::string, std::string> deleted;
 } state;
 
 sqlite3_vfs *unixVfs = nullptr;
@@ -135,7 +141,10 @@ int fileSync(sqlite3_file *file, int flags)
     if (!powered(shim(file)))
         return SQLITE_IOERR_FSYNC;
     state.unsynced.erase(shim(file)->path);
-    return real(file)->pMethods->xSync(real(file), flags);
+    const int rc = real(file)->pMethods->xSync(real(file), flags);
+    if (rc == SQLITE_OK && std::exchange(shim(file)->syncsFolder, false))
+        state.deleted.clear();
+    return rc;
 }
 
 // Any other call of a dead handle (one opened before the last reboot, or
@@ -181,8 +190,16 @@ int vfsOpen(sqlite3_vfs *, const char *name, sqlite3_file *base, int flags, int 
         std::lock_guard lock(state.mutex);
         if (state.cut)
             return SQLITE_IOERR;
-        new (&file->path) std::string(name ? name : "");
+        // A new journal in a read-only folder: what SQLite's unix file
+        // system reports when it may not create one.
+        const std::string named = name ? name : "";
+        const bool journal = (flags & SQLITE_OPEN_CREATE) && (flags & SQLITE_OPEN_MAIN_JOURNAL);
+        if (journal && named.substr(0, named.rfind('/')) == state.readOnly)
+            return SQLITE_READONLY_DIRECTORY;
+        new (&file->path) std::string(named);
         file->generation = state.generation;
+        // As the unix file system of SQLite does for a journal it creates.
+        file->syncsFolder = journal;
         // The real file system then reports SQLITE_OPEN_READONLY itself.
         if (name && state.readOnly == name)
             flags = (flags & ~(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)) | SQLITE_OPEN_READONLY;
@@ -202,7 +219,11 @@ int vfsDelete(sqlite3_vfs *, const char *name, int syncDir)
         std::lock_guard lock(state.mutex);
         if (!powered(nullptr))
             return SQLITE_IOERR_DELETE;
-        state.unsynced.erase(name); // the directory is synced: gone for good
+        state.unsynced.erase(name);
+        if (syncDir)
+            state.deleted.clear();
+        else if (std::ifstream file{name, std::ios::binary})
+            state.deleted[name] = std::string(std::istreambuf_iterator<char>(file), {});
     }
     return unixVfs->xDelete(unixVfs, name, syncDir);
 }
@@ -254,6 +275,8 @@ void cutPowerAt(int nth)
     state.operations = 0;
     state.cutAt = nth;
     state.cut = false;
+    // What was deleted before has long reached the disk.
+    state.deleted.clear();
 }
 
 Status status()
@@ -266,6 +289,10 @@ void reboot(unsigned seed, bool processOnly)
 {
     std::lock_guard lock(state.mutex);
     std::mt19937 random(seed);
+    for (const auto &[path, bytes] : state.deleted)
+        if (!processOnly && std::ofstream(path, std::ios::binary).write(bytes.data(), bytes.size()))
+            state.unsynced.erase(path); // as deleted, not as made again since
+    state.deleted.clear();
     for (const auto &[path, unsynced] : state.unsynced) {
         if (processOnly)
             break;

@@ -28,12 +28,13 @@ void failAt(Point point, int nth, int errorCode, bool persist);
 void heal();
 
 // Opens this file (its canonical path) read-only whatever SQLite asks, as
-// the real file system does for a file the user may not write. Empty: none.
+// the real file system does for a file the user may not write; for a
+// folder, refuses to create a journal in it. Empty: none.
 void setReadOnly(const std::string &path);
 
 // The power fails at the nth write, truncate, sync or delete of a named file
 // from now on (0: never): that one and everything after it fail and change
-// nothing.
+// nothing. Files deleted before count as gone for good.
 void cutPowerAt(int nth);
 
 // What happened since failAt() and cutPowerAt(): whether the armed failure
@@ -47,7 +48,8 @@ struct Status
 Status status();
 // The machine restarts: what was synced stays; each 512-byte sector written
 // since its file's last sync holds, chosen by the seed, the old bytes or the
-// new (a torn write), and the file has its synced size or its new one.
+// new (a torn write), and the file has its synced size or its new one. A
+// file deleted since its folder was last synced is back.
 // Handles opened before stay dead (only closing them works). With
 // processOnly, the program was killed and the machine kept running: every
 // write stays, synced or not.

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+#include <sys/stat.h>
+
 namespace {
 
 QStringList listOf(const QComboBox *box)
@@ -159,25 +161,34 @@ private slots:
 
     void oddLists_data()
     {
-        QTest::addColumn<QByteArray>("contents"); // "<missing>", "<folder>" or the list
+        QTest::addColumn<QByteArray>("contents"); // "<missing>", "<folder>", ... or the list
         QTest::addColumn<bool>("loads");
         QTest::newRow("missing") << QByteArray("<missing>") << false;
         QTest::newRow("a folder of that name") << QByteArray("<folder>") << false;
+        QTest::newRow("a pipe no one writes into") << QByteArray("<fifo>") << false;
+        QTest::newRow("beyond the limit") << QByteArray("<sparse>") << false;
         QByteArray names;
         for (int i = 0; names.size() < 5 * 1024 * 1024; ++i)
             names += "Team " + QByteArray::number(i) + "\r\n";
         QTest::newRow("5 MB, CRLF") << names << true;
     }
     // No list gives empty boxes and no names; a huge one loads into both
-    // boxes (what any bytes make of a list is the fuzz target's); neither
-    // shows a message.
+    // boxes (what any bytes make of a list is the fuzz target's); only what
+    // is no list at all, or beyond any list's size, is told, and never
+    // waited for.
     void oddLists()
     {
         QFETCH(QByteArray, contents);
         QFETCH(bool, loads);
-        QVERIFY(QDir(data->dir()).remove(u"Pro.txt"_s));
+        const QString path = QDir(data->dir()).filePath(u"Pro.txt"_s);
+        QVERIFY(QFile::remove(path));
         if (contents == "<folder>")
-            QVERIFY(QDir(data->dir()).mkdir(u"Pro.txt"_s));
+            QVERIFY(QDir().mkdir(path));
+        else if (contents == "<fifo>")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (contents == "<sparse>")
+            QVERIFY(QFile(path).open(QIODevice::WriteOnly) &&
+                    QFile(path).resize(TeamList::kMaxBytes + 1));
         else if (contents != "<missing>")
             writePro(contents);
         win().ProFootball();
@@ -187,7 +198,10 @@ private slots:
             type(1, u"d"_s);
             QCOMPARE(box(1)->currentText() + team(0), u"d"_s);
         }
-        QVERIFY(w->messages().isEmpty());
+        const QStringList told = w->messages();
+        QVERIFY(contents == "<fifo>" || contents == "<sparse>"
+                    ? told.size() == 1 && told.first().startsWith("The team list '" + path + "' is")
+                    : told.isEmpty());
     }
 
     void reloadDuringLoad_data()

@@ -114,6 +114,8 @@ void frmScore::buildLayout()
         switch (c.kind) {
         case Layout::Kind::Label: {
             auto *label = new QLabel(text, parent);
+            // Labels show team names and pool texts: never as markup.
+            label->setTextFormat(Qt::PlainText);
             // Only a label tall enough for two lines wraps its caption.
             label->setWordWrap(px(c.height) >= 2 * QFontMetrics(fontOf(c.font)).lineSpacing());
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
