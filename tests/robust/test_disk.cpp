@@ -5,6 +5,7 @@
 // well again; the same when another program holds the file. Or the power
 // goes, or the program is killed: the file comes back old or new, never
 // mixed.
+#include "players/playersdialog.h"
 #include "support/diskshim.h"
 #include "support/testwindow.h"
 
@@ -15,23 +16,29 @@
 
 namespace {
 
-// The five commands that write the pool file, driven through the window
-// exactly as users give them, for the tests that make the disk fail under
-// them. The file holds three pools, the second locked with "pw".
+// The commands that write the pool file, driven through the window exactly
+// as users give them, for the tests that make the disk fail under them. The
+// file holds three pools, the second locked with "pw"; in the first, Ann has
+// paid (an edit types over her square, so her payment goes with that save)
+// and Bob has not.
 enum class Save
 {
     EditedPool,
     NewPool,
     Delete,
     Lock,
-    Unlock
+    Unlock,
+    Tick, // Bob pays, in the players' ledger
+    Draw  // the digits of the locked pool
 };
 
 const std::pair<const char *, Save> kSaves[] = {{"update of an edited pool", Save::EditedPool},
                                                 {"update of a new pool", Save::NewPool},
                                                 {"delete", Save::Delete},
                                                 {"lock", Save::Lock},
-                                                {"unlock", Save::Unlock}};
+                                                {"unlock", Save::Unlock},
+                                                {"payment tick", Save::Tick},
+                                                {"draw on a locked pool", Save::Draw}};
 
 // What the user is told, without the questions asked.
 constexpr auto kMessage = Dialogs::Shown::Kind::Message;
@@ -39,7 +46,13 @@ constexpr auto kMessage = Dialogs::Shown::Kind::Message;
 // A fresh pool file and window, with everything typed that the save needs.
 std::unique_ptr<TestWindow> prepareSave(TestData &data, Save save)
 {
-    data.addPool(samplePool("01/01/2025", "Open", "X"));
+    PoolValues open = samplePool("01/01/2025", "Open", "X");
+    open.insert({{"Im7", "Ann"}, {"Im8", "Bob"}});
+    data.addPool(open);
+    OtherProgram(data.poolFile())
+        .exec("CREATE TABLE Payments (PoolID INTEGER NOT NULL, Player TEXT NOT NULL, Paid "
+              "INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (PoolID, Player))");
+    OtherProgram(data.poolFile()).exec("INSERT INTO Payments VALUES (1, 'ann', 1)");
     PoolValues locked = samplePool("02/02/2025", "Shut", "Y");
     locked.insert("Password", "pw");
     data.addPool(locked);
@@ -71,6 +84,12 @@ std::unique_ptr<TestWindow> prepareSave(TestData &data, Save save)
         w.cmdNext->click();
         w.Text2->setText("pw");
         break;
+    case Save::Tick:
+        w.cmdPlayers->click();
+        break;
+    case Save::Draw:
+        w.cmdNext->click();
+        break;
     }
     return window;
 }
@@ -92,6 +111,13 @@ void performSave(TestWindow &window, Save save)
         break;
     case Save::Unlock:
         w.cmdunlock->click();
+        break;
+    case Save::Tick:
+        w.playersDialog()->table()->item(1, 4)->setCheckState(Qt::Checked);
+        break;
+    case Save::Draw:
+        window.dialogs.setNextAnswer(Dialogs::Answer::Yes); // the unsold squares
+        w.Command3->click();
         break;
     }
 }
@@ -282,6 +308,8 @@ private:
     {
         if (save == Save::Lock)
             w().Text1->setText("new");
+        if (save == Save::Draw) // the digits drawn stay; the button stores them
+            return w().Command3->click();
         performSave(*m_window, save);
     }
 
@@ -307,6 +335,12 @@ private:
         case Save::Unlock:
             QVERIFY(w().isLocked() && w().lblLocked->isVisible() && w().txtID->text() == u"2"_s);
             break;
+        case Save::Tick:
+            QCOMPARE(w().playersDialog()->table()->item(1, 4)->checkState(), Qt::Unchecked);
+            break;
+        case Save::Draw:
+            QVERIFY(w().isLocked() && !w().Number[0]->text().isEmpty() && w().hasUnsavedChanges());
+            break;
         }
     }
 
@@ -319,7 +353,7 @@ private:
         QVERIFY(m_data->allPools(&integrity) == sound.after);
         QCOMPARE(integrity, u"ok"_s);
         QVERIFY(w().cmdEdit->isVisible());
-        QCOMPARE(w().isLocked(), save == Save::Lock || save == Save::Delete);
+        QCOMPARE(w().isLocked(), save == Save::Lock || save == Save::Delete || save == Save::Draw);
     }
 
     std::unique_ptr<TestData> m_data;

@@ -67,6 +67,15 @@ QMap<qint64, PoolValues> TestData::allPools(QString *integrity, QString path)
             pool.insert(row.fieldName(i), row.value(i));
         pools.insert(pool.value(Schema::kId).toLongLong(), pool);
     }
+    // Who has paid, as part of the pool it belongs to: a payment without its
+    // pool shows up as a pool of its own.
+    if (query.exec(u"SELECT PoolID, Player, Paid FROM Payments ORDER BY PoolID, Player"_s)) {
+        while (query.next()) {
+            QVariant &paid = pools[query.value(0).toLongLong()][u"Payments"_s];
+            paid = paid.toString() + query.value(1).toString() + u'=' + query.value(2).toString() +
+                   u';';
+        }
+    }
     return pools;
 }
 
