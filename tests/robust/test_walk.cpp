@@ -159,7 +159,11 @@ private:
             {17, &Walk::move},  {6, &Walk::find},   {9, &Walk::lock},    {9, &Walk::controls},
             {5, &Walk::draw},   {20, &Walk::type},  {4, &Walk::players}, {2, &Walk::close},
         };
-        int roll = m_pending && chance(40) ? 70 : below(100); // 70: SET Numbers again
+        // A box left with the caret in it is often followed by Update, by its
+        // key, which leaves the checks to the save: 70 is SET Numbers, 10 Update.
+        const bool stayed = std::exchange(m_stayed, false);
+        int roll = m_pending && chance(40) ? 70 : stayed && chance(30) ? 10 : below(100);
+        m_byKey = stayed ? 50 : 12;
         auto it = commands.cbegin();
         while (roll >= it->first)
             roll -= (it++)->first;
@@ -194,7 +198,7 @@ private:
             button->setFocus(Qt::MouseFocusReason);
             dialogs().clearShown();
         }
-        if (!access || chance(88))
+        if (!access || !chance(m_byKey))
             return [button] { button->click(); };
         m_via = u" by "_s + QKeySequence(Qt::ALT | access).toString();
         return [this, button, alt = key(access, Qt::AltModifier)] {
@@ -688,6 +692,7 @@ private:
         for (const QChar key : keys)
             QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(key), Qt::NoModifier);
         const bool leave = chance(70);
+        m_stayed = !leave;
         if (leave)
             (box == w().txtGameDate ? w().Text2 : w().txtGameDate)->setFocus();
         const QString named =
@@ -759,6 +764,8 @@ private:
     PoolValues m_baseline, m_before;
     bool m_loaded = false, m_asks = false, m_failed = false, m_failureSeen = false;
     bool m_pending = false; // a locked pool's digits the disk did not take
+    bool m_stayed = false;  // the caret left in a box typed into
+    int m_byKey = 12;       // how often in percent a button is pressed by its key
     int m_answer = 0;       // to the question to save: Yes, No or Cancel
     QString m_told;
     std::optional<QString> m_expect;  // a message the step must show; empty: none; unset: any
