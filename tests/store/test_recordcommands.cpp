@@ -115,24 +115,6 @@ private slots:
         QCOMPARE(stored(id, "ProCollage"), u"1"_s);
     }
 
-    // Nothing of the pool shown before is charged or named on a cleared
-    // board: its price, its lock, its game line.
-    void clearBoardResetsTheBoardOnly()
-    {
-        add({"A"},
-            {{"Num0", "3"}, {"Im0", "Ed"}, {"Score1", "14"}, {"Game", 1}, {"Date", "07/04/2025"}});
-        open();
-        w().NumbersSet = true;
-        w().ClearBoard();
-        QCOMPARE(texts(w().Number[0], w().Imput[0], w().Score[0], w().lblOpen, w().txtPoolAmount),
-                 (QStringList{"", "", "", "000", "$000.00"}));
-        QVERIFY(!w().NumbersSet && w().Option1[0]->isChecked());
-        QCOMPARE(w().txtGameDate->text(), u"07/04/2025"_s);
-        QCOMPARE(texts(w().lblAmountPer, w().lblPayOut, w().lblStatus),
-                 (QStringList{"$0.00", "$0.00", ""}));
-        QCOMPARE(w().windowTitle(), u"QUADRIX POOL"_s);
-    }
-
     // Finding pools by date; the walk over the commands checks what each
     // search shows and where the moves go from there.
     void theSearchBoxKeepsItsDate()
