@@ -21,8 +21,7 @@
 #include <QShortcut>
 #include <QToolButton>
 
-const QString frmScore::kLockMessage =
-    QStringLiteral("You Must UnLock This Record Before This Is Allowed");
+const QString frmScore::kLockMessage = PoolDocument::lockMessage();
 
 namespace {
 
