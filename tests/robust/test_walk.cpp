@@ -32,7 +32,6 @@ struct Model
     QString search;                   // the date of a search; empty: all pools
     qint64 current = 0, lastId = 0;   // the pool the record set stands on (0: none); the last key
     Mode mode = Mode::Browsing;
-
     QList<qint64> set(const QString &date) const // the pools of a date; all for none
     {
         QList<qint64> ids = pools.keys();
@@ -74,10 +73,28 @@ template <typename T> QString shown(const T &value)
 class Walk
 {
 public:
+    // Pools the program wrote, one another tool wrote (Null everywhere but
+    // its date), one without a date, locked ones, one with numbers where
+    // texts belong and one with an amount that is no number.
     explicit Walk(quint64 seed) : m_seed(seed), m_random(seed)
     {
         QLocale::setDefault(QLocale(seed % 2 ? u"en_US"_s : u"de_DE"_s));
-        seedPools();
+        PoolValues full = samplePool("09/14/2025", "Dallas", "Denver");
+        for (int k = 0; k < 100; ++k)
+            full.insert(Schema::imColumn(k), k < 3 ? u"S%1"_s.arg(k) : u"P%1"_s.arg(k % 7));
+        for (int i = 0; i < 20; ++i)
+            full.insert(Schema::numColumn(i), QString::number((i * 3) % 10));
+        m_data.addPool(full);
+        m_data.addPool({{"Date", "09/14/2025"}});
+        PoolValues locked = samplePool("09/21/2025", "Navy", "Army");
+        locked.insert({{"Password", "pw"}, {"PoolAmount", "lots"}, {"Im5", "Lee"}});
+        m_data.addPool(locked);
+        m_data.addPool({{"Team1", "Rams"}, {"Im7", "Lee"}});
+        PoolValues typed = samplePool("10/05/2025", "Ohio", "Iowa"), second = typed;
+        typed.insert({{"Num0", 7}, {"Score1", 21}, {"Im0", "Kim"}});
+        m_data.addPool(typed);
+        second.insert({{"Date", "09/14/2025"}, {"Team1", "Utah"}, {"Password", "Secret"}});
+        m_data.addPool(second);
         m.pools = m_first = m_data.allPools();
         m.lastId = m.pools.lastKey();
         reopen();
@@ -97,10 +114,8 @@ public:
     }
 
 private:
-    // The commands of button(), and the ends of a step end() makes.
-    static constexpr int Add = 0, Edit = 1, Update = 2, Cancel = 3, Delete = 4;
-    static constexpr int Quiet = 0, Loaded = 1, Refused = 2;
-
+    static constexpr int Add = 0, Edit = 1, Update = 2, Cancel = 3, Delete = 4; // button()
+    static constexpr int Quiet = 0, Loaded = 1, Refused = 2;                    // end()
     frmScore &w() { return m_window->w(); }
     Dialogs &dialogs() { return m_window->dialogs; }
     int below(int n) { return int(m_random() % quint64(n)); }
@@ -115,28 +130,6 @@ private:
         values.insert(Schema::kDate, date == u"//"_s ? QString() : date);
         return values;
     }
-    // Pools the program wrote, one another tool wrote (Null everywhere but
-    // its date), one without a date, locked ones, one with numbers where
-    // texts belong and one with an amount that is no number.
-    void seedPools()
-    {
-        PoolValues full = samplePool("09/14/2025", "Dallas", "Denver");
-        for (int k = 0; k < 100; ++k)
-            full.insert(Schema::imColumn(k), k < 3 ? u"S%1"_s.arg(k) : u"P%1"_s.arg(k % 7));
-        for (int i = 0; i < 20; ++i)
-            full.insert(Schema::numColumn(i), QString::number((i * 3) % 10));
-        m_data.addPool(full);
-        m_data.addPool({{"Date", "09/14/2025"}});
-        PoolValues locked = samplePool("09/21/2025", "Navy", "Army");
-        locked.insert({{"Password", "pw"}, {"PoolAmount", "lots"}, {"Im5", "Lee"}});
-        m_data.addPool(locked);
-        m_data.addPool({{"Team1", "Rams"}, {"Im7", "Lee"}});
-        PoolValues typed = samplePool("10/05/2025", "Ohio", "Iowa"), second = typed;
-        typed.insert({{"Num0", 7}, {"Score1", 21}, {"Im0", "Kim"}});
-        m_data.addPool(typed);
-        second.insert({{"Date", "09/14/2025"}, {"Team1", "Utah"}, {"Password", "Secret"}});
-        m_data.addPool(second);
-    }
     // A window opened on the file: all pools, on the first.
     void reopen()
     {
@@ -147,10 +140,9 @@ private:
         m_baseline = board();
     }
 
-    // One command among those the window offers, chosen by its weight in
-    // percent; checked. A box left with the caret in it is often followed by
-    // Update by its key, which leaves the checks to the save; digits the disk
-    // did not take, by SET Numbers.
+    // One command the window offers, chosen by weight. A box left with the
+    // caret in it is often followed by Update by its key, which leaves the
+    // checks to the save; digits the disk did not take, by SET Numbers.
     QString oneStep()
     {
         static const QList<std::pair<int, QString (Walk::*)()>> commands{
@@ -185,9 +177,8 @@ private:
             QTest::keyClick(focus ? focus : &w(), key, modifiers);
         };
     }
-    // A button pressed as the user does: by its access key, which leaves the
-    // focus where it is, or clicked, which takes it first where the button
-    // takes it, so that the box left runs its checks before the command.
+    // A button pressed by its access key, which leaves the focus where it is,
+    // or clicked, which takes it first (the box left runs its checks then).
     std::function<void()> press(QAbstractButton *button, Qt::Key access = {})
     {
         if (access && chance(m_byKey)) {
@@ -203,10 +194,10 @@ private:
         }
         return [button] { button->click(); };
     }
-    // Runs a command. Before it, the answer to "Save the changes to this
-    // pool?", which it must ask when asks and the board holds changes. Now and
-    // then the disk fails during its writes; -1: not under that question, as
-    // the failure could be the save's or the command's own.
+    // Runs a command, with the answer to "Save the changes to this pool?",
+    // which it must ask when asks and the board holds changes. Now and then
+    // the disk fails in its writes; -1: not under that question, as the
+    // failure could be the save's or the command's own.
     void act(const std::function<void()> &command, bool asks = false, int percent = 10)
     {
         m_before = board();
@@ -232,8 +223,8 @@ private:
             m_expect = m_told, m_via += u" [the disk fails: "_s + m_told + u"]"_s;
         return m_failed;
     }
-    // After it: whether the command went on past the question (a Yes saves
-    // as Update does; Cancel, or a refused save, stops it).
+    // Whether the command went on past the question (a Yes saves as Update
+    // does; Cancel, or a refused save, stops it).
     bool goesOn()
     {
         const bool asked = dialogs().shownTexts(kQuestion).contains(frmScore::kSaveChangesQuestion);
@@ -248,9 +239,9 @@ private:
             m_keep = m_before;
         return on;
     }
-    // How a step ends: Quiet shows no message unless one is expected already;
-    // Loaded, quietly, shows the pool the record set stands on as the file
-    // holds it; Refused changes nothing and shows the message (none if empty).
+    // A step's end: Quiet shows no message unless one is expected already;
+    // Loaded, quietly, shows the pool the record set stands on as stored;
+    // Refused changes nothing and shows the message (none if empty).
     QString end(const QString &name, int how = Quiet, const QString &message = {})
     {
         if (how == Refused)
@@ -258,8 +249,7 @@ private:
         m_loaded = m_loaded || how == Loaded;
         m_pending = m_pending && how != Loaded;
         m_expect = how == Refused ? message : m_expect.value_or(QString());
-        return how != Refused ? name
-                              : name + (message.isEmpty() ? u" (nothing)"_s : u" (refused)"_s);
+        return how != Refused ? name : name + (message.isEmpty() ? " (nothing)" : " (refused)");
     }
 
     // Why Update must refuse the board; empty when it may be stored.
@@ -280,8 +270,8 @@ private:
             return u"The pool amount must be a number of 0 or more"_s;
         return {};
     }
-    // A save of the board as Update does it; false, with the message, when
-    // it is refused or the disk fails. A locked pool's one change: the digits.
+    // A save as Update does it; false, with the message, when refused or the
+    // disk fails. A locked pool's one change: the digits drawn.
     bool save(const PoolValues &board)
     {
         const QString refused = m.locked() ? QString() : refusal(board);
@@ -346,9 +336,7 @@ private:
                 paid[row.value(0).toLongLong()] << player;
         }
         want.removeIf([](auto it) { return it.value().isEmpty(); });
-        if (paid != want)
-            return u"the file holds the payments %1, not %2"_s.arg(shown(paid), shown(want));
-        return {};
+        return paid == want ? QString() : u"the file holds the payments "_s + shown(paid);
     }
     QString check()
     {
@@ -366,8 +354,7 @@ private:
         const PoolValues now = board();
         if (m_keep && now != *m_keep)
             return u"the board changed; it held "_s + changes(*m_keep, now);
-        // A pool loaded, or a locked one, shows as stored, but for digits
-        // drawn and not yet stored.
+        // A pool loaded, or a locked one, shows as stored, but for digits drawn and not stored.
         PoolValues pool = m.pools.value(m.current);
         for (int i = 0; m_pending && i < Schema::kHeaderCount; ++i)
             pool.insert(Schema::numColumn(i), now.value(Schema::numColumn(i)));
@@ -383,10 +370,10 @@ private:
             return u"the game line reads \"%1\""_s.arg(w().lblStatus->text());
         // The figures are those of the amount and the payout on the board.
         const qint64 cents = Money::poolCents(w().txtPoolAmount->text());
-        const QString figures =
-            Money::currencyOfCents(Money::share(cents, 100)) + u" / "_s +
-            Money::currencyOfCents(
-                Money::payout(cents, w().Option1[2]->isChecked(), w().Option1[1]->isChecked()));
+        const qint64 payout =
+            Money::payout(cents, w().Option1[2]->isChecked(), w().Option1[1]->isChecked());
+        const QString figures = Money::currencyOfCents(Money::share(cents, 100)) + u" / "_s +
+                                Money::currencyOfCents(payout);
         const QString shown = w().lblAmountPer->text() + u" / "_s + w().lblPayOut->text();
         if (!w().txtPoolAmount->hasFocus() && shown != figures)
             return u"the figures read %1, not %2"_s.arg(shown, figures);
@@ -521,7 +508,6 @@ private:
         m.current = m.set().first();
         return end(name, Loaded);
     }
-    // LOCK, the password typed twice, or UNLOCK.
     QString lock()
     {
         const bool unlock = chance(45);
@@ -548,9 +534,8 @@ private:
             return end(name, Refused, why == u"-"_s ? QString() : why);
         if (!goesOn())
             return name;
-        // After No the board shows the stored pool again; a LOCK shows it as
-        // stored (checked as any locked pool is), in case the board shows
-        // the amount as typed.
+        // After No the board shows the stored pool again; a LOCK, as stored
+        // (checked as any locked pool is), in case it showed the amount as typed.
         const bool fails = failed();
         if (m_asks && m_answer == 1)
             end({}, Loaded);
@@ -594,8 +579,7 @@ private:
             false, 0);
         return m.locked() ? end(done, Refused, kLock) : done;
     }
-    // SET Numbers: on a locked pool the digits drawn are stored at once, and
-    // stored again by the next SET Numbers should the disk have failed.
+    // SET Numbers: a locked pool stores the digits drawn at once, or by the next SET Numbers.
     QString draw()
     {
         const bool yes = chance(70); // to "You Have Unused Squares"
@@ -650,8 +634,7 @@ private:
         m_byKey = 100;
         return update ? done + u", "_s + button(Update) : done;
     }
-    // The ledger of the pool on show: a payment ticked or taken back, stored
-    // at once.
+    // The ledger of the pool on show: a payment ticked or taken back, stored at once.
     QString players()
     {
         const bool byKeys = chance(30);
@@ -664,8 +647,7 @@ private:
         if (!dialog)
             return end(done + u" (did not open)"_s, Refused);
         QTableWidget *table = dialog->table();
-        QTableWidgetItem *tick =
-            table->rowCount() ? table->item(below(table->rowCount()), 4) : nullptr;
+        QTableWidgetItem *tick = table->item(below(std::max(1, table->rowCount())), 4);
         if (tick && (tick->flags() & Qt::ItemIsEnabled)) {
             const qint64 id = m.shown();
             const QString key = Ledger::keyOf(table->item(tick->row(), 0)->text());
@@ -706,16 +688,14 @@ private:
     Model m;
     QMap<qint64, PoolValues> m_first; // an amount may stay as another program wrote it
     QStringList m_log;
-    QString m_via, m_told, m_failure; // how the step was done, what it was answered
+    QString m_via, m_told, m_failure; // how the step was done and answered; the disk; the model
     // The board as the last load, clear or save left it (anything else on it
     // is a change of the user's), and as the command found it.
     PoolValues m_baseline, m_before;
     bool m_loaded = false, m_asks = false, m_failed = false, m_failureSeen = false;
-    bool m_pending = false;           // a locked pool's digits the disk did not take
-    bool m_stayed = false;            // the caret left in a box typed into
-    bool m_update = false;            // Update comes next
-    int m_byKey = 12;                 // how often in percent a button is pressed by its key
-    int m_answer = 0;                 // to the question to save: Yes, No or Cancel
+    bool m_pending = false;                  // a locked pool's digits the disk did not take
+    bool m_stayed = false, m_update = false; // the caret left in a box typed into; Update next
+    int m_byKey = 12, m_answer = 0;   // a button pressed by its key, in percent; Yes, No, Cancel
     std::optional<QString> m_expect;  // a message the step must show; empty: none; unset: any
     std::optional<PoolValues> m_keep; // the board the step must leave
 };
