@@ -596,9 +596,9 @@ private:
         m_pending = !save(after); // should the disk fail, they stay on the board, not stored
         return end(name);
     }
-    // Types into a box, then leaves it (its checks run) or stays in it. An
-    // amount typed in an add or an edit is often stored at once by Alt+U,
-    // which leaves its check to the save.
+    // Types into a box, then leaves it (its checks run) or stays in it; or,
+    // in an add or an edit, an amount stored at once by Alt+U, which leaves
+    // its check to the save.
     QString type()
     {
         // A square most often, one of the first three half of the time, so
@@ -612,8 +612,8 @@ private:
             {w().Combo1[1 + below(2)]->lineEdit(), {"Dal", "Navy", "Zz", ""}},
             {w().Who[below(4)], {"Ann", "", "Kim"}},
             {w().Number[below(20)], {"3", "", "7"}}};
-        const bool editing = m.mode != Mode::Browsing;
-        const auto &[box, texts] = boxes[editing && chance(30) ? 2 : std::max(0, below(10) - 3)];
+        const bool update = m.mode != Mode::Browsing && chance(35);
+        const auto &[box, texts] = boxes[update ? 2 : std::max(0, below(10) - 3)];
         const QString text = oneOf(texts);
         if (!offered(box))
             return {};
@@ -622,7 +622,6 @@ private:
         QTest::keyClick(box, Qt::Key_Delete);
         for (const QChar key : box == w().txtGameDate ? QString(text).remove(u'/') : text)
             QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(key), Qt::NoModifier);
-        const bool update = editing && box == w().txtPoolAmount && chance(60);
         const bool leave = !update && chance(70);
         m_stayed = !leave && !update;
         if (leave)
