@@ -596,9 +596,9 @@ private:
         m_pending = !save(after); // should the disk fail, they stay on the board, not stored
         return end(name);
     }
-    // Types into a box, then leaves it (its checks run) or stays in it; or,
-    // in an add or an edit, an amount stored at once by Alt+U, which leaves
-    // its check to the save.
+    // Types into a box, then leaves it (its checks run) or stays in it; or, in
+    // an add or an edit with a board a save takes, an amount stored at once by
+    // Alt+U, which leaves its check to the save.
     QString type()
     {
         // A square most often, one of the first three half of the time, so
@@ -612,9 +612,9 @@ private:
             {w().Combo1[1 + below(2)]->lineEdit(), {"Dal", "Navy", "Zz", ""}},
             {w().Who[below(4)], {"Ann", "", "Kim"}},
             {w().Number[below(20)], {"3", "", "7"}}};
-        const bool update = m.mode != Mode::Browsing && chance(35);
+        const bool update = m.mode != Mode::Browsing && refusal(board()).isEmpty() && chance(60);
         const auto &[box, texts] = boxes[update ? 2 : std::max(0, below(10) - 3)];
-        const QString text = oneOf(texts);
+        const QString text = update && chance(50) ? oneOf({"-5", "abc"}) : oneOf(texts);
         if (!offered(box))
             return {};
         box->setFocus();
