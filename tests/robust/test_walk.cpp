@@ -169,7 +169,6 @@ private:
             m_baseline = board();
         return failure;
     }
-    // A key pressed where the focus is.
     std::function<void()> key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
     {
         return [this, key, modifiers] {
@@ -626,10 +625,9 @@ private:
         m_stayed = !leave && !update;
         if (leave)
             (box == w().txtGameDate ? w().Text2 : w().txtGameDate)->setFocus();
-        const QString done = u"type \"%1\" into %2%3"_s.arg(
-            text,
-            box->objectName().isEmpty() ? box->parentWidget()->objectName() : box->objectName(),
-            leave ? "" : " and stay");
+        const QWidget *named = box->objectName().isEmpty() ? box->parentWidget() : box;
+        const QString done =
+            u"type \"%1\" into %2%3"_s.arg(text, named->objectName(), leave ? "" : " and stay");
         m_byKey = 100;
         return update ? done + u", "_s + button(Update) : done;
     }
@@ -674,10 +672,8 @@ private:
             m_failure = goes ? u"the window stayed open"_s : u"the window closed"_s;
         if (!goes || !m_failure.isEmpty())
             return u"close the window"_s;
-        const QString name = u"close the window"_s + m_via + u", open it again"_s;
-        m_via.clear();
         reopen();
-        return name;
+        return u"close the window"_s + std::exchange(m_via, {}) + u", open it again"_s;
     }
 
     quint64 m_seed;
