@@ -20,10 +20,8 @@ private slots:
 
     // A player is a name in any spelling and with any blanks around it;
     // blanks are nobody; players are sorted by name, letter case aside.
-    // Ticks go to the file at once and come back after a restart, on a
-    // locked pool too; an older file gets its table only with the first
-    // tick; a name that leaves the board takes its payment with it, and so
-    // does a deleted pool.
+    // Looking writes nothing; ticks go to the file at once and come back
+    // after a restart, on a locked pool too.
     void paymentsAreKept()
     {
         const QString hostile = "x'); DROP TABLE Football; --";
@@ -60,20 +58,6 @@ private slots:
         m_window->dialogs.setNextInput(pdf);
         dialog()->printLedger();
         QVERIFY(contents(pdf).startsWith("%PDF-"));
-
-        w().Text2->setText("pw");
-        w().cmdunlock->click();
-        w().cmdEdit->click();
-        w().Imput[3]->setText("Cy"); // the hostile name leaves the board
-        w().cmdUpdate->click();
-        w().cmdPlayers->click();
-        QCOMPARE(column(0), (QStringList{"al", "Ann", "Bob", "Cy"}));
-        QCOMPARE(column(4), (QStringList{"", "paid", "", ""}));
-        QCOMPARE(paymentRows(), 1); // the hostile name's payment left with it
-        m_window->dialogs.setNextAnswer(Dialogs::Answer::Yes);
-        w().cmdDelete->click();
-        QCOMPARE(paymentRows(), 0);
-        QCOMPARE(m_data->poolCount(), 1);
     }
 
     // The square the scores point at is tinted strongly, every square of a
@@ -163,13 +147,6 @@ private:
         return texts;
     }
     void tick(int row) { dialog()->table()->item(row, 4)->setCheckState(Qt::Checked); }
-    int paymentRows()
-    {
-        OtherProgram other(m_data->poolFile());
-        QSqlQuery query(other.db());
-        return query.exec("SELECT COUNT(*) FROM Payments") && query.next() ? query.value(0).toInt()
-                                                                           : -1;
-    }
     QMap<int, int> tints()
     {
         QMap<int, int> tinted;
