@@ -263,6 +263,17 @@ private slots:
         QVERIFY(!repo().load(doc().stored().id).isLocked());
     }
 
+    // A new pool's save prunes its own payments only, never those of the
+    // pool that was on show before Add.
+    void aSaveKeepsTheOtherPoolsPayments()
+    {
+        open({pool(u"01/01/2025"_s, u"Ann"_s)});
+        doc().setPaid(u"ann"_s, true);
+        doc().beginAdd();
+        QCOMPARE(doc().save(pool(u"03/03/2025"_s, u"Cy"_s)), QString());
+        QCOMPARE(repo().load(1).paid, QSet<QString>{u"ann"_s});
+    }
+
     // A file from another tool may hold a key twice: a delete or a save
     // refuses rather than change both rows.
     void aSharedKeyIsNeverChangedTwice()
