@@ -1,10 +1,8 @@
-// A disk that fails in the middle of a save. Full, or broken for one write:
-// every write, sync and growth of the file of each save fails in turn; the
-// user is told what went wrong, nothing typed is lost, the pool file stays
-// whole at its old version, and the same command succeeds once the disk is
-// well again; the same when another program holds the file. Or the power
-// goes, or the program is killed: the file comes back old or new, never
-// mixed.
+// A disk that fails in a save: each write, sync and growth of the file in
+// turn, full or broken once, or another program holds the file. The user is
+// told, nothing typed is lost, the file stays whole and old, and the command
+// works once the disk is well. Or the power goes, or the program is killed:
+// the file comes back old or new, never mixed.
 #include "players/playersdialog.h"
 #include "support/diskshim.h"
 #include "support/testwindow.h"
@@ -141,12 +139,7 @@ class TestDiskFailures : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        DiskShim::heal();
-        m_window.reset();
-        m_data.reset();
-    }
+    void cleanup() { DiskShim::heal(), m_window.reset(), m_data.reset(); }
 
     void everyFailingWriteIsToldAndLosesNothing_data()
     {
@@ -223,12 +216,7 @@ private slots:
         QTest::newRow("power cut") << false << (longMode ? 10000 : 500);
         QTest::newRow("program killed") << true << (longMode ? 2000 : 200);
     }
-    // Power lost in the middle of a save: whatever the disk had not yet been
-    // told to keep is gone or torn. Or only the program is killed, and the
-    // system keeps every write it was handed. At every file operation of
-    // each save, with many ways of tearing, the pool file comes back sound
-    // and every pool in it is whole at its old version or its new one, never
-    // a mixture.
+    // A cut at every file operation of each save, with many ways of tearing.
     void everyCutLeavesTheOldOrTheNewFile()
     {
         QFETCH(bool, processOnly);
