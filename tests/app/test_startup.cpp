@@ -183,7 +183,6 @@ private slots:
         m_data->addPool({{"Date", "01/01/2025"}, {"Im0", "kept"}});
         const QString path = m_data->poolFile();
         const QByteArray before = contents(path);
-        QVERIFY_THROWS_EXCEPTION(PoolError, PoolDatabase::create(path));
         QCOMPARE(CreateDatabase(StartOptions::parse(
                      {"quadrix", "--create-database", "--data-dir", m_data->dir()})),
                  1);
@@ -239,8 +238,7 @@ private slots:
             expected.moveTopLeft(QGuiApplication::primaryScreen()->availableGeometry().topLeft());
         auto window = start();
         QVERIFY(window && window->isVisible() && m_dialogs.shown().isEmpty());
-        QCOMPARE(window->windowTitle(), u"Quadrix"_s);
-        QVERIFY(!QFileInfo::exists(m_data->logFile()));
+        QVERIFY(window->windowTitle() == u"Quadrix"_s && !QFileInfo::exists(m_data->logFile()));
         QCOMPARE(window->restoredPlacement(), expected);
         QTRY_COMPARE(window->frameGeometry().size(), expected.size());
     }
