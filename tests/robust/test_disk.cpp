@@ -216,7 +216,6 @@ private slots:
         QTest::newRow("power cut") << false << (longMode ? 10000 : 500);
         QTest::newRow("program killed") << true << (longMode ? 2000 : 200);
     }
-    // A cut at every file operation of each save, with many ways of tearing.
     void everyCutLeavesTheOldOrTheNewFile()
     {
         QFETCH(bool, processOnly);
