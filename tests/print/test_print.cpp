@@ -55,11 +55,7 @@ class TestPrint : public QObject
     }
 
 private slots:
-    void init()
-    {
-        data = std::make_unique<TestData>();
-        w = std::make_unique<TestWindow>(*data);
-    }
+    void init() { data = std::make_unique<TestData>(), w = std::make_unique<TestWindow>(*data); }
     void cleanup() { w.reset(), data.reset(); }
 
     void prints_data()

@@ -35,11 +35,7 @@ class TestTeams : public QObject
     QComboBox *box(int i) { return win().Combo1[i]; }
     QString team(int i) { return win().TeamScore[i]->text(); }
     void writePro(const QByteArray &contents) { data->writeTeamList("Pro.txt", contents); }
-    void type(int i, const QString &keys)
-    {
-        box(i)->setFocus();
-        QTest::keyClicks(box(i), keys);
-    }
+    void type(int i, const QString &keys) { box(i)->setFocus(), QTest::keyClicks(box(i), keys); }
 
 private slots:
     // The window starts on the shipped lists; the tests then load short ones.
