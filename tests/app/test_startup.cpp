@@ -40,90 +40,78 @@ private slots:
     {
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("reason"); // of the pool file '%1'
+        // What other programs, or someone's malice, may have run on a pool file.
+        QTest::addColumn<QStringList>("statements");
+        const auto row = [](const char *tag, int number, const QString &reason,
+                            const QStringList &statements = {}) {
+            QTest::newRow(tag) << number << reason << statements;
+        };
         const QString missing = "Could not find the pool file '%1'.";
         const QString noTable = "The file '%1' has no table 'Football', so it is not a pool file.";
         const QString notDb = "'%1' is not a pool file: it is not a database.";
-        QTest::newRow("missing") << 3024 << missing;
-        QTest::newRow("empty file") << 3078 << noTable;
-        QTest::newRow("text file") << 3343 << notDb;
-        QTest::newRow("random bytes") << 3343 << notDb;
-        QTest::newRow("other table") << 3078 << noTable;
-        QTest::newRow("column missing")
-            << 3265
-            << "The table 'Football' in '%1' has no column 'Password', so it is not a "
-               "pool file.";
-        QTest::newRow("folder") << 3343 << "'%1' is a folder, not a pool file.";
         const QString triggers = "The table '%2' in '%1' has triggers, which Quadrix never "
                                  "makes, so it is not a pool file.";
-        QTest::newRow("trigger spelled in lower case") << 3343 << triggers.arg("%1", "Football");
-        QTest::newRow("trigger on the payments") << 3343 << triggers.arg("%1", "Payments");
         const QString view = "'%2' in '%1' is a view where Quadrix keeps a table, so the file is "
                              "not a pool file.";
-        QTest::newRow("view for the pools") << 3343 << view.arg("%1", "Football");
-        QTest::newRow("view for the payments") << 3343 << view.arg("%1", "payments");
-        QTest::newRow("a text beyond any pool's") << 3000
-                                                  << "The pool 1 in '%1' holds a text of 65537 "
-                                                     "characters in 'Im0', more than Quadrix shows "
-                                                     "(at most 65536). Shorten or remove it with "
-                                                     "another program.";
-        QTest::newRow("engine error with a line break")
-            << 3000
-            << "The pool store reported an error: malformed database schema (a\n1/1/2025 "
-               "1:00:00 AM : forged)";
-        QTest::newRow("unreadable") << 3051
-                                    << "Quadrix cannot read the pool file '%1'. Check "
-                                       "that you may read and write it.";
-        QTest::newRow("invalid path") << 3044
-                                      << "'%1' is not a valid path. Check that the folder "
-                                         "exists and that the name is spelled correctly.";
-        QTest::newRow("unwritable log") << 3024 << missing;
-        QTest::newRow("held by another program")
-            << 3260
-            << "The pool file '%1' is in use by another program. Try again when that program "
-               "has finished with it.";
+        row("missing", 3024, missing);
+        row("empty file", 3078, noTable);
+        row("random bytes", 3343, notDb);
+        row("other table", 3078, noTable, {"ALTER TABLE Football RENAME TO Baseball"});
+        row("column missing", 3265,
+            "The table 'Football' in '%1' has no column 'Password', so it is not a pool file.",
+            {"ALTER TABLE Football DROP COLUMN Password"});
+        row("folder", 3343, "'%1' is a folder, not a pool file.");
+        row("trigger spelled in lower case", 3343, triggers.arg("%1", "Football"),
+            {"CREATE TRIGGER t AFTER INSERT ON football BEGIN UPDATE football SET Im0 = ''; END"});
+        row("trigger on the payments", 3343, triggers.arg("%1", "Payments"),
+            {"CREATE TABLE Payments (PoolID INTEGER, Player TEXT, Paid INTEGER, PRIMARY KEY "
+             "(PoolID, Player))",
+             "CREATE TRIGGER t AFTER INSERT ON Payments BEGIN DELETE FROM Football; END"});
+        row("view for the pools", 3343, view.arg("%1", "Football"),
+            {"ALTER TABLE Football RENAME TO Pools",
+             "CREATE VIEW Football AS SELECT * FROM Pools"});
+        row("view for the payments", 3343, view.arg("%1", "payments"),
+            {"CREATE VIEW payments AS WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 "
+             "FROM n) SELECT i AS PoolID FROM n"});
+        row("a text beyond any pool's", 3000,
+            "The pool 1 in '%1' holds a text of 65537 characters in 'Im0', more than Quadrix "
+            "shows (at most 65536). Shorten or remove it with another program.",
+            {"UPDATE Football SET Im0 = printf('%65537s', '')"});
+        row("engine error with a line break", 3000,
+            "The pool store reported an error: malformed database schema (a\n1/1/2025 1:00:00 AM "
+            ": forged)",
+            {"PRAGMA writable_schema = ON",
+             "INSERT INTO sqlite_schema VALUES ('table', 'a' || char(10) || '1/1/2025 1:00:00 AM "
+             ": forged', 'x', 0, 'CREATE TABLE x (')"});
+        row("unreadable", 3051,
+            "Quadrix cannot read the pool file '%1'. Check that you may read and write it.");
+        row("invalid path", 3044,
+            "'%1' is not a valid path. Check that the folder exists and that the name is spelled "
+            "correctly.");
+        row("unwritable log", 3024, missing);
+        row("held by another program", 3260,
+            "The pool file '%1' is in use by another program. Try again when that program has "
+            "finished with it.");
     }
     void brokenPoolFilesAreReportedAndLeftAlone()
     {
         QFETCH(int, number);
         QFETCH(QString, reason);
+        QFETCH(QStringList, statements);
         const QString kind = QTest::currentDataTag();
         const QString dir = m_data->dir() + (kind == "invalid path" ? "/no/such/folder" : "");
         const QString path = QDir(dir).filePath("QDX_DB.mdb");
-        // What other programs, or someone's malice, may leave in a pool file.
-        const QHash<QString, QStringList> hostile = {
-            {"other table", {"ALTER TABLE Football RENAME TO Baseball"}},
-            {"column missing", {"ALTER TABLE Football DROP COLUMN Password"}},
-            {"trigger spelled in lower case",
-             {"CREATE TRIGGER t AFTER INSERT ON football BEGIN UPDATE football SET Im0 = '';"
-              " END"}},
-            {"trigger on the payments",
-             {"CREATE TABLE Payments (PoolID INTEGER, Player TEXT, Paid INTEGER, PRIMARY KEY "
-              "(PoolID, Player))",
-              "CREATE TRIGGER t AFTER INSERT ON Payments BEGIN DELETE FROM Football; END"}},
-            {"view for the pools",
-             {"ALTER TABLE Football RENAME TO Pools",
-              "CREATE VIEW Football AS SELECT * FROM Pools"}},
-            {"view for the payments",
-             {"CREATE VIEW payments AS WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 "
-              "FROM n) SELECT i AS PoolID FROM n"}},
-            {"a text beyond any pool's", {"UPDATE Football SET Im0 = printf('%65537s', '')"}},
-            {"engine error with a line break",
-             {"PRAGMA writable_schema = ON",
-              "INSERT INTO sqlite_schema VALUES ('table', 'a' || char(10) || '1/1/2025 1:00:00 AM "
-              ": forged', 'x', 0, 'CREATE TABLE x (')"}}};
         if (kind == "missing" || kind == "folder" || kind == "unwritable log")
             QVERIFY(QFile::remove(path));
-        if (kind.endsWith("file") || kind == "random bytes") {
+        if (kind == "empty file" || kind == "random bytes") {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
-            if (kind == "text file")
-                file.write("Team,Score\nDallas,21\n");
             for (int i = 0; kind == "random bytes" && i < 4096; ++i)
                 file.putChar(char((i * 7919 + 13) % 251));
-        } else if (hostile.contains(kind)) {
+        } else if (!statements.isEmpty()) {
             m_data->addPool({{"Im0", "kept"}});
             OtherProgram other(path);
-            for (const QString &statement : hostile[kind])
+            for (const QString &statement : statements)
                 other.exec(statement);
         } else if (kind == "unreadable") {
             QFile::setPermissions(path, QFileDevice::Permissions());
@@ -139,9 +127,8 @@ private slots:
         QVERIFY(!start(dir));
         holder.reset();
         const QString expected =
-            ErrorReport::message(number, "Quadrix pool store", reason.replace("%1", path));
-        QVERIFY(expected.startsWith(
-            QString("    You Have Error #  %1 was generated by Quadrix pool store\r").arg(number)));
+            u"    You Have Error #  %1 was generated by Quadrix pool store\r"_s.arg(number) +
+            reason.replace("%1", path);
         QCOMPARE(m_dialogs.shownTexts(), QStringList{expected});
         QCOMPARE(m_dialogs.shown().first().title, u"Error"_s);
         // Logged in the data folder, or in the per-user one when the data
@@ -186,16 +173,14 @@ private slots:
         QCOMPARE(query.value(0).toInt(), 3); // EXTRA: a commit's journal deletion is synced too
     }
 
-    // A pool file already there is never overwritten by a new one, and one
-    // the user may only read opens but refuses saves. As root the file's mode
-    // alone would not stop the writes; the shim then opens it read-only, as
-    // the engine does for any other user.
+    // A pool file already there is never overwritten, and a read-only one
+    // opens but refuses saves. As root the mode would not stop the writes, so
+    // the shim opens the file read-only, as the engine does for other users.
     void anExistingPoolFileIsNeverOverwrittenAndMayBeReadOnly()
     {
         m_data->addPool({{"Date", "01/01/2025"}, {"Im0", "kept"}});
         const QString path = m_data->poolFile();
         const QByteArray before = contents(path);
-        QVERIFY_THROWS_EXCEPTION(PoolError, PoolDatabase::create(path));
         QCOMPARE(CreateDatabase(StartOptions::parse(
                      {"quadrix", "--create-database", "--data-dir", m_data->dir()})),
                  1);
@@ -229,15 +214,14 @@ private slots:
     {
         QTest::addColumn<QStringList>("stored"); // left, top, width, height; "" = absent
         QTest::addColumn<QRect>("expected");     // pixels
-        QTest::newRow("stored") << QStringList{"1500", "750", "12000", "9000"}
-                                << QRect(100, 50, 800, 600);
-        QTest::newRow("garbage falls back per key")
-            << QStringList{"abc", "750", "", "1e400"} << QRect(30, 50, 908, 743);
-        QTest::newRow("off every screen")
-            << QStringList{"-300000", "-300000", "12000", "9000"} << QRect(0, 0, 800, 600);
-        QTest::newRow("no size") << QStringList{"", "", "0", "-15"} << QRect(30, 4, 908, 743);
-        QTest::newRow("too small to use")
-            << QStringList{"", "", "1485", "9000"} << QRect(30, 4, 908, 600);
+        const auto row = [](const char *tag, const QStringList &stored, const QRect &expected) {
+            QTest::newRow(tag) << stored << expected;
+        };
+        row("stored", {"1500", "750", "12000", "9000"}, {100, 50, 800, 600});
+        row("garbage falls back per key", {"abc", "750", "", "1e400"}, {30, 50, 908, 743});
+        row("off every screen", {"-300000", "-300000", "12000", "9000"}, {0, 0, 800, 600});
+        row("no size", {"", "", "0", "-15"}, {30, 4, 908, 743});
+        row("too small to use", {"", "", "1485", "9000"}, {30, 4, 908, 600});
     }
     void placementIsRestored()
     {
@@ -251,8 +235,7 @@ private slots:
             expected.moveTopLeft(QGuiApplication::primaryScreen()->availableGeometry().topLeft());
         auto window = start();
         QVERIFY(window && window->isVisible() && m_dialogs.shown().isEmpty());
-        QCOMPARE(window->windowTitle(), u"Quadrix"_s);
-        QVERIFY(!QFileInfo::exists(m_data->logFile()));
+        QVERIFY(window->windowTitle() == u"Quadrix"_s && !QFileInfo::exists(m_data->logFile()));
         QCOMPARE(window->restoredPlacement(), expected);
         QTRY_COMPARE(window->frameGeometry().size(), expected.size());
     }
