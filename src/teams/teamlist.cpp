@@ -128,8 +128,8 @@ QStringList readFile(const QString &path, QString *refused)
             *refused = problem;
         return {};
     }
-    // A file that grew since it was checked is read up to the limit.
-    return parse(file.read(kMaxBytes));
+    // A file that grew since it was checked is read as large as it was.
+    return parse(file.read(qint64(info.st_size)));
 }
 
 } // namespace TeamList
