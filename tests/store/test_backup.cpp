@@ -86,6 +86,23 @@ private slots:
         QVERIFY(QDir(folder()).entryList(QDir::Files | QDir::NoDotAndDotDot).isEmpty());
     }
 
+    // Another program holding the pool file: the copy waits for it to let
+    // go, then holds what it committed.
+    void aBusyPoolFileIsCopiedOnceFree()
+    {
+        OtherProgram other(m_data->poolFile(), true);
+        other.exec("INSERT INTO Football (Date) VALUES ('01/05/2026')");
+        DailyBackup backup;
+        QSignalSpy done(&backup, &DailyBackup::finished);
+        backup.start(m_data->poolFile(), m_data->dir(), QDate(2026, 12, 1));
+        QVERIFY(!done.wait(300));
+        other.exec("COMMIT");
+        QVERIFY(done.wait(10000));
+        QCOMPARE(done.first().first().toString(), QString());
+        const QString copy = QDir(folder()).filePath("QDX_DB-2026-12-01.mdb");
+        QCOMPARE(m_data->allPools(nullptr, copy), m_data->allPools());
+    }
+
     // A big pool file: a save of the window goes through while it is copied
     // on its own thread, and a copy stopped half-way leaves nothing. (How
     // long the window waits meanwhile is measured by the benchmark.)
