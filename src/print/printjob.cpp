@@ -1,5 +1,7 @@
 #include "printjob.h"
 
+#include "store/durable.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -12,6 +14,8 @@
 #include <QTemporaryFile>
 
 #include <cmath>
+
+#include <stdio.h>
 
 #include <sys/stat.h>
 
@@ -121,12 +125,14 @@ bool writePdf(const QString &path, const QPixmap &picture, double screenDpiX, do
                             : 0666 & ~userMask();
     if (::chmod(QFile::encodeName(part.fileName()).constData(), mode) != 0)
         return false;
-    if (target.exists() && !QFile::remove(path))
-        return false;
-    if (!QFile::rename(part.fileName(), path))
+    // On the disk before it takes the name, and given the name in one step
+    // over any older file: a failure or a power cut leaves the older file or
+    // the new one whole, never none or a part.
+    if (!Durable::sync(part.fileName()) || ::rename(QFile::encodeName(part.fileName()).constData(),
+                                                    QFile::encodeName(path).constData()) != 0)
         return false;
     part.setAutoRemove(false);
-    return true;
+    return Durable::sync(target.absolutePath());
 }
 
 } // namespace PrintJob

@@ -1,13 +1,12 @@
 #include "backup.h"
 
+#include "durable.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <sqlite3.h>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -46,19 +45,6 @@ QString faultOf(const QString &copyPath)
     sqlite3_finalize(check);
     sqlite3_close(db);
     return fault;
-}
-
-// A name given or taken in a folder outlasts a power cut only once the folder
-// itself is synced: a new backup must be on the disk before an old one goes.
-bool syncFolder(const QString &folder)
-{
-    const int fd =
-        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool synced = ::fsync(fd) == 0;
-    ::close(fd);
-    return synced;
 }
 
 // Copies that failed the check are kept under a name of their own, which
@@ -177,7 +163,7 @@ QString DailyBackup::copy(const QString &poolFile, const QString &target,
                            : QStringLiteral("the copy was dropped."));
     } else if (error.isEmpty() && !QFile::rename(partial, target)) {
         error = QStringLiteral("The backup '%1' could not be named.").arg(target);
-    } else if (error.isEmpty() && !syncFolder(QFileInfo(target).path())) {
+    } else if (error.isEmpty() && !Durable::sync(QFileInfo(target).path())) {
         // Not yet safe on the disk: no older backup may make way for it.
         error = QStringLiteral("The backup '%1' could not be written to the disk.").arg(target);
     }
@@ -198,5 +184,5 @@ void DailyBackup::prune(const QString &folder)
     while (names.size() > kKept)
         removed = QFile::remove(dir.filePath(names.takeFirst())) || removed;
     if (removed)
-        syncFolder(folder); // a removal that comes back at a power cut loses nothing
+        Durable::sync(folder); // a removal that comes back at a power cut loses nothing
 }

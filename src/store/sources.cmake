@@ -1,5 +1,6 @@
 list(APPEND QUADRIX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/backup.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/durable.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pooldatabase.cpp
     ${CMAKE_CURRENT_LIST_DIR}/poolrecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/poolrepository.cpp

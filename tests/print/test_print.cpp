@@ -6,6 +6,9 @@
 #include <QTest>
 #include <QtWidgets>
 
+#include <csignal>
+
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 class TestPrint : public QObject
@@ -103,6 +106,7 @@ private slots:
         QTest::newRow("the shortcut, with a printer") << "shortcut" << "."    << true;
         QTest::newRow("the save dialog cancelled")    << "shortcut" << ""     << false;
         QTest::newRow("a folder that does not exist") << "Yes"      << "gone" << false;
+        QTest::newRow("a full disk, over an older file") << "Yes"   << "full" << false;
         // clang-format on
     }
     // The board as a file to send: the same landscape page as a print, under
@@ -116,6 +120,15 @@ private slots:
         win().Combo1[1]->setEditText(u"Dallas"_s);
         win().Combo1[2]->setEditText(u"Denver"_s);
         const QString path = QDir(data->dir()).filePath(folder + u"/board.pdf"_s);
+        QFile older(path); // a full disk takes the new document, never the older one
+        QVERIFY(folder != u"full"_s || (QDir().mkpath(QFileInfo(path).path()) &&
+                                        older.open(QIODevice::WriteOnly) && older.write("old")));
+        older.close();
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{}, full{4096, 4096};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &limit) == 0);
+        if (folder == u"full"_s)
+            setrlimit(RLIMIT_FSIZE, &full);
         const bool shortcut = route == u"shortcut"_s;
         if (!shortcut)
             w->dialogs.setNextInput(u"1"_s); // copies
@@ -131,7 +144,8 @@ private slots:
             QCOMPARE(w->messages().value(1),
                      u"No printer is available. Save the board as a PDF file instead?"_s);
         }
-        QCOMPARE(QFileInfo::exists(path), written);
+        setrlimit(RLIMIT_FSIZE, &limit);
+        QCOMPARE(QFileInfo::exists(path), written || folder == u"full"_s);
         if (route != u"No"_s)
             QVERIFY(std::ranges::any_of(w->dialogs.shown(), [](const Dialogs::Shown &s) {
                 return s.defaultText.endsWith(u"/09-14-2025 Dallas vs Denver.pdf"_s);
@@ -144,9 +158,11 @@ private slots:
             QVERIFY(::stat(QFile::encodeName(path).constData(), &file) == 0);
             QCOMPARE(file.st_mode & 0777, 0666 & ~mask);
         }
-        if (folder == u"gone"_s)
+        if (folder == u"gone"_s || folder == u"full"_s)
             QVERIFY(w->messages().last().startsWith(u"The board could not be saved as"_s));
-        QCOMPARE(QDir(data->dir()).entryList({u".quadrix-*"_s}, QDir::Files | QDir::Hidden),
+        if (folder == u"full"_s)
+            QVERIFY(older.open(QIODevice::ReadOnly) && older.readAll() == "old");
+        QCOMPARE(QFileInfo(path).dir().entryList({u".quadrix-*"_s}, QDir::Files | QDir::Hidden),
                  QStringList()); // no half-written file
     }
 
