@@ -125,10 +125,11 @@ private slots:
                                         older.open(QIODevice::WriteOnly) && older.write("old")));
         older.close();
         std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{}, full{4096, 4096};
+        rlimit limit{};
         QVERIFY(getrlimit(RLIMIT_FSIZE, &limit) == 0);
-        if (folder == u"full"_s)
-            setrlimit(RLIMIT_FSIZE, &full);
+        const rlimit full{4096, limit.rlim_max};
+        QVERIFY(folder != u"full"_s || setrlimit(RLIMIT_FSIZE, &full) == 0);
+        auto restore = qScopeGuard([&] { setrlimit(RLIMIT_FSIZE, &limit); });
         const bool shortcut = route == u"shortcut"_s;
         if (!shortcut)
             w->dialogs.setNextInput(u"1"_s); // copies
@@ -144,7 +145,7 @@ private slots:
             QCOMPARE(w->messages().value(1),
                      u"No printer is available. Save the board as a PDF file instead?"_s);
         }
-        setrlimit(RLIMIT_FSIZE, &limit);
+        restore.dismiss(), setrlimit(RLIMIT_FSIZE, &limit);
         QCOMPARE(QFileInfo::exists(path), written || folder == u"full"_s);
         if (route != u"No"_s)
             QVERIFY(std::ranges::any_of(w->dialogs.shown(), [](const Dialogs::Shown &s) {
