@@ -279,8 +279,10 @@ private slots:
         QCOMPARE(shown("en_US"), u"12/6/2026 7:43:05 PM"_s);
         QCOMPARE(shown("de_DE"), u"06.12.2026 19:43:05"_s);
         std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{}, none{};
-        QVERIFY(getrlimit(RLIMIT_FSIZE, &limit) == 0 && setrlimit(RLIMIT_FSIZE, &none) == 0);
+        rlimit limit{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &limit) == 0);
+        const rlimit none{0, limit.rlim_max}; // a hard limit lowered could not be raised again
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &none) == 0);
         const bool written = ErrorReport::appendToLog(m_data->logFile(), "full");
         setrlimit(RLIMIT_FSIZE, &limit);
         QVERIFY(!written && !QFileInfo::exists(m_data->logFile()));
