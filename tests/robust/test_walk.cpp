@@ -619,7 +619,8 @@ private:
         box->setFocus();
         QMetaObject::invokeMethod(box, "selectAll");
         QTest::keyClick(box, Qt::Key_Delete);
-        for (const QChar key : box == w().txtGameDate ? QString(text).remove(u'/') : text)
+        const QString keys = box == w().txtGameDate ? QString(text).remove(u'/') : text;
+        for (const QChar key : keys)
             QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(key), Qt::NoModifier);
         const bool leave = !update && chance(70);
         m_stayed = !leave && !update;
