@@ -8,12 +8,12 @@ seconds=${1:-60}
 QUADRIX_EXTRA_PACKAGES="clang libclang-rt-14-dev" scripts/install-deps.sh
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUADRIX_FUZZ=ON -DQUADRIX_BUILD_BENCH=OFF >/dev/null
-cmake --build build-fuzz --target fuzz_teamlist fuzz_money fuzz_poolrow
+cmake --build build-fuzz --target fuzz_teamlist fuzz_money fuzz_poolrow fuzz_poolfile
 export QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
 status=0
 passed=0
 failed=0
-for target in teamlist money poolrow; do
+for target in teamlist money poolrow poolfile; do
   work=build-fuzz/corpus/$target
   findings=build-fuzz/findings/$target
   mkdir -p "$work" "$findings"

@@ -1,6 +1,6 @@
 # The fuzz targets: under clang with QUADRIX_FUZZ they are libFuzzer
 # programs; in every build they replay their kept inputs as ordinary tests.
-foreach(target teamlist money poolrow)
+foreach(target teamlist money poolrow poolfile)
     set(kept ${CMAKE_CURRENT_LIST_DIR}/corpus/${target} ${CMAKE_CURRENT_LIST_DIR}/regressions/${target})
     if(QUADRIX_FUZZ)
         add_executable(fuzz_${target} ${CMAKE_CURRENT_LIST_DIR}/fuzz_${target}.cpp)
