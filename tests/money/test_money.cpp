@@ -11,12 +11,7 @@ class TestMoney : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        m_window.reset();
-        m_data.reset();
-        QLocale::setDefault(QLocale::c());
-    }
+    void cleanup() { m_window.reset(), m_data.reset(), QLocale::setDefault(QLocale::c()); }
 
     void readsWhatUsersTypeAndTheProgramWrote_data() // a value of NaN: refused
     {

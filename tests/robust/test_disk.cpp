@@ -57,33 +57,21 @@ std::unique_ptr<TestWindow> prepareSave(TestData &data, Save save)
     data.addPool(samplePool("03/03/2025", "Last", "Z"));
     auto window = std::make_unique<TestWindow>(data);
     frmScore &w = window->w();
-    switch (save) {
-    case Save::EditedPool:
-    case Save::NewPool:
+    if (save == Save::EditedPool || save == Save::NewPool) {
         (save == Save::NewPool ? w.cmdAdd : w.cmdEdit)->click();
         if (save == Save::NewPool)
             w.txtGameDate->setText("04/04/2025");
         w.Imput[7]->setText("typed");
         w.Imput[93]->setText("typed too");
         w.Combo1[1]->setEditText("Typed Team");
-        break;
-    case Save::Lock:
-        w.Text2->setText("new");
-        w.Text1->setText("new");
-        break;
-    case Save::Unlock:
-        w.cmdNext->click();
-        w.Text2->setText("pw");
-        break;
-    case Save::Tick:
-        w.cmdPlayers->click();
-        break;
-    case Save::Draw:
-        w.cmdNext->click();
-        break;
-    case Save::Delete:
-        break;
     }
+    if (save == Save::Unlock || save == Save::Draw)
+        w.cmdNext->click(); // to the locked pool
+    if (save == Save::Lock || save == Save::Unlock)
+        w.Text2->setText(save == Save::Lock ? "new" : "pw"),
+            w.Text1->setText(save == Save::Lock ? "new" : "");
+    if (save == Save::Tick)
+        w.cmdPlayers->click();
     return window;
 }
 
@@ -93,21 +81,12 @@ void performSave(TestWindow &window, Save save)
     // Asked "Delete the pool of ...?", or about the unsold squares.
     if (save == Save::Delete || save == Save::Draw)
         window.dialogs.setNextAnswer(Dialogs::Answer::Yes);
-    switch (save) {
-    case Save::EditedPool:
-    case Save::NewPool:
-        return w.cmdUpdate->click();
-    case Save::Delete:
-        return w.cmdDelete->click();
-    case Save::Lock:
-        return w.cmdLock->click();
-    case Save::Unlock:
-        return w.cmdunlock->click();
-    case Save::Tick:
+    if (save == Save::Tick)
         return w.playersDialog()->table()->item(1, 4)->setCheckState(Qt::Checked);
-    case Save::Draw:
-        return w.Command3->click();
-    }
+    const std::map<Save, QAbstractButton *> buttons{
+        {Save::EditedPool, w.cmdUpdate}, {Save::NewPool, w.cmdUpdate}, {Save::Delete, w.cmdDelete},
+        {Save::Lock, w.cmdLock},         {Save::Unlock, w.cmdunlock},  {Save::Draw, w.Command3}};
+    buttons.at(save)->click();
 }
 
 // The pool file before and after the save on a sound disk, and the file
