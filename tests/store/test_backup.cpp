@@ -64,8 +64,8 @@ private slots:
     void aFailedBackupIsReportedAndLeavesNothing_data()
     {
         QTest::addColumn<QString>("kind");
-        for (const char *kind :
-             {"no pool file", "not a database", "backups folder is a file", "disk full"})
+        for (const char *kind : {"no pool file", "not a database", "backups folder is a file",
+                                 "disk full", "a write fails", "a sync fails"})
             QTest::newRow(kind) << QString(kind);
     }
     void aFailedBackupIsReportedAndLeavesNothing()
@@ -82,6 +82,10 @@ private slots:
             QVERIFY(QFile(folder()).open(QIODevice::WriteOnly));
         if (kind == "disk full")
             DiskShim::failAt(DiskShim::Point::Grow, 1, SQLITE_FULL, true);
+        if (kind.endsWith("fails"))
+            DiskShim::failAt(kind.contains("write") ? DiskShim::Point::Write
+                                                    : DiskShim::Point::Sync,
+                             1, SQLITE_IOERR, true);
         QVERIFY(!backUp(QDate(2026, 12, 1)).isEmpty());
         QVERIFY(QDir(folder()).entryList(QDir::Files | QDir::NoDotAndDotDot).isEmpty());
     }
