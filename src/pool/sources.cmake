@@ -1,2 +1,3 @@
 list(APPEND QUADRIX_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/payout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pool.cpp)
