@@ -7,6 +7,7 @@
 #include "money/money.h"
 #include "payments.h"
 #include "playersdialog.h"
+#include "pool/payout.h"
 #include "store/poolstore.h"
 #include "store/schema.h"
 
@@ -19,13 +20,12 @@
 namespace {
 
 // What each quarter's winner takes: every quarter pays, or the half time
-// and the end, or only the end.
+// and the end, or only the end; in whole cents that add up to the pool.
 QList<qint64> prizesOf(qint64 pool, bool perQuarter, bool perHalf)
 {
-    const qint64 each = Money::payout(pool, perQuarter, perHalf);
-    if (perQuarter)
-        return QList<qint64>(4, each);
-    return perHalf ? QList<qint64>{0, each, 0, each} : QList<qint64>{0, 0, 0, each};
+    const Payout::Preset &preset = Payout::presets()[perQuarter ? 0 : perHalf ? 1 : 2];
+    const std::array<qint64, 4> prizes = Payout::periodPrizes(pool, {preset.shares});
+    return {prizes.begin(), prizes.end()};
 }
 
 } // namespace

@@ -35,6 +35,7 @@ public:
 
     QTableWidget *table() const { return m_table; }
     QLabel *totals() const { return m_totals; }
+    QLabel *winners() const { return m_winners; }
     // The ledger as one page, for the printer and the PDF file.
     QPixmap page() const;
     void printLedger();

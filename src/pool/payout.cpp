@@ -59,6 +59,19 @@ const QList<Preset> &presets()
     return all;
 }
 
+std::array<qint64, 4> periodPrizes(qint64 poolCents, const Plan &plan)
+{
+    std::array<qint64, 4> own{};
+    int latest = -1;
+    for (int p = 0; p < 4; ++p) {
+        own[size_t(p)] = poolCents * plan.shares[size_t(p)] / 10000;
+        latest = plan.shares[size_t(p)] > 0 ? p : latest;
+    }
+    if (latest >= 0)
+        own[size_t(latest)] += poolCents - std::accumulate(own.begin(), own.end(), qint64(0));
+    return own;
+}
+
 QList<Prize> prizes(qint64 poolCents, const Plan &plan,
                     const std::array<std::optional<Result>, 4> &played,
                     const std::array<bool, 100> &sold)
@@ -66,16 +79,7 @@ QList<Prize> prizes(qint64 poolCents, const Plan &plan,
     QList<Prize> out;
     if (poolCents <= 0 || !plan.problem().isEmpty())
         return out;
-    // Each period's share rounded down; the odd cents to the latest period
-    // with a share.
-    std::array<qint64, 4> own{};
-    for (int p = 0; p < 4; ++p)
-        own[size_t(p)] = poolCents * plan.shares[size_t(p)] / 10000;
-    int latest = 3;
-    while (plan.shares[size_t(latest)] == 0)
-        --latest;
-    own[size_t(latest)] += poolCents - std::accumulate(own.begin(), own.end(), qint64(0));
-
+    const std::array<qint64, 4> own = periodPrizes(poolCents, plan);
     qint64 carried = 0;
     for (int p = 0; p < 4; ++p) {
         if (plan.shares[size_t(p)] == 0)

@@ -46,6 +46,10 @@ struct Preset
 // them, then the splits that weight the final.
 const QList<Preset> &presets();
 
+// Each period's own prize: its share rounded down, the odd cents to the
+// latest period with a share, so that the four add up to the pool.
+std::array<qint64, 4> periodPrizes(qint64 poolCents, const Plan &plan);
+
 // A period's winning square and the square of its swapped digits.
 struct Result
 {

@@ -129,6 +129,28 @@ private slots:
         QCOMPARE(shown, 3 + 4); // the game line, the ledger's heading and its winners; the boxes
     }
 
+    // The prizes of a pool add up to it to the cent, the odd cents to the
+    // final, and only the periods the payout option pays have a prize.
+    void prizesAddUpToThePool()
+    {
+        const std::pair<const char *, QString> periods[] = {
+            {"Quarter", "$62.52 $62.52 $62.52 $62.54"},
+            {"Half", "$0.00 $125.05 $0.00 $125.05"},
+            {"Game", "$0.00 $0.00 $0.00 $250.10"}};
+        for (const auto &[period, expected] : periods) {
+            PoolValues pool = samplePool("01/01/2025", "A", "B");
+            pool.insert({{"PoolAmount", "$250.10"}, {"Quarter", 0}, {period, 1}});
+            m_window.reset(), m_data = std::make_unique<TestData>();
+            m_data->addPool(pool);
+            open();
+            w().cmdPlayers->click();
+            QStringList prizes;
+            for (const QString &line : dialog()->winners()->text().split(u'\n'))
+                prizes << line.section(u' ', -1);
+            QCOMPARE(prizes.join(u' '), expected);
+        }
+    }
+
 private:
     frmScore &w() { return m_window->w(); }
     PlayersDialog *dialog() { return w().playersDialog(); }
