@@ -135,6 +135,8 @@ Pool PoolDocument::complete(Pool board) const
     board.id = stored ? m_stored.id : 0;
     board.password = stored ? m_stored.password : std::nullopt;
     board.paid = stored ? m_stored.paid : QSet<QString>();
+    board.plan = stored ? m_stored.plan : std::nullopt;
+    board.scores = stored ? m_stored.scores : decltype(board.scores)();
     return board;
 }
 

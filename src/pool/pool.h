@@ -1,5 +1,7 @@
 #pragma once
 
+#include "payout.h"
+
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -28,8 +30,12 @@ struct Pool
     Text team1, team2, score1, score2;
     Text password;
     bool pro = false;
-    // Side data: the ledger keys of the players who have paid.
+    // Side data: the ledger keys of the players who have paid; how the pool
+    // pays out (none: as its payout option says); and each period's two
+    // scores as entered (none: not played yet).
     QSet<QString> paid;
+    std::optional<Payout::Plan> plan;
+    std::array<std::optional<std::array<QString, 2>>, 4> scores;
 
     bool operator==(const Pool &) const = default;
 

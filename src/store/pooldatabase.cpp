@@ -191,8 +191,8 @@ void PoolDatabase::checkSchema()
     // A view under the name of a table Quadrix reads runs whatever query it
     // holds, at every read, however long that takes.
     if (!query.exec(QStringLiteral("SELECT name FROM sqlite_schema WHERE type = 'view' AND "
-                                   "(name = 'Football' COLLATE NOCASE OR "
-                                   "name = 'Payments' COLLATE NOCASE)")))
+                                   "name COLLATE NOCASE IN ('Football', 'Payments', "
+                                   "'PayoutPlans', 'PeriodScores')")))
         throw errorFrom(query.lastError(), m_filePath);
     if (query.next()) {
         const QString view = query.value(0).toString();

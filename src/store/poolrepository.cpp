@@ -1,5 +1,6 @@
 #include "poolrepository.h"
 
+#include "payoutdata.h"
 #include "players/payments.h"
 #include "pooldatabase.h"
 #include "recordmapping.h"
@@ -149,6 +150,7 @@ Pool PoolRepository::load(qint64 id)
     PoolDatabase::checkSizes(row, id, m_db.filePath());
     Pool pool = poolFrom(row);
     pool.paid = Payments::paidOf(m_db, id);
+    PayoutData::load(m_db, pool);
     return pool;
 }
 
@@ -178,6 +180,7 @@ qint64 PoolRepository::save(const Pool &pool)
         // A name no longer on the board has no payment: a renamed square's
         // player is a new player.
         Payments::keepOnly(m_db, id, pool.players());
+        PayoutData::store(m_db, id, pool);
     });
     return id;
 }
@@ -195,6 +198,7 @@ void PoolRepository::remove(qint64 id)
         if (removed > 1)
             throw sharedKey(id);
         Payments::dropPool(m_db, id); // who paid goes with the pool
+        PayoutData::dropPool(m_db, id);
     });
 }
 

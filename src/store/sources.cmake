@@ -1,6 +1,7 @@
 list(APPEND QUADRIX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/backup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/durable.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/payoutdata.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pooldatabase.cpp
     ${CMAKE_CURRENT_LIST_DIR}/poolrecords.cpp
     ${CMAKE_CURRENT_LIST_DIR}/poolrepository.cpp

@@ -274,6 +274,28 @@ private slots:
         QCOMPARE(repo().load(1).paid, QSet<QString>{u"ann"_s});
     }
 
+    // A pool's payout plan and period scores are stored with it, kept by a
+    // save of a board that does not show them, and go when it goes.
+    void payoutDataGoesWithItsPool()
+    {
+        Pool p = pool(u"01/01/2025"_s, u"Ann"_s);
+        p.plan = Payout::Plan{{1000, 2000, 3000, 4000}, Payout::Unsold::SplitAmongSold, 2000};
+        p.scores[0] = {u"7"_s, u"3"_s}, p.scores[3] = {u"21"_s, u"24"_s};
+        open({p});
+        Pool board = changed();
+        board.plan.reset(), board.scores = {};
+        QCOMPARE(doc().save(board), QString());
+        QVERIFY(repo().load(1).plan == p.plan && repo().load(1).scores == p.scores);
+        board = doc().stored();
+        board.plan.reset(), board.scores[3].reset();
+        repo().save(board);
+        QVERIFY(!repo().load(1).plan && repo().load(1).scores[0] && !repo().load(1).scores[3]);
+        doc().removeShown();
+        QSqlQuery q(QSqlDatabase::database(m_store->database().connectionName()));
+        QVERIFY(q.exec(u"SELECT COUNT(*) FROM PeriodScores"_s) && q.next());
+        QCOMPARE(q.value(0).toInt(), 0);
+    }
+
     // A file from another tool may hold a key twice: a delete or a save
     // refuses rather than change both rows.
     void aSharedKeyIsNeverChangedTwice()
