@@ -9,8 +9,11 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+
+#include <sqlite3.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -33,9 +36,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     {
         QSqlDatabase maker = QSqlDatabase::addDatabase(u"QSQLITE"_qs, u"maker"_qs);
         maker.setDatabaseName(path);
+        // A statement may loop or grow without end: each input gets a budget
+        // of engine steps and a size limit per value.
+        static int steps;
+        steps = 0;
+        const bool opened = maker.open();
+        if (opened) {
+            const QVariant handle = maker.driver()->handle();
+            sqlite3 *db = *static_cast<sqlite3 *const *>(handle.constData());
+            sqlite3_progress_handler(
+                db, 1000, [](void *) { return ++steps > 20000 ? 1 : 0; }, nullptr);
+            sqlite3_limit(db, SQLITE_LIMIT_LENGTH, 1 << 20);
+        }
         for (const QByteArray &statement :
              QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)).split('\n'))
-            if (maker.open() && !statement.trimmed().isEmpty())
+            if (opened && !statement.trimmed().isEmpty())
                 QSqlQuery(maker).exec(QString::fromUtf8(statement));
     }
     QSqlDatabase::removeDatabase(u"maker"_qs);
