@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             const QVariant handle = maker.driver()->handle();
             sqlite3 *db = *static_cast<sqlite3 *const *>(handle.constData());
             sqlite3_progress_handler(
-                db, 1000, [](void *) { return ++steps > 20000 ? 1 : 0; }, nullptr);
+                db, 1000, [](void *) { return ++steps > 2000 ? 1 : 0; }, nullptr);
             sqlite3_limit(db, SQLITE_LIMIT_LENGTH, 1 << 20);
         }
         for (const QByteArray &statement :
