@@ -80,6 +80,9 @@ QList<Prize> prizes(qint64 poolCents, const Plan &plan,
     if (poolCents <= 0 || !plan.problem().isEmpty())
         return out;
     const std::array<qint64, 4> own = periodPrizes(poolCents, plan);
+    int last = 3; // the last period with a share: what rolls past it is split
+    while (plan.shares[size_t(last)] == 0)
+        --last;
     qint64 carried = 0;
     for (int p = 0; p < 4; ++p) {
         if (plan.shares[size_t(p)] == 0)
@@ -107,10 +110,7 @@ QList<Prize> prizes(qint64 poolCents, const Plan &plan,
         }
         const qint64 unwon = prize + carried;
         carried = 0;
-        bool later = false;
-        for (int q = p + 1; q < 4; ++q)
-            later = later || plan.shares[size_t(q)] > 0;
-        if (plan.unsold == Unsold::RollOver && later)
+        if (plan.unsold == Unsold::RollOver && p < last)
             carried = unwon;
         else if (plan.unsold == Unsold::Unpaid)
             out << Prize{p, -1, unwon, Prize::Kind::Unpaid};

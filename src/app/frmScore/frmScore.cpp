@@ -21,8 +21,6 @@
 #include <QShortcut>
 #include <QToolButton>
 
-const QString frmScore::kLockMessage = PoolDocument::lockMessage();
-
 namespace {
 
 QString keyOf(const char *name, int index)

@@ -221,7 +221,6 @@ public:
 
     const frmScoreServices &services() const { return m_services; }
 
-    static const QString kLockMessage; // "You Must UnLock This Record Before This Is Allowed"
     static const QString kSaveChangesQuestion;
 
 protected:
