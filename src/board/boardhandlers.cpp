@@ -214,6 +214,7 @@ void frmScore::FindWinner()
     for (std::size_t q = 0; q < Quarter.size(); ++q) {
         if (Quarter[q]->isChecked()) {
             Who[q]->setText(Imput[*square]->text());
+            m_doc->recordScores(int(q), Score[0]->text(), Score[1]->text());
             return;
         }
     }
@@ -235,8 +236,10 @@ void frmScore::Quarter_Click(int index)
 {
     if (!proceed(PoolDocument::Command::Lookup))
         return;
+    // A quarter has been played once its scores are in, even when nobody
+    // bought its winning square and so its winner box stays empty.
     for (int q = 0; q < index; ++q) {
-        if (Who[q]->text().isEmpty()) {
+        if (Who[q]->text().isEmpty() && !m_doc->scores()[size_t(q)]) {
             m_services.dialogs->message(QStringLiteral(" You Left A Quarter Blank"));
             return;
         }

@@ -1,5 +1,6 @@
 #include "pooldocument.h"
 
+#include "board/boardrules.h"
 #include "store/poolstore.h"
 
 #include <QCoreApplication>
@@ -28,6 +29,8 @@ enum class Text
     WhileEditing,
     NoCurrentRecord,
     SaveFirst,
+    ResultsOfChanged,
+    ResultsOfNew,
 };
 
 struct Rule
@@ -86,6 +89,12 @@ const Rule kRules[] = {
     {Command::Period, When::Locked, Verdict::Refused, Text::Lock},
     {Command::GameType, When::Locked, Verdict::Refused, Text::Lock},
 
+    // The payout and the scores are stored at once, beside the pool as the
+    // file holds it; a locked pool takes scores (the game goes on after the
+    // lock), and setResults keeps its plan.
+    {Command::Results, When::Changed, Verdict::Refused, Text::ResultsOfChanged},
+    {Command::Results, When::NoPool, Verdict::Refused, Text::ResultsOfNew},
+
     {Command::Close, When::Changed, Verdict::AskToSave},
 };
 
@@ -104,6 +113,14 @@ QString message(Text text)
     case Text::SaveFirst:
         return QCoreApplication::translate(
             "PoolDocument", "Save this pool before you lock it: only a saved pool can be locked.");
+    case Text::ResultsOfChanged:
+        return QCoreApplication::translate(
+            "PoolDocument", "Save or cancel your changes first: the payout and the scores are "
+                            "stored with the pool as saved.");
+    case Text::ResultsOfNew:
+        return QCoreApplication::translate(
+            "PoolDocument", "Save this pool first: the payout and the scores are stored with a "
+                            "saved pool.");
     }
     return {};
 }
@@ -135,8 +152,8 @@ Pool PoolDocument::complete(Pool board) const
     board.id = stored ? m_stored.id : 0;
     board.password = stored ? m_stored.password : std::nullopt;
     board.paid = stored ? m_stored.paid : QSet<QString>();
-    board.plan = stored ? m_stored.plan : std::nullopt;
-    board.scores = stored ? m_stored.scores : decltype(board.scores)();
+    board.plan = m_plan;
+    board.scores = m_scores;
     return board;
 }
 
@@ -183,9 +200,13 @@ void PoolDocument::stand()
     } catch (const PoolError &) {
         m_stored = Pool(); // the board shows nothing rather than another pool
         m_shownBoard = m_stored;
+        m_plan.reset();
+        m_scores = {};
         throw;
     }
     m_shownBoard = m_stored; // until the view says how it shows the pool
+    m_plan = m_stored.plan;
+    m_scores = m_stored.scores;
 }
 
 void PoolDocument::showAllPoolsAt(qint64 id)
@@ -246,6 +267,8 @@ void PoolDocument::beginAdd()
 {
     m_mode = Mode::Adding;
     m_shownBoard = Pool(); // nothing typed into the new pool yet
+    m_plan.reset();
+    m_scores = {};
 }
 
 void PoolDocument::beginEdit()
@@ -342,4 +365,52 @@ void PoolDocument::setPaid(const QString &player, bool paid)
         else
             pool->paid.remove(player);
     }
+}
+
+void PoolDocument::recordScores(int period, const QString &first, const QString &second)
+{
+    if (period >= 0 && period < int(m_scores.size()))
+        m_scores[size_t(period)] = std::array<QString, 2>{first, second};
+}
+
+void PoolDocument::choosePeriodOption(int option)
+{
+    // The options list per game, per half, per quarter; the presets start
+    // per quarter, per half, per game.
+    if (m_plan && !isLocked() && option >= 0 && option <= 2)
+        m_plan->shares = Payout::presets()[2 - option].shares;
+}
+
+QString PoolDocument::setResults(const std::optional<Payout::Plan> &plan,
+                                 const Pool::Scores &scores)
+{
+    if (!hasPool())
+        return message(Text::ResultsOfNew);
+    if (isLocked() && plan != m_stored.plan)
+        return lockMessage();
+    if (plan && !plan->problem().isEmpty())
+        return plan->problem();
+    Pool pool = m_stored;
+    pool.plan = plan;
+    pool.scores = scores;
+    // The scores name the winners as the lookup would; a period without
+    // scores keeps the winner it holds.
+    const QStringList headers = pool.headerTexts();
+    for (size_t p = 0; p < scores.size(); ++p) {
+        if (!scores[p])
+            continue;
+        const std::optional<int> square = BoardRules::winningSquare(
+            headers.mid(0, BoardRules::kDigits), headers.mid(BoardRules::kDigits), (*scores[p])[0],
+            (*scores[p])[1]);
+        if (square)
+            pool.winners[p] = Pool::text(pool.squares[size_t(*square)]);
+    }
+    m_repository.save(pool);
+    m_stored = pool;
+    m_shownBoard.plan = pool.plan;
+    m_shownBoard.scores = pool.scores;
+    m_shownBoard.winners = pool.winners;
+    m_plan = pool.plan;
+    m_scores = pool.scores;
+    return {};
 }

@@ -48,6 +48,7 @@ public:
         Period,
         GameType,
         Players,
+        Results, // the payout plan and the periods' scores, stored at once
         Close
     };
     enum class Verdict
@@ -107,6 +108,19 @@ public:
     QString unlock(const QString &password);
     void setPaid(const QString &player, bool paid);
 
+    // The board's side of the payout: what the next save stores beside it.
+    const std::optional<Payout::Plan> &plan() const { return m_plan; }
+    const Pool::Scores &scores() const { return m_scores; }
+    // A period's scores as the winner lookup read them.
+    void recordScores(int period, const QString &first, const QString &second);
+    // The payout option chosen (0 per game, 1 per half, 2 per quarter): a
+    // plan of the pool's own takes that option's split.
+    void choosePeriodOption(int option);
+    // Stores the plan and the scores with the pool on show at once, and the
+    // winners the scores give; a locked pool takes scores only. Empty once
+    // stored, else what the user is told.
+    QString setResults(const std::optional<Payout::Plan> &plan, const Pool::Scores &scores);
+
     static QString lockMessage();
 
 private:
@@ -118,4 +132,6 @@ private:
     Mode m_mode = Mode::Browsing;
     Pool m_stored;
     Pool m_shownBoard;
+    std::optional<Payout::Plan> m_plan;
+    Pool::Scores m_scores;
 };

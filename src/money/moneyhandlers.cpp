@@ -87,7 +87,9 @@ void frmScore::Payout()
     fitFigures();
 }
 
-void frmScore::Option1_Click(int)
+void frmScore::Option1_Click(int index)
 {
+    if (!m_filling)
+        m_doc->choosePeriodOption(index);
     Payout();
 }

@@ -8,7 +8,10 @@ namespace Ledger {
 
 QString keyOf(const QString &name)
 {
-    return name.trimmed().toCaseFolded();
+    // A square of blanks is sold on the board, so its buyer is in the
+    // ledger too, known by those blanks.
+    const QString trimmed = name.trimmed();
+    return trimmed.isEmpty() ? name : trimmed.toCaseFolded();
 }
 
 QList<Player> playersOf(const QStringList &squares)
@@ -22,7 +25,8 @@ QList<Player> playersOf(const QStringList &squares)
         auto found = byKey.constFind(key);
         if (found == byKey.cend()) {
             found = byKey.insert(key, players.size());
-            players.append({squares[square].trimmed(), {}});
+            const QString trimmed = squares[square].trimmed();
+            players.append({trimmed.isEmpty() ? squares[square] : trimmed, {}});
         }
         players[*found].squares.append(square);
     }

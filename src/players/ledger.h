@@ -15,7 +15,8 @@ struct Player
 };
 
 // The key a player is known by: the name without surrounding blanks and
-// without regard to letter case. Empty for an empty square.
+// without regard to letter case; a name of blanks only is its blanks. Empty
+// for an empty square.
 QString keyOf(const QString &name);
 
 // One entry per player on the board (the hundred squares' texts), sorted

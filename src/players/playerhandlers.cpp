@@ -8,27 +8,16 @@
 #include "payments.h"
 #include "playersdialog.h"
 #include "pool/payout.h"
+#include "resultsdialog.h"
 #include "store/poolstore.h"
 #include "store/schema.h"
+#include "winnings.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTimer>
-
-namespace {
-
-// What each quarter's winner takes: every quarter pays, or the half time
-// and the end, or only the end; in whole cents that add up to the pool.
-QList<qint64> prizesOf(qint64 pool, bool perQuarter, bool perHalf)
-{
-    const Payout::Preset &preset = Payout::presets()[perQuarter ? 0 : perHalf ? 1 : 2];
-    const std::array<qint64, 4> prizes = Payout::periodPrizes(pool, {preset.shares});
-    return {prizes.begin(), prizes.end()};
-}
-
-} // namespace
 
 void frmScore::cmdPlayers_Click()
 {
@@ -47,14 +36,50 @@ void frmScore::cmdPlayers_Click()
         pool.winners << Pool::text(winner);
     const qint64 cents = Money::poolCents(Pool::text(shown.amount));
     pool.perSquare = Money::share(cents, 100);
-    pool.prizes = prizesOf(cents, shown.perQuarter, shown.perHalf);
+    pool.poolCents = cents;
+    const std::array<qint64, 4> own = Payout::periodPrizes(cents, Winnings::planOf(shown));
+    pool.prizes = {own.begin(), own.end()};
+    pool.paidOut = Winnings::prizesOf(shown);
     pool.unsaved = stored && hasUnsavedChanges();
     m_players = std::make_unique<PlayersDialog>(pool, m_services.store->database(),
                                                 *m_services.dialogs, m_services.print, this);
     if (m_services.dialogs->isScripted())
         return; // tests tick and read it as it stands
-    m_players->exec();
+    const int result = m_players->exec();
     m_players.reset();
+    if (result == PlayersDialog::kResultsAsked && cmdResults())
+        cmdPlayers_Click(); // the ledger again, with the new prizes
+}
+
+void frmScore::cmdResults_Click()
+{
+    cmdResults();
+}
+
+bool frmScore::cmdResults()
+{
+    if (!proceed(PoolDocument::Command::Results))
+        return false;
+    ResultsDialog dialog(m_doc->stored(), m_doc->isLocked(), *m_services.dialogs, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    return storeResults(dialog.plan(), dialog.scores());
+}
+
+bool frmScore::storeResults(const std::optional<Payout::Plan> &plan, const Pool::Scores &scores)
+{
+    QString refusal;
+    try {
+        refusal = m_doc->setResults(plan, scores);
+    } catch (const PoolError &error) {
+        refusal = error.description();
+    }
+    if (!refusal.isEmpty()) {
+        m_services.dialogs->message(refusal);
+        return false;
+    }
+    showStored(); // the winners the scores name
+    return true;
 }
 
 void frmScore::watchForTints()
@@ -85,21 +110,22 @@ void frmScore::scheduleTint()
 
 void frmScore::tintWinners()
 {
-    // Every square of a quarter's winner lightly; the square the scores
-    // point at now, for the selected quarter, strongly.
-    QSet<QString> winners;
-    for (const QLineEdit *winner : Who)
-        if (!Ledger::keyOf(winner->text()).isEmpty())
-            winners.insert(Ledger::keyOf(winner->text()));
-    QStringList columns, rows;
-    for (int i = 0; i < 10; ++i) {
-        columns << Number[i]->text();
-        rows << Number[10 + i]->text();
-    }
-    const std::optional<int> now =
-        BoardRules::winningSquare(columns, rows, Score[0]->text(), Score[1]->text());
+    // The square that won each period that pays, lightly; the square the
+    // scores point at now, for the selected quarter, strongly. A player's
+    // other squares won nothing and stay as they are.
+    const Pool board = boardPool();
+    const Payout::Plan plan = Winnings::planOf(board);
+    const auto results = Winnings::resultsOf(board);
+    QSet<int> won;
+    for (size_t p = 0; p < results.size(); ++p)
+        if (results[p] && plan.shares[p] > 0)
+            won.insert(results[p]->square);
+    const QStringList headers = board.headerTexts();
+    const std::optional<int> now = BoardRules::winningSquare(headers.mid(0, BoardRules::kDigits),
+                                                             headers.mid(BoardRules::kDigits),
+                                                             Score[0]->text(), Score[1]->text());
     for (int k = 0; k < Schema::kSquareCount; ++k) {
-        const int level = now == k ? 2 : winners.contains(Ledger::keyOf(Imput[k]->text())) ? 1 : 0;
+        const int level = now == k ? 2 : won.contains(k) ? 1 : 0;
         if (Imput[k]->property("tint").toInt() == level)
             continue;
         Imput[k]->setProperty("tint", level);

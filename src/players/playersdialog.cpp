@@ -27,8 +27,54 @@ enum Column
     Count,
     Numbers,
     Owed,
-    Paid
+    Paid,
+    Won
 };
+
+const char *const kPeriods[] = {QT_TRANSLATE_NOOP("PlayersDialog", "First quarter"),
+                                QT_TRANSLATE_NOOP("PlayersDialog", "Half time"),
+                                QT_TRANSLATE_NOOP("PlayersDialog", "Third quarter"),
+                                QT_TRANSLATE_NOOP("PlayersDialog", "Final")};
+
+// One line per prize paid, then what they add up to.
+QString paidOutText(const PlayersDialog::Pool &pool)
+{
+    QStringList lines;
+    qint64 total = 0;
+    for (const Payout::Prize &prize : pool.paidOut) {
+        total += prize.cents;
+        const QString who =
+            prize.square < 0 ? QString()
+                             : PlayersDialog::tr("%1 (square %2)")
+                                   .arg(RecordMapping::isolated(pool.squares.value(prize.square)),
+                                        QString::number(prize.square));
+        const QString amount = Money::currencyOfCents(prize.cents);
+        const QString period = PlayersDialog::tr(kPeriods[prize.period]);
+        switch (prize.kind) {
+        case Payout::Prize::Kind::Winner:
+            lines << PlayersDialog::tr("%1: %2 wins %3").arg(period, who, amount);
+            break;
+        case Payout::Prize::Kind::Reverse:
+            lines << PlayersDialog::tr("%1: %2 wins %3 as the reverse winner")
+                         .arg(period, who, amount);
+            break;
+        case Payout::Prize::Kind::RolledOver:
+            lines << PlayersDialog::tr("%1: %2 wins %3 rolled over from earlier periods")
+                         .arg(period, who, amount);
+            break;
+        case Payout::Prize::Kind::Split:
+            lines << PlayersDialog::tr("%1: %2 gets %3 of a prize nobody won")
+                         .arg(period, who, amount);
+            break;
+        case Payout::Prize::Kind::Unpaid:
+            lines << PlayersDialog::tr("%1: %2 not won, handed back").arg(period, amount);
+            break;
+        }
+    }
+    lines << PlayersDialog::tr("Prizes paid: %1 of the pool's %2")
+                 .arg(Money::currencyOfCents(total), Money::currencyOfCents(pool.poolCents));
+    return lines.join(QLatin1Char('\n'));
+}
 
 QString numbersOf(const QList<int> &squares)
 {
@@ -64,10 +110,15 @@ PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialog
                                          : QStringLiteral("The board has changes that are not "
                                                           "saved; this is the pool as saved.")));
 
-    m_table = new QTableWidget(int(m_players.size()), 5, this);
+    QHash<QString, qint64> won;
+    for (const Payout::Prize &prize : pool.paidOut)
+        if (prize.square >= 0)
+            won[Ledger::keyOf(pool.squares.value(prize.square))] += prize.cents;
+    m_table = new QTableWidget(int(m_players.size()), 6, this);
     m_table->setHorizontalHeaderLabels({QStringLiteral("Player"), QStringLiteral("Squares"),
                                         QStringLiteral("Numbers"), QStringLiteral("Owes"),
-                                        QStringLiteral("Paid")});
+                                        QStringLiteral("Paid"), tr("Won")});
+    m_table->setWordWrap(true);
     m_table->verticalHeader()->hide();
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     for (int row = 0; row < m_players.size(); ++row) {
@@ -84,8 +135,20 @@ PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialog
         tick->setCheckState(paid.contains(Ledger::keyOf(player.name)) ? Qt::Checked
                                                                       : Qt::Unchecked);
         m_table->setItem(row, Paid, tick);
+        m_table->setItem(
+            row, Won,
+            new QTableWidgetItem(Money::currencyOfCents(won.value(Ledger::keyOf(player.name)))));
+        if (player.name.trimmed().isEmpty())
+            m_table->item(row, Name)->setText(tr("(blanks)"));
     }
     m_table->resizeColumnsToContents();
+    // A player of many squares wraps their numbers, so that the names and
+    // the ticks stay in view together.
+    constexpr int kNumbersWidth = 200;
+    if (m_table->columnWidth(Numbers) > kNumbersWidth) {
+        m_table->setColumnWidth(Numbers, kNumbersWidth);
+        m_table->resizeRowsToContents();
+    }
     m_table->setCurrentCell(0, Paid); // Space ticks the first player
     m_table->horizontalHeader()->setStretchLastSection(true);
     connect(m_table, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *item) {
@@ -107,6 +170,9 @@ PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialog
                             Money::currencyOfCents(pool.prizes.value(q)));
     m_winners = new QLabel(winners.join(QLatin1Char('\n')), this);
     layout->addWidget(m_winners);
+    m_paidOut = new QLabel(paidOutText(pool), this);
+    m_paidOut->setObjectName(QStringLiteral("paidOut"));
+    layout->addWidget(m_paidOut);
     showTotals();
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -116,6 +182,9 @@ PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialog
         buttons->addButton(QStringLiteral("Save as P&DF"), QDialogButtonBox::ActionRole);
     connect(printButton, &QPushButton::clicked, this, &PlayersDialog::printLedger);
     connect(pdfButton, &QPushButton::clicked, this, &PlayersDialog::savePdf);
+    QPushButton *resultsButton =
+        buttons->addButton(tr("Payout and &Scores..."), QDialogButtonBox::ActionRole);
+    connect(resultsButton, &QPushButton::clicked, this, [this] { done(kResultsAsked); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     // The heading and the winners hold names from the pool: never markup.
@@ -161,7 +230,7 @@ QPixmap PlayersDialog::page() const
 {
     QString html = QStringLiteral("<h2>%1</h2><table border=1 cellspacing=0 cellpadding=4><tr>")
                        .arg(findChild<QLabel *>(QStringLiteral("heading"))->text().toHtmlEscaped());
-    for (int column = Name; column <= Paid; ++column)
+    for (int column = Name; column <= Won; ++column)
         html += QStringLiteral("<th>%1</th>")
                     .arg(m_table->horizontalHeaderItem(column)->text().toHtmlEscaped());
     html += QStringLiteral("</tr>");
@@ -171,14 +240,16 @@ QPixmap PlayersDialog::page() const
             html += QStringLiteral("<td>%1</td>")
                         .arg(m_table->item(row, column)->text().toHtmlEscaped());
         html +=
-            QStringLiteral("<td>%1</td></tr>")
+            QStringLiteral("<td>%1</td><td>%2</td></tr>")
                 .arg(m_table->item(row, Paid)->checkState() == Qt::Checked ? QStringLiteral("paid")
-                                                                           : QString());
+                                                                           : QString(),
+                     m_table->item(row, Won)->text().toHtmlEscaped());
     }
-    html +=
-        QStringLiteral("</table><p>%1</p><p>%2</p>")
-            .arg(m_totals->text().toHtmlEscaped(), m_winners->text().toHtmlEscaped().replace(
-                                                       QLatin1Char('\n'), QStringLiteral("<br>")));
+    html += QStringLiteral("</table>");
+    for (const QLabel *label : {m_totals, m_winners, m_paidOut})
+        html += QStringLiteral("<p>%1</p>")
+                    .arg(label->text().toHtmlEscaped().replace(QLatin1Char('\n'),
+                                                               QStringLiteral("<br>")));
     QTextDocument document;
     document.setHtml(html);
     document.setTextWidth(900);

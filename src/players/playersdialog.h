@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ledger.h"
+#include "pool/payout.h"
 
 #include <QDialog>
 #include <QSet>
@@ -23,10 +24,12 @@ public:
     {
         qint64 id = 0; // 0: not saved, so no payment can be kept
         QString date, team1, team2;
-        QStringList squares;  // the hundred squares as stored
-        qint64 perSquare = 0; // cents
-        QStringList winners;  // the four winner boxes
-        QList<qint64> prizes; // cents, per quarter
+        QStringList squares;          // the hundred squares as stored
+        qint64 perSquare = 0;         // cents
+        QStringList winners;          // the four winner boxes
+        QList<qint64> prizes;         // cents, each period's own prize by the plan
+        QList<Payout::Prize> paidOut; // what the periods played have paid
+        qint64 poolCents = 0;
         bool unsaved = false; // the board shows changes the ledger does not
     };
 
@@ -36,6 +39,9 @@ public:
     QTableWidget *table() const { return m_table; }
     QLabel *totals() const { return m_totals; }
     QLabel *winners() const { return m_winners; }
+    QLabel *paidOut() const { return m_paidOut; }
+    // The dialog's result when the user asks for the payout and scores.
+    static constexpr int kResultsAsked = 2;
     // The ledger as one page, for the printer and the PDF file.
     QPixmap page() const;
     void printLedger();
@@ -53,4 +59,5 @@ private:
     QTableWidget *m_table = nullptr;
     QLabel *m_totals = nullptr;
     QLabel *m_winners = nullptr;
+    QLabel *m_paidOut = nullptr;
 };

@@ -35,7 +35,8 @@ struct Pool
     // scores as entered (none: not played yet).
     QSet<QString> paid;
     std::optional<Payout::Plan> plan;
-    std::array<std::optional<std::array<QString, 2>>, 4> scores;
+    using Scores = std::array<std::optional<std::array<QString, 2>>, 4>;
+    Scores scores;
 
     bool operator==(const Pool &) const = default;
 

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QToolButton>
 
@@ -72,6 +73,7 @@ void frmScore::cmdAdd_Click()
     ClearBoard();
     lblStatus->setText(QStringLiteral("Add record"));
     txtGameDate->setText(RecordMapping::dateText(QDate::currentDate()));
+    Quarter[0]->setChecked(true); // a new game starts at its first quarter
     // Nothing is typed into the new pool yet.
     m_doc->setShownBoard(boardPool());
     showMode();

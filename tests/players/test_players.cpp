@@ -18,8 +18,9 @@ private slots:
         m_data = std::make_unique<TestData>();
     }
 
-    // A player is a name in any spelling and with any blanks around it;
-    // blanks are nobody; players are sorted by name, letter case aside.
+    // A player is a name in any spelling and with any blanks around it; a
+    // square of blanks is sold, as on the board, to its blanks; players are
+    // sorted by name, letter case aside.
     // Looking writes nothing; ticks go to the file at once and come back
     // after a restart, on a locked pool too.
     void paymentsAreKept()
@@ -41,16 +42,17 @@ private slots:
         const QByteArray before = contents(m_data->poolFile());
         w().cmdPlayers->click();
         QCOMPARE(contents(m_data->poolFile()), before); // nothing written by looking
-        QCOMPARE(column(0), (QStringList{"al", "Ann", "Bob", hostile}));
-        QCOMPARE(column(2), (QStringList{"6", "0, 1, 5", "2", "3"}));
-        QCOMPARE(column(3), (QStringList{"$1.00", "$3.00", "$1.00", "$1.00"}));
-        tick(1);
-        tick(3);
+        QCOMPARE(column(0), (QStringList{"(blanks)", "al", "Ann", "Bob", hostile}));
+        QCOMPARE(column(2), (QStringList{"4", "6", "0, 1, 5", "2", "3"}));
+        QCOMPARE(column(3), (QStringList{"$1.00", "$1.00", "$3.00", "$1.00", "$1.00"}));
+        tick(0);
+        tick(2);
+        tick(4);
         QCOMPARE(dialog()->totals()->text(),
-                 u"Squares sold: 6   Unsold: 94   Collected: $4.00   Outstanding: $2.00"_s);
+                 u"Squares sold: 7   Unsold: 93   Collected: $5.00   Outstanding: $2.00"_s);
         open(); // a restart
         w().cmdPlayers->click();
-        QCOMPARE(column(4), (QStringList{"", "paid", "", "paid"}));
+        QCOMPARE(column(4), (QStringList{"paid", "", "paid", "", "paid"}));
         QVERIFY(m_window->messages().isEmpty());
         // No printer: the ledger goes to a PDF file instead.
         const QString pdf = m_data->dir() + "/players.pdf";
@@ -60,8 +62,9 @@ private slots:
         QVERIFY(contents(pdf).startsWith("%PDF-"));
     }
 
-    // The square the scores point at is tinted strongly, every square of a
-    // quarter's winner lightly, and the tint follows the scores and moves.
+    // The square the scores point at is tinted strongly, the square that won
+    // each period lightly (not the winner's other squares), and the tint
+    // follows the scores and moves.
     void winningSquaresAreTinted()
     {
         PoolValues pool = samplePool("01/01/2025", "A", "B");
@@ -74,12 +77,14 @@ private slots:
         w().cmdPlayers->click();
         QCOMPARE(column(3), QStringList{"$0.00"}); // no amount: nothing owed
         w().cmdEdit->click();
-        w().Score[0]->setText("21"); // row 1
-        w().Score[1]->setText("7");  // column 7
-        QTRY_COMPARE(tints(), (QMap<int, int>{{3, 1}, {17, 2}}));
-        w().Score[1]->setText("3"); // the first quarter's winner is now square 13's
-        QTRY_COMPARE(tints(), (QMap<int, int>{{13, 2}}));
+        w().Score[0]->setText("21");                      // row 1
+        w().Score[1]->setText("7");                       // column 7
+        QTRY_COMPARE(tints(), (QMap<int, int>{{17, 2}})); // Ann's square 3 won nothing now
+        w().Quarter[1]->click();
+        w().Score[1]->setText("3"); // the second quarter's winner is square 13's
+        QTRY_COMPARE(tints(), (QMap<int, int>{{17, 1}, {13, 2}}));
         w().cmdCancel->click();
+        QTRY_COMPARE(tints(), (QMap<int, int>{{3, 1}})); // an older pool: the winner's first square
         w().cmdNext->click();
         QTRY_COMPARE(tints(), (QMap<int, int>{}));
     }

@@ -648,7 +648,10 @@ private:
         QTableWidgetItem *tick = table->item(below(std::max(1, table->rowCount())), 4);
         if (tick && (tick->flags() & Qt::ItemIsEnabled)) {
             const qint64 id = m.shown();
-            const QString key = Ledger::keyOf(table->item(tick->row(), 0)->text());
+            // The player of the row's first square, as the file holds it.
+            const int square = table->item(tick->row(), 2)->text().section(u',', 0, 0).toInt();
+            const QString key =
+                Ledger::keyOf(m.pools.value(id).value(Schema::imColumn(square)).toString());
             const bool was = tick->checkState() == Qt::Checked;
             done += u", tick "_s + key;
             if (!id || was != m.paid.value(id).contains(key))

@@ -387,6 +387,7 @@ void frmScore::routeEvents()
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &frmScore::savePdf},
         {QKeySequence(Qt::Key_F1), &frmScore::Label8_Click},
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &frmScore::cmdPlayers_Click},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R), &frmScore::cmdResults_Click},
         {QKeySequence(Qt::Key_Escape), &frmScore::escape},
     };
     for (const auto &[sequence, handler] : keys)

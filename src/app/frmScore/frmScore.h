@@ -208,6 +208,12 @@ public:
     void cmdPlayers_Click();
     // The ledger while it is up (tests keep it up; users close it).
     PlayersDialog *playersDialog() const { return m_players.get(); }
+    // The payout plan and the periods' scores of the pool on show.
+    void cmdResults_Click();
+    bool cmdResults(); // true once new ones are stored
+    // Stores them with the pool on show and shows it again; false, with
+    // the user told why, when they are not stored.
+    bool storeResults(const std::optional<Payout::Plan> &plan, const Pool::Scores &scores);
     // Tints the squares that won a quarter; once per turn of the event loop.
     void scheduleTint();
     void tintWinners();
