@@ -340,6 +340,13 @@ private slots:
         w->Quarter[0]->click();
         QCOMPARE(w->Who[0]->text(), u"P91"_s);
         QCOMPARE(tw->messages().size(), 1);
+        // A quarter whose winning square nobody bought has been played all
+        // the same: the next quarter can be chosen.
+        w->Imput[91]->clear();
+        w->Score[0]->setText(u"27"_s);
+        QCOMPARE(w->Who[0]->text(), QString());
+        w->Quarter[1]->click();
+        QCOMPARE(tw->messages().size(), 1);
     }
 };
 

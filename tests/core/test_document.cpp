@@ -296,6 +296,56 @@ private slots:
         QCOMPARE(q.value(0).toInt(), 0);
     }
 
+    // The payout and the scores are stored at once with the pool as saved,
+    // and name the winners the lookup would; a locked pool takes scores but
+    // keeps its plan; a board with unsaved work or a new pool takes neither.
+    // The lookup's scores wait for the save, and Add starts without them.
+    void resultsAreStoredWithThePool()
+    {
+        Pool p = pool(u"01/01/2025"_s);
+        for (int i = 0; i < 20; ++i)
+            p.headers[size_t(i)] = QString::number(i % 10); // square 10 r + c
+        p.squares[74] = u"Ann"_s;
+        open({p, pool(u"02/02/2025"_s)});
+        const Payout::Plan split{{1000, 2000, 3000, 4000}, Payout::Unsold::RollOver, 2000};
+        Pool::Scores scores;
+        scores[0] = {u"7"_s, u"3"_s}, scores[1] = {u"17"_s, u"24"_s};
+        QCOMPARE(doc().decide(Command::Results, changed()).message,
+                 u"Save or cancel your changes first: the payout and the scores are stored "
+                 "with the pool as saved."_s);
+        QCOMPARE(doc().setResults(Payout::Plan{{5000, 0, 0, 0}}, scores),
+                 u"The four shares must add up to 100 %; they add up to 50 %."_s);
+        QCOMPARE(doc().setResults(split, scores), QString());
+        Pool stored = repo().load(1);
+        QVERIFY(stored.plan == split && stored.scores == scores);
+        QCOMPARE(stored.winners[0], QString()); // square 73 is nobody's
+        QCOMPARE(stored.winners[1], u"Ann"_s);
+        QVERIFY(!doc().isChanged(stored));
+        // Locked: the scores go in, the plan stays.
+        QCOMPARE(doc().lock(u"pw"_s), QString());
+        scores[3] = {u"27"_s, u"34"_s};
+        QCOMPARE(doc().setResults(std::nullopt, scores), PoolDocument::lockMessage());
+        QCOMPARE(doc().setResults(split, scores), QString());
+        QVERIFY(repo().load(1).scores[3] && repo().load(1).isLocked());
+        QCOMPARE(repo().load(1).winners[3], u"Ann"_s);
+        QCOMPARE(doc().unlock(u"pw"_s), QString());
+        // The lookup's scores are the board's: closing asks, a save stores
+        // them, and a payout option gives the plan its split.
+        doc().beginEdit();
+        doc().recordScores(2, u"3"_s, u"3"_s);
+        doc().choosePeriodOption(1);
+        QCOMPARE(doc().decide(Command::Close, doc().stored()).verdict, Verdict::AskToSave);
+        QCOMPARE(doc().save(doc().stored()), QString());
+        stored = repo().load(1);
+        QVERIFY(stored.scores[2] == (std::array<QString, 2>{u"3"_s, u"3"_s}));
+        QVERIFY(stored.plan->shares == (std::array<int, 4>{0, 5000, 0, 5000}));
+        doc().beginAdd();
+        QVERIFY(!doc().plan() && !doc().scores()[0]);
+        QCOMPARE(doc().decide(Command::Results, Pool()).message,
+                 u"Save this pool first: the payout and the scores are stored with a saved "
+                 "pool."_s);
+    }
+
     // A file from another tool may hold a key twice: a delete or a save
     // refuses rather than change both rows.
     void aSharedKeyIsNeverChangedTwice()

@@ -1,6 +1,7 @@
 // The players' ledger: who bought what, who has paid (kept in the pool file
 // beside the pools), and the winning squares tinted on the board.
 #include "players/playersdialog.h"
+#include "store/recordmapping.h"
 #include "support/testwindow.h"
 
 #include <QTest>
@@ -154,6 +155,43 @@ private slots:
                 prizes << line.section(u' ', -1);
             QCOMPARE(prizes.join(u' '), expected);
         }
+    }
+
+    // A plan's prizes through the window and the file: a prize rolled over
+    // from an unsold square, a reverse winner, a period not played yet; the
+    // ledger's lines, each player's winnings and the total paid, which is
+    // the pool once every period is played.
+    void winningsAreShownAndAddUp()
+    {
+        PoolValues pool = samplePool("01/01/2025", "A", "B");
+        for (int i = 0; i < 20; ++i)
+            pool.insert(u"Num%1"_s.arg(i), QString::number(i % 10)); // square 10 r + c
+        pool.insert({{"Im17", "Ann"}, {"Im71", "Bob"}, {"Im33", "Cy"}, {"PoolAmount", "$250.10"}});
+        m_data->addPool(pool);
+        open();
+        const Payout::Plan plan{{1000, 2000, 3000, 4000}, Payout::Unsold::RollOver, 2000};
+        Pool::Scores scores;
+        scores[0] = {u"0"_s, u"0"_s}, scores[1] = {u"1"_s, u"7"_s}, scores[3] = {u"3"_s, u"3"_s};
+        QVERIFY(w().storeResults(plan, scores));
+        QCOMPARE(w().Who[1]->text(), u"Ann"_s);
+        const auto name = [](const char *n) {
+            return RecordMapping::isolated(QString::fromUtf8(n));
+        };
+        const QString paid =
+            u"Half time: %1 (square 71) wins $10.00 as the reverse winner\n"
+            "Half time: %2 (square 17) wins $40.02\n"
+            "Half time: %2 (square 17) wins $25.01 rolled over from earlier periods\n"
+            "Final: %3 (square 33) wins $100.04\n"_s.arg(name("Bob"), name("Ann"), name("Cy"));
+        w().cmdPlayers->click();
+        QCOMPARE(dialog()->paidOut()->text(),
+                 paid + u"Prizes paid: $175.07 of the pool's $250.10"_s);
+        QCOMPARE(column(5), (QStringList{"$65.03", "$10.00", "$100.04"}));
+        scores[2] = {u"3"_s, u"7"_s}; // nobody's: rolls on to the final
+        QVERIFY(w().storeResults(plan, scores));
+        w().cmdPlayers->click();
+        QVERIFY(
+            dialog()->paidOut()->text().endsWith(u"Prizes paid: $250.10 of the pool's $250.10"_s));
+        QCOMPARE(column(5), (QStringList{"$65.03", "$10.00", "$175.07"}));
     }
 
 private:
