@@ -1,6 +1,8 @@
 #include "pooldocument.h"
 
 #include "board/boardrules.h"
+#include "players/ledger.h"
+#include "players/payments.h"
 #include "store/poolstore.h"
 
 #include <QCoreApplication>
@@ -283,7 +285,40 @@ void PoolDocument::cancel()
     stand();
 }
 
-QString PoolDocument::save(const Pool &board)
+QList<PoolDocument::Carry> PoolDocument::paymentsDroppedBy(const Pool &board) const
+{
+    QList<Carry> dropped;
+    if (!hasPool() || isLocked())
+        return dropped;
+    const QSet<QString> onBoard = board.players();
+    QSet<QString> paid = Payments::paidOf(m_store.database(), m_stored.id);
+    QStringList keys(paid.begin(), paid.end());
+    keys.sort();
+    for (const QString &key : keys) {
+        if (onBoard.contains(key))
+            continue;
+        Carry carry{key, key, {}, {}};
+        QSet<QString> taken; // the keys now on the player's squares
+        for (size_t k = 0; k < board.squares.size(); ++k) {
+            if (Ledger::keyOf(Pool::text(m_stored.squares[k])) != key)
+                continue;
+            carry.player = Pool::text(m_stored.squares[k]).trimmed();
+            taken.insert(Ledger::keyOf(Pool::text(board.squares[k])));
+            carry.newName = Pool::text(board.squares[k]).trimmed();
+        }
+        const QString newKey = taken.size() == 1 ? *taken.begin() : QString();
+        if (newKey.isEmpty() || paid.contains(newKey)) {
+            carry.newName.clear();
+        } else {
+            carry.newKey = newKey;
+            paid.insert(newKey); // one payment to a name
+        }
+        dropped << carry;
+    }
+    return dropped;
+}
+
+QString PoolDocument::save(const Pool &board, const QHash<QString, QString> &carried)
 {
     const Pool pool = complete(board);
     if (isLocked()) {
@@ -301,10 +336,12 @@ QString PoolDocument::save(const Pool &board)
     const QString problem = pool.problem(hasPool() ? m_shownBoard : Pool());
     if (!problem.isEmpty())
         return problem;
-    const qint64 id = m_repository.save(pool);
+    const qint64 id = m_repository.save(pool, carried);
     m_mode = Mode::Browsing;
     m_stored = pool;
     m_stored.id = id;
+    for (const QString &key : carried)
+        m_stored.paid.insert(key);
     m_stored.paid.intersect(pool.players()); // the save dropped the others
     m_shownBoard = m_stored;
     showAllPoolsAt(id);

@@ -98,9 +98,20 @@ public:
     void beginEdit();
     // Back to browsing the stored pool, which the view shows again.
     void cancel();
-    // Validates and stores the board (a locked pool takes only its draw);
+    // A paid player whose name the board no longer holds, and the name now
+    // on all of that player's squares (a spelling corrected), if there is one
+    // who has not paid.
+    struct Carry
+    {
+        QString player, key;     // as the file holds them
+        QString newName, newKey; // empty: no one name took the squares
+    };
+    // The payments a save of the board would drop, read from the file.
+    QList<Carry> paymentsDroppedBy(const Pool &board) const;
+    // Validates and stores the board (a locked pool takes only its draw),
+    // moving the payments carried (old key to new) to their new names;
     // empty once stored, else what the user is told.
-    QString save(const Pool &board);
+    QString save(const Pool &board, const QHash<QString, QString> &carried = {});
     // Removes the pool on show and stands on a neighbour.
     void removeShown();
     // Empty once done, else the refusal.

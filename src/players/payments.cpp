@@ -19,6 +19,8 @@ const QString kSet =
                    "ON CONFLICT (PoolID, Player) DO UPDATE SET Paid = excluded.Paid");
 const QString kPlayers = QStringLiteral("SELECT Player FROM Payments WHERE PoolID = ?");
 const QString kDrop = QStringLiteral("DELETE FROM Payments WHERE PoolID = ? AND Player = ?");
+const QString kCarry =
+    QStringLiteral("UPDATE Payments SET Player = ? WHERE PoolID = ? AND Player = ?");
 const QString kDropPool = QStringLiteral("DELETE FROM Payments WHERE PoolID = ?");
 
 bool exists(PoolDatabase &db)
@@ -80,6 +82,23 @@ void keepOnly(PoolDatabase &db, qint64 pool, const QSet<QString> &players)
         db.run(query);
         query.finish();
     }
+}
+
+void carry(PoolDatabase &db, qint64 pool, const QString &from, const QString &to)
+{
+    if (!exists(db))
+        return;
+    QSqlQuery &drop = db.prepared(kDrop);
+    drop.bindValue(0, pool);
+    drop.bindValue(1, to);
+    db.run(drop);
+    drop.finish();
+    QSqlQuery &move = db.prepared(kCarry);
+    move.bindValue(0, to);
+    move.bindValue(1, pool);
+    move.bindValue(2, from);
+    db.run(move);
+    move.finish();
 }
 
 void dropPool(PoolDatabase &db, qint64 pool)

@@ -16,6 +16,9 @@ namespace Payments {
 // does not exist yet.
 QSet<QString> paidOf(PoolDatabase &db, qint64 pool);
 void setPaid(PoolDatabase &db, qint64 pool, const QString &player, bool paid);
+// Within the caller's transaction: moves a player's payment to another key
+// (a spelling corrected on the board), replacing any row of that key.
+void carry(PoolDatabase &db, qint64 pool, const QString &from, const QString &to);
 // Within the caller's transaction: drops the payments of players no longer
 // on the pool's board.
 void keepOnly(PoolDatabase &db, qint64 pool, const QSet<QString> &players);

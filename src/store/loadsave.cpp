@@ -132,6 +132,34 @@ bool frmScore::hasUnsavedChanges() const
     return m_doc->isChanged(boardPool());
 }
 
+bool frmScore::carryPayments(const Pool &board, QHash<QString, QString> &carried)
+{
+    // A paid player's name typed anew, or cleared, would take the payment
+    // with it; the user says which payments go where before anything is
+    // stored.
+    for (const PoolDocument::Carry &drop : m_doc->paymentsDroppedBy(board)) {
+        const QString player = RecordMapping::isolated(drop.player);
+        const Dialogs::Answer answer =
+            drop.newKey.isEmpty()
+                ? m_services.dialogs->question(
+                      tr("%1 has paid, and the board no longer holds that name: the payment "
+                         "will be deleted. Save anyway?")
+                          .arg(player),
+                      QStringLiteral("Quadrix"), Dialogs::Icon::None, Dialogs::Answer::Yes)
+                : m_services.dialogs->question(
+                      tr("%1 has paid, and the squares of %1 now read %2. Carry the payment "
+                         "to %2?")
+                          .arg(player, RecordMapping::isolated(drop.newName)),
+                      QStringLiteral("Quadrix"), Dialogs::Icon::None, Dialogs::Answer::Yes);
+        if (answer == Dialogs::Answer::Cancel ||
+            (drop.newKey.isEmpty() && answer == Dialogs::Answer::No))
+            return false;
+        if (answer == Dialogs::Answer::Yes && !drop.newKey.isEmpty())
+            carried.insert(drop.key, drop.newKey);
+    }
+    return true;
+}
+
 bool frmScore::saveBoard()
 {
     // The save is one statement in one commit; the bar passes its ten steps
@@ -148,9 +176,12 @@ bool frmScore::saveBoard()
     try {
         const bool adding = !m_doc->hasPool();
         const Pool board = boardPool();
+        QHash<QString, QString> carried;
+        if (!carryPayments(board, carried))
+            return false;
         for (int step = 10; step < 100; step += 10)
             Pb1->setValue(step);
-        refusal = m_doc->save(board);
+        refusal = m_doc->save(board, carried);
         if (refusal.isEmpty())
             Pb1->setValue(100);
         if (refusal.isEmpty() && adding)

@@ -154,7 +154,7 @@ Pool PoolRepository::load(qint64 id)
     return pool;
 }
 
-qint64 PoolRepository::save(const Pool &pool)
+qint64 PoolRepository::save(const Pool &pool, const QHash<QString, QString> &carried)
 {
     qint64 id = pool.id;
     // A text too long to be shown again is not stored: the pool would no
@@ -177,8 +177,10 @@ qint64 PoolRepository::save(const Pool &pool)
             throw noCurrentRecord(); // another program removed it
         if (changed > 1)
             throw sharedKey(id);
-        // A name no longer on the board has no payment: a renamed square's
-        // player is a new player.
+        // A name no longer on the board has no payment, unless the user
+        // carried it to the name's new spelling.
+        for (auto it = carried.cbegin(); it != carried.cend(); ++it)
+            Payments::carry(m_db, id, it.key(), it.value());
         Payments::keepOnly(m_db, id, pool.players());
         PayoutData::store(m_db, id, pool);
     });

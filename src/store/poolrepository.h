@@ -18,7 +18,9 @@ public:
     // Stores a pool with no key as a new one, else changes exactly the row
     // of its key; returns the key. Payments of players no longer on its
     // board go with the same commit.
-    qint64 save(const Pool &pool);
+    // carried: payments to move to a new key (old key to new) before the
+    // payments of players gone from the board are dropped.
+    qint64 save(const Pool &pool, const QHash<QString, QString> &carried = {});
     // Removes exactly the row of this key and its side data, or refuses.
     void remove(qint64 id);
     // The password alone, as LOCK and UNLOCK store and read it: the rest

@@ -290,8 +290,22 @@ private:
         for (int i = 0; m.locked() && i < Schema::kHeaderCount; ++i)
             m.pools[id].insert(Schema::numColumn(i), board[Schema::numColumn(i)]);
         if (!m.locked()) {
+            // A paid player whose squares all took one new name that has not
+            // paid: Enter carries the payment there. Other payments of
+            // players gone go.
+            QStringList gone = (m.paid[id] - playersOf(board)).values();
+            gone.sort();
+            for (const QString &key : gone) {
+                QSet<QString> now;
+                for (int k = 0; k < Schema::kSquareCount; ++k)
+                    if (Ledger::keyOf(m.pools[id].value(Schema::imColumn(k)).toString()) == key)
+                        now << Ledger::keyOf(board[Schema::imColumn(k)].toString());
+                if (now.size() == 1 && !now.begin()->isEmpty() &&
+                    !m.paid[id].contains(*now.begin()))
+                    m.paid[id] << *now.begin();
+            }
             m.pools[id].insert(board);
-            m.paid[id].intersect(playersOf(board)); // the payments of players gone go
+            m.paid[id].intersect(playersOf(board));
             m.browseAll(id);
         }
         m_pending = false;

@@ -142,6 +142,9 @@ public:
     // Shows the document's stored pool, or the cleared board when there is
     // none, as the program's own write: no handler takes it for typing.
     void showStored();
+    // Asks about each payment a save of the board would drop; false when
+    // the user cancels the save.
+    bool carryPayments(const Pool &board, QHash<QString, QString> &carried);
     // The one save of the board; false when refused or failed (the message
     // has been shown and nothing was written).
     bool saveBoard();
