@@ -27,7 +27,8 @@ enum class Save
     Lock,
     Unlock,
     Tick,
-    Draw
+    Draw,
+    Results
 };
 
 const std::pair<const char *, Save> kSaves[] = {{"update of an edited pool", Save::EditedPool},
@@ -36,7 +37,8 @@ const std::pair<const char *, Save> kSaves[] = {{"update of an edited pool", Sav
                                                 {"lock", Save::Lock},
                                                 {"unlock", Save::Unlock},
                                                 {"payment tick", Save::Tick},
-                                                {"draw on a locked pool", Save::Draw}};
+                                                {"draw on a locked pool", Save::Draw},
+                                                {"payout plan and scores", Save::Results}};
 
 // What the user is told, without the questions asked.
 constexpr auto kMessage = Dialogs::Shown::Kind::Message;
@@ -83,6 +85,11 @@ void performSave(TestWindow &window, Save save)
         window.dialogs.setNextAnswer(Dialogs::Answer::Yes);
     if (save == Save::Tick)
         return w.playersDialog()->table()->item(1, 4)->setCheckState(Qt::Checked);
+    if (save == Save::Results) {
+        Pool::Scores scores;
+        scores[0] = {u"7"_s, u"3"_s};
+        return void(w.storeResults(Payout::Plan{{1000, 2000, 3000, 4000}}, scores));
+    }
     const std::map<Save, QAbstractButton *> buttons{
         {Save::EditedPool, w.cmdUpdate}, {Save::NewPool, w.cmdUpdate}, {Save::Delete, w.cmdDelete},
         {Save::Lock, w.cmdLock},         {Save::Unlock, w.cmdunlock},  {Save::Draw, w.Command3}};
@@ -267,6 +274,7 @@ private:
                      u"typedtyped tooTyped Team"_s);
             break;
         case Save::Delete:
+        case Save::Results:
             QCOMPARE(boardMismatch(w(), before.value(1)), QString());
             break;
         case Save::Lock:

@@ -69,11 +69,21 @@ QMap<qint64, PoolValues> TestData::allPools(QString *integrity, QString path)
     }
     // Who has paid, as part of the pool it belongs to: a payment without its
     // pool shows up as a pool of its own.
-    if (query.exec(u"SELECT PoolID, Player, Paid FROM Payments ORDER BY PoolID, Player"_s)) {
+    // The same for the payout plan and each period's scores.
+    const std::pair<QString, QString> sides[] = {
+        {u"Payments"_s, u"SELECT PoolID, Player, Paid FROM Payments ORDER BY 1, 2"_s},
+        {u"Plan"_s, u"SELECT PoolID, Share1, Share2, Share3, Share4, Unsold, Reverse "
+                    "FROM PayoutPlans"_s},
+        {u"Scores"_s, u"SELECT PoolID, Period, Score1, Score2 FROM PeriodScores ORDER BY 1, 2"_s}};
+    for (const auto &[name, sql] : sides) {
+        if (!query.exec(sql))
+            continue; // an older file
         while (query.next()) {
-            QVariant &paid = pools[query.value(0).toLongLong()][u"Payments"_s];
-            paid = paid.toString() + query.value(1).toString() + u'=' + query.value(2).toString() +
-                   u';';
+            QStringList values;
+            for (int i = 1; i < query.record().count(); ++i)
+                values << query.value(i).toString();
+            QVariant &side = pools[query.value(0).toLongLong()][name];
+            side = side.toString() + values.join(u'=') + u';';
         }
     }
     return pools;

@@ -71,8 +71,9 @@ public:
     qint64 addPool(const PoolValues &values);
     // Reads one column of a stored pool.
     QVariant stored(qint64 id, const QString &column);
-    // Every pool in the file (or in another pool file) by key, every column
-    // and its payments ("Payments": "player=paid;" for each);
+    // Every pool in the file (or in another pool file) by key: every column,
+    // its payments ("Payments": "player=paid;" for each), its plan ("Plan")
+    // and its scores ("Scores": "period=score1=score2;" for each);
     // integrity is set to what the engine's integrity check says ("ok" for a
     // sound file).
     QMap<qint64, PoolValues> allPools(QString *integrity = nullptr, QString path = {});
