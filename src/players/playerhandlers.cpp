@@ -60,10 +60,15 @@ bool frmScore::cmdResults()
 {
     if (!proceed(PoolDocument::Command::Results))
         return false;
-    ResultsDialog dialog(m_doc->stored(), m_doc->isLocked(), *m_services.dialogs, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    return storeResults(dialog.plan(), dialog.scores());
+    m_results = std::make_unique<ResultsDialog>(m_doc->stored(), m_doc->isLocked(),
+                                                *m_services.dialogs, this);
+    connect(m_results.get(), &QDialog::accepted, this,
+            [this] { storeResults(m_results->plan(), m_results->scores()); });
+    if (m_services.dialogs->isScripted())
+        return false; // tests fill it in and accept it
+    const bool accepted = m_results->exec() == QDialog::Accepted;
+    m_results.reset();
+    return accepted;
 }
 
 bool frmScore::storeResults(const std::optional<Payout::Plan> &plan, const Pool::Scores &scores)

@@ -42,7 +42,8 @@ QString paidOutText(const PlayersDialog::Pool &pool)
     QStringList lines;
     qint64 total = 0;
     for (const Payout::Prize &prize : pool.paidOut) {
-        total += prize.cents;
+        if (prize.square >= 0)
+            total += prize.cents; // not what is handed back
         const QString who =
             prize.square < 0 ? QString()
                              : PlayersDialog::tr("%1 (square %2)")

@@ -5,6 +5,7 @@
 #include "money/money.h"
 #include "players/ledger.h"
 #include "players/playersdialog.h"
+#include "players/resultsdialog.h"
 #include "store/recordmapping.h"
 #include "store/schema.h"
 #include "support/testwindow.h"
@@ -25,8 +26,50 @@ const QString kAmount = u"PoolAmount"_s;
 const bool kLong = qEnvironmentVariableIntValue("QUADRIX_LONG") > 0;
 
 // What the pool file must hold and what the window must be doing.
+// A pool's payout plan ("" for none: it pays as its option says) and each
+// period's two scores, as the file lists them.
+struct Side
+{
+    QString plan; // "share1=share2=share3=share4=unsold=reverse;"
+    std::array<std::optional<std::pair<QString, QString>>, 4> scores;
+    bool operator==(const Side &) const = default;
+    QString scoresText() const
+    {
+        QString text;
+        for (int p = 0; p < 4; ++p)
+            if (const auto &s = scores[size_t(p)])
+                text += u"%1=%2=%3;"_s.arg(p).arg(s->first, s->second);
+        return text;
+    }
+};
+
+// The square the two scores point at: the row whose header holds the first
+// score's last digit, the column whose header holds the second's; -1 for none,
+// and while any header box is empty.
+int squareOf(const PoolValues &board, const QString &first, const QString &second)
+{
+    for (int i = 0; i < Schema::kHeaderCount; ++i)
+        if (board.value(Schema::numColumn(i)).toString().isEmpty())
+            return -1;
+    const auto header = [&](int from, const QString &score) {
+        if (score.isEmpty() || !score.back().isDigit())
+            return -1;
+        for (int i = 0; i < 10; ++i) {
+            bool number = false;
+            const int held =
+                board.value(Schema::numColumn(from + i)).toString().trimmed().toInt(&number);
+            if (number && held == score.back().digitValue())
+                return i;
+        }
+        return -1;
+    };
+    const int row = header(10, first), column = header(0, second);
+    return row < 0 || column < 0 ? -1 : 10 * row + column;
+}
+
 struct Model
 {
+    QMap<qint64, Side> sides;
     QMap<qint64, PoolValues> pools;
     QMap<qint64, QSet<QString>> paid; // the ledger keys of the players who paid
     QString search;                   // the date of a search; empty: all pools
@@ -146,9 +189,9 @@ private:
     QString oneStep()
     {
         static const QList<std::pair<int, QString (Walk::*)()>> commands{
-            {28, &Walk::buttons}, {17, &Walk::move},    {6, &Walk::find},
-            {9, &Walk::lock},     {9, &Walk::controls}, {5, &Walk::draw},
-            {20, &Walk::type},    {4, &Walk::players},  {2, &Walk::close}};
+            {25, &Walk::buttons}, {17, &Walk::move}, {6, &Walk::find},  {9, &Walk::lock},
+            {9, &Walk::controls}, {5, &Walk::draw},  {20, &Walk::type}, {4, &Walk::players},
+            {3, &Walk::results},  {2, &Walk::close}};
         const bool stayed = std::exchange(m_stayed, false);
         m_update = stayed && chance(30);
         m_byKey = stayed ? 50 : 12;
@@ -200,7 +243,7 @@ private:
     void act(const std::function<void()> &command, bool asks = false, int percent = 10)
     {
         m_before = board();
-        m_asks = asks && m_before != m_baseline;
+        m_asks = asks && (m_before != m_baseline || m_side != shownSide());
         m_answer = below(3);
         if (m_asks)
             dialogs().setNextAnswer(std::array{Answer::Yes, Answer::No, Answer::Cancel}[m_answer]);
@@ -246,6 +289,8 @@ private:
         if (how == Refused)
             m_keep = m_before;
         m_loaded = m_loaded || how == Loaded;
+        if (how == Loaded)
+            m_side = m.sides.value(m.current);
         m_pending = m_pending && how != Loaded;
         m_expect = how == Refused ? message : m_expect.value_or(QString());
         return how != Refused ? name : name + (message.isEmpty() ? " (nothing)" : " (refused)");
@@ -306,6 +351,7 @@ private:
             }
             m.pools[id].insert(board);
             m.paid[id].intersect(playersOf(board));
+            m.sides[id] = m_side;
             m.browseAll(id);
         }
         m_pending = false;
@@ -337,6 +383,14 @@ private:
             if (!Money::poolAmount(amount.toString()) &&
                 !sameValue(amount, m_first.value(it.key()).value(kAmount)))
                 return u"pool %1 holds the amount \"%2\""_s.arg(it.key()).arg(amount.toString());
+        }
+        for (auto it = file.cbegin(); it != file.cend(); ++it) {
+            const Side want = m.sides.value(it.key());
+            if (it.value().value(u"Plan"_s).toString() != want.plan ||
+                it.value().value(u"Scores"_s).toString() != want.scoresText())
+                return u"pool %1 holds the plan \"%2\" and the scores \"%3\""_s.arg(it.key()).arg(
+                    it.value().value(u"Plan"_s).toString(),
+                    it.value().value(u"Scores"_s).toString());
         }
         OtherProgram other(m_data.poolFile());
         QSqlQuery row(other.db());
@@ -442,6 +496,7 @@ private:
             const qint64 gone = m.current;
             m.pools.remove(gone);
             m.paid.remove(gone);
+            m.sides.remove(gone);
             if (m.set().isEmpty())
                 m.search.clear();
             const QList<qint64> set = m.set();
@@ -457,7 +512,10 @@ private:
             m_keep = m_before;
             return name;
         }
-        m_baseline = board(); // cleared and dated today
+        m_baseline = board(); // cleared and dated today, at the first quarter
+        m_side = {};
+        if (!w().Quarter[0]->isChecked())
+            m_failure = u"Add left the quarter option on a later quarter"_s;
         QString left = w().txtID->text();
         for (auto it = m_baseline.cbegin(); it != m_baseline.cend(); ++it)
             if (it.key() != kAmount && it.key() != Schema::kDate)
@@ -587,6 +645,20 @@ private:
             dialogs().clearShown();
             done = box->currentIndex() > 0 ? u"PRO/COLLAGE Up"_s : u"PRO/COLLAGE Down"_s;
         }
+        // A quarter is played once its winner is in or its scores are:
+        // choosing it looks its winner up and keeps the scores; a payout
+        // option newly chosen gives a plan of the pool's own its split.
+        const bool optionWas = which >= 4 && which < 7 && w().Option1[which - 4]->isChecked();
+        if (which < 4 && !m.locked()) {
+            bool blank = false;
+            for (int q = 0; q < which; ++q)
+                blank = blank || (w().Who[q]->text().isEmpty() && !m_side.scores[size_t(q)]);
+            m_expect = blank ? u" You Left A Quarter Blank"_s : QString();
+            if (!blank)
+                lookUp(which);
+        }
+        if (which >= 4 && which < 7 && !optionWas && !m.locked() && !m_side.plan.isEmpty())
+            m_side.plan = sharesOf(6 - which) + m_side.plan.section(u'=', 4);
         act(box ? key(box->currentIndex() > 0 ? Qt::Key_Up : Qt::Key_Down)
                 : press(static_cast<QAbstractButton *>(control)),
             false, 0);
@@ -630,6 +702,19 @@ private:
         const QString text = update && chance(50) ? oneOf({"-5", "abc"}) : oneOf(texts);
         if (!offered(box))
             return {};
+        // The lookup runs at every change of a score; each change that
+        // points at a square keeps the scores for the selected quarter.
+        for (int i = 0; i < 2 && !m.locked(); ++i) {
+            if (box != w().Score[i])
+                continue;
+            for (int typed = 0; typed <= text.size(); ++typed) {
+                std::array<QString, 2> scores{w().Score[0]->text(), w().Score[1]->text()};
+                scores[size_t(i)] = text.left(typed);
+                for (int q = 0; q < 4; ++q)
+                    if (w().Quarter[q]->isChecked())
+                        lookUp(q, scores[0], scores[1]);
+            }
+        }
         box->setFocus();
         QMetaObject::invokeMethod(box, "selectAll");
         QTest::keyClick(box, Qt::Key_Delete);
@@ -659,6 +744,8 @@ private:
         if (!dialog)
             return end(done + u" (did not open)"_s, Refused);
         QTableWidget *table = dialog->table();
+        if (const QString wrong = prizesDiffer(*dialog); !wrong.isEmpty())
+            m_failure = wrong;
         QTableWidgetItem *tick = table->item(below(std::max(1, table->rowCount())), 4);
         if (tick && (tick->flags() & Qt::ItemIsEnabled)) {
             const qint64 id = m.shown();
@@ -682,6 +769,148 @@ private:
         m_keep = before;
         return end(done);
     }
+    // The payout and scores dialog: the plan (not on a locked pool) and the
+    // scores set at random, stored at once with the pool as saved; the
+    // winners are those the scores point at.
+    QString results()
+    {
+        act([this] { w().cmdResults_Click(); }, false, 0);
+        const bool changed = m_before != m_baseline || m_side != shownSide();
+        ResultsDialog *dialog = w().resultsDialog();
+        if (changed || !m.shown()) {
+            if (dialog && dialog->isVisible())
+                m_failure = u"the payout dialog opened"_s;
+            return end(u"Payout and Scores"_s, Refused,
+                       changed ? u"Save or cancel your changes first"_s
+                               : u"Save this pool first"_s);
+        }
+        if (!dialog)
+            return end(u"Payout and Scores (did not open)"_s, Refused);
+        QString done = u"Payout and Scores"_s;
+        QString plan = m.sides.value(m.shown()).plan, problem;
+        // Half the time a whole game played under a plan that pays it all.
+        const bool wholeGame = chance(50);
+        if (!m.locked()) {
+            const int split = below(8), unsold = below(wholeGame ? 2 : 3);
+            const int reverse = chance(50) ? 0 : 2000;
+            dialog->split()->setCurrentIndex(split);
+            QString shares = split == 0  ? sharesOf(optionPreset())
+                             : split < 7 ? sharesOf(split - 1)
+                                         : QString();
+            if (split == 7) {
+                const std::array<int, 4> own =
+                    chance(70) ? std::array{1500, 1500, 3000, 4000} : std::array{5000, 1000, 0, 0};
+                for (int p = 0; p < 4; ++p)
+                    dialog->share(p)->setValue(own[size_t(p)] / 100.0),
+                        shares += u"%1="_s.arg(own[size_t(p)]);
+                if (own[0] == 5000)
+                    problem = u"The four shares must add up to 100 %"_s;
+            }
+            dialog->unsold()->setCurrentIndex(unsold);
+            dialog->reverse()->setValue(reverse / 100.0);
+            plan = split == 0 && unsold == 2 && !reverse
+                       ? QString()
+                       : shares + u"%1=%2;"_s.arg(unsold).arg(reverse);
+            done += u", plan "_s + (plan.isEmpty() ? u"none"_s : plan);
+        }
+        Side side{plan, {}};
+        for (int p = 0; p < 4; ++p) {
+            const std::array<std::pair<QString, QString>, 4> kinds{
+                {{"", ""}, {"7", "3"}, {"14", "21"}, {"3a", "1"}}};
+            const auto &[first, second] = kinds[size_t(wholeGame ? 1 + below(2) : below(4))];
+            dialog->score(p, 0)->setText(first), dialog->score(p, 1)->setText(second);
+            if (!first.isEmpty())
+                side.scores[size_t(p)] = std::pair{first, second};
+            if (first == u"3a"_s && problem.isEmpty())
+                problem = u"must be two whole numbers"_s;
+            done += u" "_s + (first.isEmpty() ? u"-"_s : first + u':' + second);
+        }
+        act([dialog] { dialog->accept(); });
+        dialog->close();
+        if (!problem.isEmpty())
+            return end(done, Refused, problem);
+        if (failed())
+            return end(done, Refused, *m_expect);
+        const qint64 id = m.shown();
+        m.sides[id] = side;
+        for (int p = 0; p < 4; ++p) {
+            if (!side.scores[size_t(p)])
+                continue;
+            const int square = squareOf(m.pools[id], side.scores[size_t(p)]->first,
+                                        side.scores[size_t(p)]->second);
+            if (square >= 0)
+                m.pools[id][u"Quarter%1"_s.arg(p + 1)] =
+                    m.pools[id].value(Schema::imColumn(square)).toString();
+        }
+        end(done, Loaded);
+        w().cmdPlayers_Click(); // the prizes the new scores pay
+        if (PlayersDialog *ledger = w().playersDialog()) {
+            if (const QString wrong = prizesDiffer(*ledger); !wrong.isEmpty())
+                m_failure = wrong;
+            ledger->close();
+        }
+        return done;
+    }
+    // The ledger's prizes: the players' winnings add up to the prizes paid,
+    // which never pass the pool; once every period the plan pays has been
+    // played on drawn digits, with a square sold and no prize handed back,
+    // they are the pool to the cent.
+    QString prizesDiffer(const PlayersDialog &dialog)
+    {
+        const QString total = dialog.paidOut()->text().section(u'\n', -1);
+        const qint64 paid = Money::poolCents(total.section(u' ', 2, 2));
+        const qint64 pool = Money::poolCents(total.section(u' ', -1));
+        qint64 won = 0;
+        for (int row = 0; row < dialog.table()->rowCount(); ++row)
+            won += Money::poolCents(dialog.table()->item(row, 5)->text());
+        if (won != paid || paid > pool)
+            return u"the ledger's winnings add up to %1 of %2"_s.arg(won).arg(total);
+        const qint64 id = m.shown();
+        const PoolValues &stored = m.pools.value(id);
+        const Side side = m.sides.value(id);
+        const QStringList plan = side.plan.chopped(side.plan.isEmpty() ? 0 : 1).split(u'=');
+        bool whole = plan.size() == 6 && plan[4] != u"2"_s && pool > 0;
+        for (int p = 0; whole && p < 4; ++p) {
+            const auto &scores = side.scores[size_t(p)];
+            whole = plan[p] == u"0"_s ||
+                    (scores && squareOf(stored, scores->first, scores->second) >= 0 &&
+                     squareOf(stored, scores->second, scores->first) >= 0);
+        }
+        bool sold = false;
+        for (int k = 0; k < Schema::kSquareCount; ++k)
+            sold = sold || !stored.value(Schema::imColumn(k)).toString().isEmpty();
+        if (whole && sold && paid != pool)
+            return u"every period is played, yet the ledger says "_s + total;
+        return {};
+    }
+    // A preset's shares, "s1=s2=s3=s4="; the presets go per quarter, per
+    // half, per game, then 20/20/20/40, 10/20/30/40, 12.5/25/12.5/50.
+    static QString sharesOf(int preset)
+    {
+        static const char *const shares[] = {
+            "2500=2500=2500=2500=", "0=5000=0=5000=",       "0=0=0=10000=",
+            "2000=2000=2000=4000=", "1000=2000=3000=4000=", "1250=2500=1250=5000="};
+        return QString::fromLatin1(shares[preset]);
+    }
+    // The preset of the pool's payout option: per game, half or quarter.
+    int optionPreset() const
+    {
+        const PoolValues &pool = m.pools.value(m.shown());
+        return pool.value(u"Quarter"_s).toInt() ? 0
+               : pool.value(u"Half"_s).toInt()  ? 1
+               : pool.value(u"Game"_s).toInt()  ? 2
+                                                : 0;
+    }
+    // The side the board was shown with: a new pool's is empty.
+    Side shownSide() const { return m.mode == Mode::Adding ? Side{} : m.sides.value(m.shown()); }
+    // The winner lookup for a quarter, with the scores on the board unless
+    // given: where they point at a square, the quarter keeps them.
+    void lookUp(int quarter, const QString &first, const QString &second)
+    {
+        if (squareOf(board(), first, second) >= 0)
+            m_side.scores[size_t(quarter)] = std::pair{first, second};
+    }
+    void lookUp(int quarter) { lookUp(quarter, w().Score[0]->text(), w().Score[1]->text()); }
     QString close()
     {
         act([this] { w().close(); }, true);
@@ -707,6 +936,7 @@ private:
     PoolValues m_baseline, m_before;
     bool m_loaded = false, m_asks = false, m_failed = false, m_failureSeen = false;
     bool m_pending = false;                  // a locked pool's digits the disk did not take
+    Side m_side;                             // the board's plan and scores, stored by the next save
     bool m_stayed = false, m_update = false; // the caret left in a box typed into; Update next
     int m_byKey = 12, m_answer = 0;   // a button pressed by its key, in percent; Yes, No, Cancel
     std::optional<QString> m_expect;  // a message the step must show; empty: none; unset: any

@@ -4,6 +4,7 @@
 #include "controls.h"
 #include "layout.h"
 #include "players/playersdialog.h"
+#include "players/resultsdialog.h"
 
 #include <QApplication>
 #include <QComboBox>

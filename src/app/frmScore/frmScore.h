@@ -12,6 +12,7 @@
 
 class Dialogs;
 class PlayersDialog;
+class ResultsDialog;
 class PoolRecords;
 class PoolStore;
 class PrintSeam;
@@ -213,7 +214,9 @@ public:
     PlayersDialog *playersDialog() const { return m_players.get(); }
     // The payout plan and the periods' scores of the pool on show.
     void cmdResults_Click();
-    bool cmdResults(); // true once new ones are stored
+    bool cmdResults(); // true when the user pressed OK
+    // The payout dialog while it is up (tests fill it in and accept it).
+    ResultsDialog *resultsDialog() const { return m_results.get(); }
     // Stores them with the pool on show and shows it again; false, with
     // the user told why, when they are not stored.
     bool storeResults(const std::optional<Payout::Plan> &plan, const Pool::Scores &scores);
@@ -276,6 +279,7 @@ private:
 
     // --- players ---
     std::unique_ptr<PlayersDialog> m_players;
+    std::unique_ptr<ResultsDialog> m_results;
     bool m_tintScheduled = false;
     void watchForTints();
 
