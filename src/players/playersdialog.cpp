@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -36,38 +37,62 @@ const char *const kPeriods[] = {QT_TRANSLATE_NOOP("PlayersDialog", "First quarte
                                 QT_TRANSLATE_NOOP("PlayersDialog", "Third quarter"),
                                 QT_TRANSLATE_NOOP("PlayersDialog", "Final")};
 
-// One line per prize paid, then what they add up to.
+// One line per prize paid, a split prize one line per player, then what
+// they add up to.
 QString paidOutText(const PlayersDialog::Pool &pool)
 {
+    using Kind = Payout::Prize::Kind;
+    QList<Payout::Prize> merged; // a split's square stands for its player's squares
+    QList<int> squares;          // how many squares each merged line holds
+    for (const Payout::Prize &prize : pool.paidOut) {
+        const QString key = Ledger::keyOf(pool.squares.value(prize.square));
+        qsizetype same = -1;
+        for (qsizetype i = 0; prize.kind == Kind::Split && i < merged.size(); ++i)
+            if (merged[i].kind == Kind::Split && merged[i].period == prize.period &&
+                Ledger::keyOf(pool.squares.value(merged[i].square)) == key)
+                same = i;
+        if (same >= 0) {
+            merged[same].cents += prize.cents;
+            ++squares[same];
+        } else {
+            merged << prize;
+            squares << 1;
+        }
+    }
     QStringList lines;
     qint64 total = 0;
-    for (const Payout::Prize &prize : pool.paidOut) {
+    for (qsizetype i = 0; i < merged.size(); ++i) {
+        const Payout::Prize &prize = merged[i];
         if (prize.square >= 0)
             total += prize.cents; // not what is handed back
+        const QString name = prize.square < 0
+                                 ? QString()
+                                 : RecordMapping::isolated(pool.squares.value(prize.square));
         const QString who =
-            prize.square < 0 ? QString()
-                             : PlayersDialog::tr("%1 (square %2)")
-                                   .arg(RecordMapping::isolated(pool.squares.value(prize.square)),
-                                        QString::number(prize.square));
+            PlayersDialog::tr("%1 (square %2)").arg(name, QString::number(prize.square));
         const QString amount = Money::currencyOfCents(prize.cents);
         const QString period = PlayersDialog::tr(kPeriods[prize.period]);
         switch (prize.kind) {
-        case Payout::Prize::Kind::Winner:
+        case Kind::Winner:
             lines << PlayersDialog::tr("%1: %2 wins %3").arg(period, who, amount);
             break;
-        case Payout::Prize::Kind::Reverse:
+        case Kind::Reverse:
             lines << PlayersDialog::tr("%1: %2 wins %3 as the reverse winner")
                          .arg(period, who, amount);
             break;
-        case Payout::Prize::Kind::RolledOver:
+        case Kind::RolledOver:
             lines << PlayersDialog::tr("%1: %2 wins %3 rolled over from earlier periods")
                          .arg(period, who, amount);
             break;
-        case Payout::Prize::Kind::Split:
-            lines << PlayersDialog::tr("%1: %2 gets %3 of a prize nobody won")
-                         .arg(period, who, amount);
+        case Kind::Split:
+            lines << (squares[i] == 1
+                          ? PlayersDialog::tr("%1: %2 gets %3 of a prize nobody won, for 1 square")
+                                .arg(period, name, amount)
+                          : PlayersDialog::tr(
+                                "%1: %2 gets %3 of a prize nobody won, for %4 squares")
+                                .arg(period, name, amount, QString::number(squares[i])));
             break;
-        case Payout::Prize::Kind::Unpaid:
+        case Kind::Unpaid:
             lines << PlayersDialog::tr("%1: %2 not won, handed back").arg(period, amount);
             break;
         }
@@ -173,7 +198,14 @@ PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialog
     layout->addWidget(m_winners);
     m_paidOut = new QLabel(paidOutText(pool), this);
     m_paidOut->setObjectName(QStringLiteral("paidOut"));
-    layout->addWidget(m_paidOut);
+    m_paidOut->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Many prizes scroll rather than push the players out of the window.
+    auto *prizes = new QScrollArea(this);
+    prizes->setWidget(m_paidOut);
+    prizes->setWidgetResizable(true);
+    prizes->setFrameShape(QFrame::NoFrame);
+    prizes->setMaximumHeight(std::min(m_paidOut->sizeHint().height() + 4, 160));
+    layout->addWidget(prizes);
     showTotals();
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
