@@ -291,7 +291,9 @@ QList<PoolDocument::Carry> PoolDocument::paymentsDroppedBy(const Pool &board) co
     if (!hasPool() || isLocked())
         return dropped;
     const QSet<QString> onBoard = board.players();
-    QSet<QString> paid = Payments::paidOf(m_store.database(), m_stored.id);
+    QSet<QString> paid;
+    for (const QString &key : Payments::paymentsOf(m_store.database(), m_stored.id).keys())
+        paid.insert(key);
     QStringList keys(paid.begin(), paid.end());
     keys.sort();
     for (const QString &key : keys) {

@@ -10,7 +10,20 @@ namespace {
 
 const QString kCreate = QStringLiteral(
     "CREATE TABLE IF NOT EXISTS Payments (PoolID INTEGER NOT NULL, Player TEXT NOT NULL, "
-    "Paid INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (PoolID, Player))");
+    "Paid INTEGER NOT NULL DEFAULT 0, Amount INTEGER, PRIMARY KEY (PoolID, Player))");
+// Files of earlier versions have the table without the part payments.
+const QString kHasAmount =
+    QStringLiteral("SELECT COUNT(*) FROM pragma_table_info('Payments') WHERE name = 'Amount'");
+const QString kAddAmount = QStringLiteral("ALTER TABLE Payments ADD COLUMN Amount INTEGER");
+const QString kPayments = QStringLiteral(
+    "SELECT Player, Paid, Amount FROM Payments WHERE PoolID = ? AND (Paid <> 0 OR Amount > 0)");
+const QString kTicks = QStringLiteral("SELECT Player, Paid, NULL FROM Payments WHERE PoolID = ? "
+                                      "AND Paid <> 0");
+const QString kSetPart =
+    QStringLiteral("INSERT INTO Payments (PoolID, Player, Paid, Amount) VALUES (?, ?, 0, ?) "
+                   "ON CONFLICT (PoolID, Player) DO UPDATE SET Paid = 0, Amount = excluded.Amount");
+const QString kClearPart =
+    QStringLiteral("UPDATE Payments SET Amount = NULL WHERE PoolID = ? AND Player = ?");
 const QString kExists =
     QStringLiteral("SELECT COUNT(*) FROM sqlite_schema WHERE type = 'table' AND name = 'Payments'");
 const QString kPaid = QStringLiteral("SELECT Player FROM Payments WHERE PoolID = ? AND Paid <> 0");
@@ -26,6 +39,15 @@ const QString kDropPool = QStringLiteral("DELETE FROM Payments WHERE PoolID = ?"
 bool exists(PoolDatabase &db)
 {
     QSqlQuery &query = db.prepared(kExists);
+    db.run(query);
+    const bool found = query.next() && query.value(0).toInt() > 0;
+    query.finish();
+    return found;
+}
+
+bool hasAmount(PoolDatabase &db)
+{
+    QSqlQuery &query = db.prepared(kHasAmount);
     db.run(query);
     const bool found = query.next() && query.value(0).toInt() > 0;
     query.finish();
@@ -62,6 +84,44 @@ void setPaid(PoolDatabase &db, qint64 pool, const QString &player, bool paid)
         query.bindValue(0, pool);
         query.bindValue(1, player);
         query.bindValue(2, paid ? 1 : 0);
+        db.run(query);
+        query.finish();
+        if (hasAmount(db)) {
+            QSqlQuery &clear = db.prepared(kClearPart);
+            clear.bindValue(0, pool);
+            clear.bindValue(1, player);
+            db.run(clear);
+            clear.finish();
+        }
+    });
+}
+
+QHash<QString, std::optional<qint64>> paymentsOf(PoolDatabase &db, qint64 pool)
+{
+    QHash<QString, std::optional<qint64>> paid;
+    if (!exists(db))
+        return paid;
+    QSqlQuery &query = db.prepared(hasAmount(db) ? kPayments : kTicks);
+    query.bindValue(0, pool);
+    db.run(query);
+    while (query.next())
+        paid.insert(query.value(0).toString(), query.value(1).toInt() != 0
+                                                   ? std::nullopt
+                                                   : std::optional(query.value(2).toLongLong()));
+    query.finish();
+    return paid;
+}
+
+void setPart(PoolDatabase &db, qint64 pool, const QString &player, qint64 cents)
+{
+    db.inTransaction([&] {
+        db.execute(kCreate);
+        if (!hasAmount(db))
+            db.execute(kAddAmount);
+        QSqlQuery &query = db.prepared(kSetPart);
+        query.bindValue(0, pool);
+        query.bindValue(1, player);
+        query.bindValue(2, cents > 0 ? QVariant(cents) : QVariant());
         db.run(query);
         query.finish();
     });

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QHash>
 #include <QSet>
 #include <QString>
+
+#include <optional>
 
 class PoolDatabase;
 
@@ -15,7 +18,13 @@ namespace Payments {
 // The keys of the players of the pool who have paid; none when the table
 // does not exist yet.
 QSet<QString> paidOf(PoolDatabase &db, qint64 pool);
+// A tick: paid in full, or nothing paid; either way no part payment.
 void setPaid(PoolDatabase &db, qint64 pool, const QString &player, bool paid);
+// What each player who has paid anything paid: nullopt for in full (a tick,
+// as every payment of older files reads), else the cents of a part payment.
+QHash<QString, std::optional<qint64>> paymentsOf(PoolDatabase &db, qint64 pool);
+// A part payment in cents, the tick taken off; 0 for nothing paid.
+void setPart(PoolDatabase &db, qint64 pool, const QString &player, qint64 cents);
 // Within the caller's transaction: moves a player's payment to another key
 // (a spelling corrected on the board), replacing any row of that key.
 void carry(PoolDatabase &db, qint64 pool, const QString &from, const QString &to);

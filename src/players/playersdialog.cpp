@@ -29,6 +29,8 @@ enum Column
     Numbers,
     Owed,
     Paid,
+    PaidSoFar, // cents of a part payment in its user data
+    StillOwes,
     Won
 };
 
@@ -118,10 +120,10 @@ PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialog
 {
     setWindowTitle(QStringLiteral("Players"));
     m_players = Ledger::playersOf(pool.squares);
-    QSet<QString> paid;
+    QHash<QString, std::optional<qint64>> paid;
     try {
         if (pool.id > 0)
-            paid = Payments::paidOf(db, pool.id);
+            paid = Payments::paymentsOf(db, pool.id);
     } catch (const PoolError &error) {
         dialogs.message(error.description());
     }
@@ -140,30 +142,38 @@ PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialog
     for (const Payout::Prize &prize : pool.paidOut)
         if (prize.square >= 0)
             won[Ledger::keyOf(pool.squares.value(prize.square))] += prize.cents;
-    m_table = new QTableWidget(int(m_players.size()), 6, this);
+    m_table = new QTableWidget(int(m_players.size()), Won + 1, this);
     m_table->setHorizontalHeaderLabels({QStringLiteral("Player"), QStringLiteral("Squares"),
                                         QStringLiteral("Numbers"), QStringLiteral("Owes"),
-                                        QStringLiteral("Paid"), tr("Won")});
+                                        QStringLiteral("Paid"), tr("Paid so far"), tr("Still owes"),
+                                        tr("Won")});
     m_table->setWordWrap(true);
     m_table->verticalHeader()->hide();
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Only what a player paid so far is typed in: a part payment.
+    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                             QAbstractItemView::AnyKeyPressed);
     for (int row = 0; row < m_players.size(); ++row) {
         const Ledger::Player &player = m_players[row];
         const qsizetype count = player.squares.size();
         const QStringList texts{
             player.name, QString::number(count), numbersOf(player.squares),
             Money::currencyOfCents(Money::times(pool.perSquare, double(count)))};
-        for (int column = Name; column <= Owed; ++column)
-            m_table->setItem(row, column, new QTableWidgetItem(texts[column]));
-        auto *tick = new QTableWidgetItem;
+        for (int column = Name; column <= Won; ++column) {
+            auto *item = new QTableWidgetItem(texts.value(column));
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            m_table->setItem(row, column, item);
+        }
+        const QString key = Ledger::keyOf(player.name);
+        QTableWidgetItem *tick = m_table->item(row, Paid);
         tick->setFlags(pool.id > 0 ? Qt::ItemIsUserCheckable | Qt::ItemIsEnabled
                                    : Qt::ItemIsUserCheckable);
-        tick->setCheckState(paid.contains(Ledger::keyOf(player.name)) ? Qt::Checked
-                                                                      : Qt::Unchecked);
-        m_table->setItem(row, Paid, tick);
-        m_table->setItem(
-            row, Won,
-            new QTableWidgetItem(Money::currencyOfCents(won.value(Ledger::keyOf(player.name)))));
+        tick->setCheckState(paid.contains(key) && !paid.value(key) ? Qt::Checked : Qt::Unchecked);
+        m_table->item(row, PaidSoFar)->setData(Qt::UserRole, paid.value(key).value_or(0));
+        if (pool.id > 0)
+            m_table->item(row, PaidSoFar)
+                ->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
+        m_table->item(row, Won)->setText(Money::currencyOfCents(won.value(key)));
+        showPayment(row);
         if (player.name.trimmed().isEmpty())
             m_table->item(row, Name)->setText(tr("(blanks)"));
     }
@@ -180,6 +190,8 @@ PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialog
     connect(m_table, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *item) {
         if (item->column() == Paid)
             paidChanged(item->row());
+        else if (item->column() == PaidSoFar)
+            partChanged(item->row());
     });
     layout->addWidget(m_table);
 
@@ -226,18 +238,70 @@ PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialog
     resize(640, 480);
 }
 
+qint64 PlayersDialog::owed(int row) const
+{
+    return Money::times(m_pool.perSquare, double(m_players[row].squares.size()));
+}
+
+qint64 PlayersDialog::paidSoFar(int row) const
+{
+    return m_table->item(row, Paid)->checkState() == Qt::Checked
+               ? owed(row)
+               : m_table->item(row, PaidSoFar)->data(Qt::UserRole).toLongLong();
+}
+
+void PlayersDialog::showPayment(int row)
+{
+    const QSignalBlocker quiet(m_table);
+    m_table->item(row, PaidSoFar)->setText(Money::currencyOfCents(paidSoFar(row)));
+    m_table->item(row, StillOwes)
+        ->setText(Money::currencyOfCents(std::max<qint64>(0, owed(row) - paidSoFar(row))));
+}
+
 void PlayersDialog::paidChanged(int row)
 {
     QTableWidgetItem *tick = m_table->item(row, Paid);
     const bool paid = tick->checkState() == Qt::Checked;
     try {
         Payments::setPaid(m_db, m_pool.id, Ledger::keyOf(m_players[row].name), paid);
+        const QSignalBlocker quiet(m_table);
+        m_table->item(row, PaidSoFar)->setData(Qt::UserRole, 0); // a tick ends a part payment
     } catch (const PoolError &error) {
         // The tick shows what the file holds.
         const QSignalBlocker quiet(m_table);
         tick->setCheckState(paid ? Qt::Unchecked : Qt::Checked);
         m_dialogs.message(error.description());
     }
+    showPayment(row);
+    showTotals();
+}
+
+void PlayersDialog::partChanged(int row)
+{
+    const QString typed = m_table->item(row, PaidSoFar)->text();
+    const std::optional<double> amount = Money::poolAmount(typed, Money::userLocale());
+    const qint64 cents = amount ? Money::toCents(*amount) : -1;
+    if (cents < 0) {
+        m_dialogs.message(tr("\"%1\" is not an amount. Type what the player has paid so far, "
+                             "such as %2.")
+                              .arg(typed, Money::currencyOfCents(owed(row) / 2)));
+    } else {
+        // What covers all the player owes is a payment in full: a tick.
+        const QString key = Ledger::keyOf(m_players[row].name);
+        const bool full = owed(row) > 0 && cents >= owed(row);
+        try {
+            if (full)
+                Payments::setPaid(m_db, m_pool.id, key, true);
+            else
+                Payments::setPart(m_db, m_pool.id, key, cents);
+            const QSignalBlocker quiet(m_table);
+            m_table->item(row, Paid)->setCheckState(full ? Qt::Checked : Qt::Unchecked);
+            m_table->item(row, PaidSoFar)->setData(Qt::UserRole, full ? 0 : cents);
+        } catch (const PoolError &error) {
+            m_dialogs.message(error.description());
+        }
+    }
+    showPayment(row); // what the file holds
     showTotals();
 }
 
@@ -246,10 +310,9 @@ void PlayersDialog::showTotals()
     int sold = 0;
     qint64 collected = 0, outstanding = 0;
     for (int row = 0; row < m_players.size(); ++row) {
-        const qsizetype count = m_players[row].squares.size();
-        sold += int(count);
-        const qint64 owed = Money::times(m_pool.perSquare, double(count));
-        (m_table->item(row, Paid)->checkState() == Qt::Checked ? collected : outstanding) += owed;
+        sold += int(m_players[row].squares.size());
+        collected += paidSoFar(row);
+        outstanding += std::max<qint64>(0, owed(row) - paidSoFar(row));
     }
     m_totals->setText(
         QStringLiteral("Squares sold: %1   Unsold: %2   Collected: %3   "
@@ -269,14 +332,13 @@ QPixmap PlayersDialog::page() const
     html += QStringLiteral("</tr>");
     for (int row = 0; row < m_table->rowCount(); ++row) {
         html += QStringLiteral("<tr>");
-        for (int column = Name; column <= Owed; ++column)
+        for (int column = Name; column <= Won; ++column)
             html += QStringLiteral("<td>%1</td>")
-                        .arg(m_table->item(row, column)->text().toHtmlEscaped());
-        html +=
-            QStringLiteral("<td>%1</td><td>%2</td></tr>")
-                .arg(m_table->item(row, Paid)->checkState() == Qt::Checked ? QStringLiteral("paid")
-                                                                           : QString(),
-                     m_table->item(row, Won)->text().toHtmlEscaped());
+                        .arg(column != Paid ? m_table->item(row, column)->text().toHtmlEscaped()
+                             : m_table->item(row, Paid)->checkState() == Qt::Checked
+                                 ? QStringLiteral("paid")
+                                 : QString());
+        html += QStringLiteral("</tr>");
     }
     html += QStringLiteral("</table>");
     for (const QLabel *label : {m_totals, m_winners, m_paidOut})

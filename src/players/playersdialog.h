@@ -12,9 +12,10 @@ class PrintSeam;
 class QLabel;
 class QTableWidget;
 
-// The ledger of one pool: who bought which squares, what they owe, who has
-// paid, and the quarter winners with their prizes. A tick is stored the
-// moment it is set; the ledger prints or goes to a PDF file as one page.
+// The ledger of one pool: who bought which squares, what they owe, what
+// they have paid (a tick for in full, or an amount so far), what they won,
+// and the prizes paid. A payment is stored the moment it is entered; the
+// ledger prints or goes to a PDF file as one page.
 class PlayersDialog : public QDialog
 {
     Q_OBJECT
@@ -49,6 +50,10 @@ public:
 
 private:
     void paidChanged(int row);
+    void partChanged(int row);
+    qint64 owed(int row) const;
+    qint64 paidSoFar(int row) const; // in full when ticked
+    void showPayment(int row);
     void showTotals();
 
     Pool m_pool;

@@ -51,10 +51,24 @@ private slots:
         tick(4);
         QCOMPARE(dialog()->totals()->text(),
                  u"Squares sold: 7   Unsold: 93   Collected: $5.00   Outstanding: $2.00"_s);
-        open(); // a restart
+        // A part payment: typed as paid so far, it takes the tick off; what
+        // covers the debt is a tick. An old file's tick reads as in full.
+        part(4, "0.40");
+        part(1, "1");
+        part(3, "lots");
+        QVERIFY(m_window->messages().value(0).startsWith(u"\"lots\" is not an amount."_s));
+        QCOMPARE(dialog()->totals()->text(),
+                 u"Squares sold: 7   Unsold: 93   Collected: $5.40   Outstanding: $1.60"_s);
+        OtherProgram(m_data->poolFile()).exec("ALTER TABLE Payments DROP COLUMN Amount");
+        open(); // a restart, the part payment lost with its column
         w().cmdPlayers->click();
-        QCOMPARE(column(4), (QStringList{"paid", "", "paid", "", "paid"}));
-        QVERIFY(m_window->messages().isEmpty());
+        QCOMPARE(column(4), (QStringList{"paid", "paid", "paid", "", ""}));
+        QCOMPARE(column(6), (QStringList{"$0.00", "$0.00", "$0.00", "$1.00", "$1.00"}));
+        part(4, "0.40");
+        open();
+        w().cmdPlayers->click();
+        QCOMPARE(column(5), (QStringList{"$1.00", "$1.00", "$3.00", "$0.00", "$0.40"}));
+        QCOMPARE(m_window->messages(), QStringList());
         // No printer: the ledger goes to a PDF file instead.
         const QString pdf = m_data->dir() + "/players.pdf";
         m_window->print.noPrinter = true;
@@ -185,13 +199,13 @@ private slots:
         w().cmdPlayers->click();
         QCOMPARE(dialog()->paidOut()->text(),
                  paid + u"Prizes paid: $175.07 of the pool's $250.10"_s);
-        QCOMPARE(column(5), (QStringList{"$65.03", "$10.00", "$100.04"}));
+        QCOMPARE(column(7), (QStringList{"$65.03", "$10.00", "$100.04"}));
         scores[2] = {u"3"_s, u"7"_s}; // nobody's: rolls on to the final
         QVERIFY(w().storeResults(plan, scores));
         w().cmdPlayers->click();
         QVERIFY(
             dialog()->paidOut()->text().endsWith(u"Prizes paid: $250.10 of the pool's $250.10"_s));
-        QCOMPARE(column(5), (QStringList{"$65.03", "$10.00", "$175.07"}));
+        QCOMPARE(column(7), (QStringList{"$65.03", "$10.00", "$175.07"}));
     }
 
 private:
@@ -212,6 +226,7 @@ private:
         return texts;
     }
     void tick(int row) { dialog()->table()->item(row, 4)->setCheckState(Qt::Checked); }
+    void part(int row, const QString &typed) { dialog()->table()->item(row, 5)->setText(typed); }
     QMap<int, int> tints()
     {
         QMap<int, int> tinted;

@@ -862,7 +862,7 @@ private:
         const qint64 pool = Money::poolCents(total.section(u' ', -1));
         qint64 won = 0;
         for (int row = 0; row < dialog.table()->rowCount(); ++row)
-            won += Money::poolCents(dialog.table()->item(row, 5)->text());
+            won += Money::poolCents(dialog.table()->item(row, 7)->text());
         if (won != paid || paid > pool)
             return u"the ledger's winnings add up to %1 of %2"_s.arg(won).arg(total);
         const qint64 id = m.shown();
