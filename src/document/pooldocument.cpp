@@ -304,9 +304,9 @@ QList<PoolDocument::Carry> PoolDocument::paymentsDroppedBy(const Pool &board) co
         for (size_t k = 0; k < board.squares.size(); ++k) {
             if (Ledger::keyOf(Pool::text(m_stored.squares[k])) != key)
                 continue;
-            carry.player = Pool::text(m_stored.squares[k]).trimmed();
+            carry.player = Ledger::nameOf(Pool::text(m_stored.squares[k]));
             taken.insert(Ledger::keyOf(Pool::text(board.squares[k])));
-            carry.newName = Pool::text(board.squares[k]).trimmed();
+            carry.newName = Ledger::nameOf(Pool::text(board.squares[k]));
         }
         const QString newKey = taken.size() == 1 ? *taken.begin() : QString();
         if (newKey.isEmpty() || paid.contains(newKey)) {
@@ -342,8 +342,9 @@ QString PoolDocument::save(const Pool &board, const QHash<QString, QString> &car
     m_mode = Mode::Browsing;
     m_stored = pool;
     m_stored.id = id;
-    for (const QString &key : carried)
-        m_stored.paid.insert(key);
+    for (auto it = carried.cbegin(); it != carried.cend(); ++it)
+        if (m_stored.paid.contains(it.key())) // paid in full, not in part
+            m_stored.paid.insert(it.value());
     m_stored.paid.intersect(pool.players()); // the save dropped the others
     m_shownBoard = m_stored;
     showAllPoolsAt(id);
@@ -427,7 +428,7 @@ QString PoolDocument::setResults(const std::optional<Payout::Plan> &plan,
         return message(Text::ResultsOfNew);
     if (isLocked() && plan != m_stored.plan)
         return lockMessage();
-    if (plan && !plan->problem().isEmpty())
+    if (plan && plan != m_stored.plan && !plan->problem().isEmpty())
         return plan->problem();
     Pool pool = m_stored;
     pool.plan = plan;
@@ -436,8 +437,11 @@ QString PoolDocument::setResults(const std::optional<Payout::Plan> &plan,
     // scores keeps the winner it holds.
     const QStringList headers = pool.headerTexts();
     for (size_t p = 0; p < scores.size(); ++p) {
-        if (!scores[p])
+        if (!scores[p]) {
+            if (m_stored.scores[p]) // scores taken back: the period is not played
+                pool.winners[p] = QString();
             continue;
+        }
         const std::optional<int> square = BoardRules::winningSquare(
             headers.mid(0, BoardRules::kDigits), headers.mid(BoardRules::kDigits), (*scores[p])[0],
             (*scores[p])[1]);

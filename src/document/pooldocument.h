@@ -128,8 +128,8 @@ public:
     // plan of the pool's own takes that option's split.
     void choosePeriodOption(int option);
     // Stores the plan and the scores with the pool on show at once, and the
-    // winners the scores give; a locked pool takes scores only. Empty once
-    // stored, else what the user is told.
+    // winners the scores give (none where scores are taken back); a locked
+    // pool takes scores only. Empty once stored, else what the user is told.
     QString setResults(const std::optional<Payout::Plan> &plan, const Pool::Scores &scores);
 
     static QString lockMessage();

@@ -14,6 +14,12 @@ QString keyOf(const QString &name)
     return trimmed.isEmpty() ? name : trimmed.toCaseFolded();
 }
 
+QString nameOf(const QString &square)
+{
+    const QString trimmed = square.trimmed();
+    return trimmed.isEmpty() ? square : trimmed;
+}
+
 QList<Player> playersOf(const QStringList &squares)
 {
     QList<Player> players;
@@ -25,8 +31,7 @@ QList<Player> playersOf(const QStringList &squares)
         auto found = byKey.constFind(key);
         if (found == byKey.cend()) {
             found = byKey.insert(key, players.size());
-            const QString trimmed = squares[square].trimmed();
-            players.append({trimmed.isEmpty() ? squares[square] : trimmed, {}});
+            players.append({nameOf(squares[square]), {}});
         }
         players[*found].squares.append(square);
     }

@@ -19,6 +19,10 @@ struct Player
 // for an empty square.
 QString keyOf(const QString &name);
 
+// A name as the ledger shows it: without surrounding blanks, or its blanks
+// when it has nothing else.
+QString nameOf(const QString &square);
+
 // One entry per player on the board (the hundred squares' texts), sorted
 // by name; empty squares are nobody's.
 QList<Player> playersOf(const QStringList &squares);

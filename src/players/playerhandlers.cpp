@@ -60,10 +60,9 @@ bool frmScore::cmdResults()
 {
     if (!proceed(PoolDocument::Command::Results))
         return false;
-    m_results = std::make_unique<ResultsDialog>(m_doc->stored(), m_doc->isLocked(),
-                                                *m_services.dialogs, this);
-    connect(m_results.get(), &QDialog::accepted, this,
-            [this] { storeResults(m_results->plan(), m_results->scores()); });
+    m_results = std::make_unique<ResultsDialog>(
+        m_doc->stored(), m_doc->isLocked(), *m_services.dialogs,
+        [this](const auto &plan, const auto &scores) { return storeResults(plan, scores); }, this);
     if (m_services.dialogs->isScripted())
         return false; // tests fill it in and accept it
     const bool accepted = m_results->exec() == QDialog::Accepted;

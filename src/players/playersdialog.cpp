@@ -198,10 +198,10 @@ PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialog
     m_totals = new QLabel(this);
     layout->addWidget(m_totals);
     QStringList winners;
-    const char *quarters[] = {"First", "Second", "Third", "Fourth"};
+    // Each period's winner box and its own prize under the plan.
     for (int q = 0; q < 4; ++q)
-        winners << QStringLiteral("%1 quarter: %2  %3")
-                       .arg(QLatin1String(quarters[q]),
+        winners << tr("%1: %2  %3")
+                       .arg(tr(kPeriods[q]),
                             pool.winners.value(q).isEmpty()
                                 ? QStringLiteral("-")
                                 : RecordMapping::isolated(pool.winners.value(q)),

@@ -35,8 +35,9 @@ int hundredths(const QDoubleSpinBox *box)
 
 } // namespace
 
-ResultsDialog::ResultsDialog(const Pool &pool, bool locked, Dialogs &dialogs, QWidget *parent)
-    : QDialog(parent), m_dialogs(dialogs)
+ResultsDialog::ResultsDialog(const Pool &pool, bool locked, Dialogs &dialogs, Store store,
+                             QWidget *parent)
+    : QDialog(parent), m_dialogs(dialogs), m_store(std::move(store)), m_locked(locked)
 {
     setWindowTitle(tr("Payout and Scores"));
     Pool asOption = pool;
@@ -167,16 +168,19 @@ Pool::Scores ResultsDialog::scores() const
 
 QString ResultsDialog::problem() const
 {
-    if (const std::optional<Payout::Plan> own = plan(); own && !own->problem().isEmpty())
+    // A locked pool's plan is not the user's to mend here.
+    if (const std::optional<Payout::Plan> own = plan();
+        !m_locked && own && !own->problem().isEmpty())
         return own->problem();
-    static const QRegularExpression wholeNumber(QStringLiteral("^[0-9]{1,3}$"));
+    // As the winner lookup reads a score: by its last digit.
+    static const QRegularExpression endsInDigit(QStringLiteral("[0-9]$"));
     const Pool::Scores typed = scores();
     for (size_t p = 0; p < 4; ++p) {
         if (!typed[p])
             continue;
         for (const QString &score : *typed[p])
-            if (!wholeNumber.match(score).hasMatch())
-                return tr("The scores of the %1 must be two whole numbers, such as 14 and 7; "
+            if (!endsInDigit.match(score).hasMatch())
+                return tr("The scores of the %1 must both end in a digit, such as 14 and 7; "
                           "leave both empty for a period not played yet.")
                     .arg(tr(kPeriods[p]).toLower());
     }
@@ -190,5 +194,7 @@ void ResultsDialog::accept()
         m_dialogs.message(wrong);
         return;
     }
+    if (m_store && !m_store(plan(), scores()))
+        return;
     QDialog::accept();
 }

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class Dialogs;
 class QComboBox;
 class QDoubleSpinBox;
@@ -19,7 +21,11 @@ class ResultsDialog : public QDialog
     Q_OBJECT
 
 public:
-    ResultsDialog(const Pool &pool, bool locked, Dialogs &dialogs, QWidget *parent = nullptr);
+    // OK hands the entries to store, and closes only once it says they are
+    // stored: what was typed is never lost to a refused write.
+    using Store = std::function<bool(const std::optional<Payout::Plan> &, const Pool::Scores &)>;
+    ResultsDialog(const Pool &pool, bool locked, Dialogs &dialogs, Store store,
+                  QWidget *parent = nullptr);
 
     // None while the pool pays as its payout option says and nothing more.
     std::optional<Payout::Plan> plan() const;
@@ -39,6 +45,8 @@ private:
     void splitChosen(int index);
 
     Dialogs &m_dialogs;
+    Store m_store;
+    bool m_locked = false;
     std::array<int, 4> m_optionShares{};
     QComboBox *m_split = nullptr;
     std::array<QDoubleSpinBox *, 4> m_shares{};

@@ -137,25 +137,32 @@ bool frmScore::carryPayments(const Pool &board, QHash<QString, QString> &carried
     // A paid player's name typed anew, or cleared, would take the payment
     // with it; the user says which payments go where before anything is
     // stored.
+    const auto shown = [this](const QString &name) {
+        return RecordMapping::isolated(name.trimmed().isEmpty() ? tr("(blanks)") : name);
+    };
     for (const PoolDocument::Carry &drop : m_doc->paymentsDroppedBy(board)) {
-        const QString player = RecordMapping::isolated(drop.player);
-        const Dialogs::Answer answer =
-            drop.newKey.isEmpty()
-                ? m_services.dialogs->question(
-                      tr("%1 has paid, and the board no longer holds that name: the payment "
-                         "will be deleted. Save anyway?")
-                          .arg(player),
-                      QStringLiteral("Quadrix"), Dialogs::Icon::None, Dialogs::Answer::Yes)
-                : m_services.dialogs->question(
-                      tr("%1 has paid, and the squares of %1 now read %2. Carry the payment "
-                         "to %2?")
-                          .arg(player, RecordMapping::isolated(drop.newName)),
-                      QStringLiteral("Quadrix"), Dialogs::Icon::None, Dialogs::Answer::Yes);
-        if (answer == Dialogs::Answer::Cancel ||
-            (drop.newKey.isEmpty() && answer == Dialogs::Answer::No))
-            return false;
-        if (answer == Dialogs::Answer::Yes && !drop.newKey.isEmpty())
+        if (drop.newKey.isEmpty()) {
+            // Deleting a payment cannot be undone: Enter keeps it.
+            if (!m_services.dialogs->confirm(
+                    tr("%1 has paid, and the board no longer holds that name: the payment "
+                       "will be deleted. Save anyway?")
+                        .arg(shown(drop.player))))
+                return false;
+            continue;
+        }
+        switch (m_services.dialogs->question(
+            tr("%1 has paid, and the squares of %1 now read %2. Carry the payment to %2? No "
+               "deletes the payment.")
+                .arg(shown(drop.player), shown(drop.newName)),
+            QStringLiteral("Quadrix"), Dialogs::Icon::None, Dialogs::Answer::Yes)) {
+        case Dialogs::Answer::Yes:
             carried.insert(drop.key, drop.newKey);
+            break;
+        case Dialogs::Answer::No:
+            break;
+        default:
+            return false;
+        }
     }
     return true;
 }

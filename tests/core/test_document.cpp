@@ -328,6 +328,9 @@ private slots:
         QCOMPARE(doc().setResults(split, scores), QString());
         QVERIFY(repo().load(1).scores[3] && repo().load(1).isLocked());
         QCOMPARE(repo().load(1).winners[3], u"Ann"_s);
+        scores[3].reset(); // taken back: not played, so no winner
+        QCOMPARE(doc().setResults(split, scores), QString());
+        QCOMPARE(repo().load(1).winners[3], QString());
         QCOMPARE(doc().unlock(u"pw"_s), QString());
         // The lookup's scores are the board's: closing asks, a save stores
         // them, and a payout option gives the plan its split.

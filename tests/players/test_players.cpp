@@ -171,6 +171,33 @@ private slots:
         }
     }
 
+    // A save that would drop a payment asks: Cancel keeps the board unsaved;
+    // a corrected spelling takes the payment; a player gone loses it only
+    // on a Yes.
+    void aCorrectedSpellingKeepsThePayment()
+    {
+        PoolValues pool = samplePool("01/01/2025", "A", "B");
+        pool.insert({{"Im0", "Ann"}, {"Im1", "Bob"}, {"Im2", "Cy"}, {"PoolAmount", "$100.00"}});
+        m_data->addPool(pool);
+        open();
+        w().cmdPlayers->click();
+        tick(0), tick(1);
+        w().cmdEdit->click();
+        w().Imput[0]->setPlainText("Anne");
+        w().Imput[1]->setPlainText("");
+        m_window->dialogs.setNextAnswer(Dialogs::Answer::Cancel);
+        w().cmdUpdate->click();
+        QCOMPARE(w().document().mode(), PoolDocument::Mode::Editing);
+        QCOMPARE(m_data->stored(1, "Im0"), QVariant("Ann"));
+        m_window->dialogs.setNextAnswer(Dialogs::Answer::Yes);
+        m_window->dialogs.setNextAnswer(Dialogs::Answer::Yes);
+        w().cmdUpdate->click();
+        QCOMPARE(m_data->stored(1, "Payments"), QVariant("anne=1;"));
+        const QStringList asked = m_window->dialogs.shownTexts(Dialogs::Shown::Kind::Question);
+        QCOMPARE(asked.last(), u"\u2068Bob\u2069 has paid, and the board no longer holds that "
+                               "name: the payment will be deleted. Save anyway?"_s);
+    }
+
     // A plan's prizes through the window and the file: a prize rolled over
     // from an unsold square, a reverse winner, a period not played yet; the
     // ledger's lines, each player's winnings and the total paid, which is

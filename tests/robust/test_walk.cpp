@@ -321,7 +321,28 @@ private:
         const QString refused = m.locked() ? QString() : refusal(board);
         if (!refused.isEmpty())
             m_expect = refused;
-        if (!refused.isEmpty() || failed())
+        if (!refused.isEmpty())
+            return false;
+        // A paid player whose squares all took one new name that has not
+        // paid: Enter carries the payment there. A paid player gone
+        // otherwise: Enter keeps the payment, and so the board unsaved.
+        QSet<QString> carried;
+        if (m.shown() && !m.locked()) {
+            const qint64 shown = m.shown();
+            QStringList gone = (m.paid[shown] - playersOf(board)).values();
+            gone.sort();
+            for (const QString &key : gone) {
+                QSet<QString> now;
+                for (int k = 0; k < Schema::kSquareCount; ++k)
+                    if (Ledger::keyOf(m.pools[shown].value(Schema::imColumn(k)).toString()) == key)
+                        now << Ledger::keyOf(board[Schema::imColumn(k)].toString());
+                const QString to = now.size() == 1 ? *now.begin() : QString();
+                if (to.isEmpty() || m.paid[shown].contains(to) || carried.contains(to))
+                    return false;
+                carried << to;
+            }
+        }
+        if (failed())
             return false;
         qint64 id = m.shown();
         if (!id) { // a new pool, under the key the file gave it
@@ -335,20 +356,7 @@ private:
         for (int i = 0; m.locked() && i < Schema::kHeaderCount; ++i)
             m.pools[id].insert(Schema::numColumn(i), board[Schema::numColumn(i)]);
         if (!m.locked()) {
-            // A paid player whose squares all took one new name that has not
-            // paid: Enter carries the payment there. Other payments of
-            // players gone go.
-            QStringList gone = (m.paid[id] - playersOf(board)).values();
-            gone.sort();
-            for (const QString &key : gone) {
-                QSet<QString> now;
-                for (int k = 0; k < Schema::kSquareCount; ++k)
-                    if (Ledger::keyOf(m.pools[id].value(Schema::imColumn(k)).toString()) == key)
-                        now << Ledger::keyOf(board[Schema::imColumn(k)].toString());
-                if (now.size() == 1 && !now.begin()->isEmpty() &&
-                    !m.paid[id].contains(*now.begin()))
-                    m.paid[id] << *now.begin();
-            }
+            m.paid[id] += carried;
             m.pools[id].insert(board);
             m.paid[id].intersect(playersOf(board));
             m.sides[id] = m_side;
@@ -822,7 +830,7 @@ private:
             if (!first.isEmpty())
                 side.scores[size_t(p)] = std::pair{first, second};
             if (first == u"3a"_s && problem.isEmpty())
-                problem = u"must be two whole numbers"_s;
+                problem = u"must both end in a digit"_s;
             done += u" "_s + (first.isEmpty() ? u"-"_s : first + u':' + second);
         }
         act([dialog] { dialog->accept(); });
@@ -832,6 +840,9 @@ private:
         if (failed())
             return end(done, Refused, *m_expect);
         const qint64 id = m.shown();
+        for (int p = 0; p < 4; ++p) // scores taken back: not played, no winner
+            if (!side.scores[size_t(p)] && m.sides[id].scores[size_t(p)])
+                m.pools[id][u"Quarter%1"_s.arg(p + 1)] = QString();
         m.sides[id] = side;
         for (int p = 0; p < 4; ++p) {
             if (!side.scores[size_t(p)])

@@ -214,7 +214,7 @@ public:
     PlayersDialog *playersDialog() const { return m_players.get(); }
     // The payout plan and the periods' scores of the pool on show.
     void cmdResults_Click();
-    bool cmdResults(); // true when the user pressed OK
+    bool cmdResults(); // true once new ones are stored
     // The payout dialog while it is up (tests fill it in and accept it).
     ResultsDialog *resultsDialog() const { return m_results.get(); }
     // Stores them with the pool on show and shows it again; false, with
