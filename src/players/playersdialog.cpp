@@ -180,11 +180,11 @@ PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialog
     m_table->resizeColumnsToContents();
     // A player of many squares wraps their numbers, so that the names and
     // the ticks stay in view together.
-    constexpr int kNumbersWidth = 200;
-    if (m_table->columnWidth(Numbers) > kNumbersWidth) {
-        m_table->setColumnWidth(Numbers, kNumbersWidth);
-        m_table->resizeRowsToContents();
-    }
+    // A long name wraps as well.
+    for (const auto &[column, widest] : {std::pair{Numbers, 200}, std::pair{Name, 160}})
+        if (m_table->columnWidth(column) > widest)
+            m_table->setColumnWidth(column, widest);
+    m_table->resizeRowsToContents();
     m_table->setCurrentCell(0, Paid); // Space ticks the first player
     m_table->horizontalHeader()->setStretchLastSection(true);
     connect(m_table, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *item) {
