@@ -6,12 +6,17 @@
 #include "pdffile.h"
 #include "printjob.h"
 #include "printseam.h"
+#include "store/poolerror.h"
+#include "store/poolstore.h"
+#include "store/seasoncsv.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QSaveFile>
 #include <QScreen>
 
 QPixmap frmScore::pictureOfTheWindow()
@@ -62,4 +67,41 @@ void frmScore::cmdPrint_Click()
     if (!PrintJob::print(*printer, picture, *copies, dpi.x(), dpi.y()))
         dialogs.message(QStringLiteral("The printer did not accept the board, so nothing was "
                                        "printed."));
+}
+
+void frmScore::exportSeason()
+{
+    // Two files, each written whole beside its final name and put in place
+    // only once complete: a failed write leaves nothing half-written.
+    Dialogs &dialogs = *m_services.dialogs;
+    QString pools =
+        dialogs.saveFile(tr("Export the Season as CSV"),
+                         QDir::home().filePath(tr("season pools.csv")), tr("CSV files (*.csv)"));
+    if (pools.isEmpty())
+        return;
+    if (!pools.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+        pools += QLatin1String(".csv");
+    QString players = pools;
+    players.insert(players.size() - 4, tr(" players"));
+    PoolDatabase &db = m_services.store->database();
+    const std::pair<QString, bool (*)(PoolDatabase &, QIODevice &)> files[] = {
+        {pools, &SeasonCsv::writePools}, {players, &SeasonCsv::writePlayers}};
+    for (const auto &[name, write] : files) {
+        QSaveFile file(name);
+        QString failure;
+        try {
+            if (!file.open(QIODevice::WriteOnly) || !write(db, file) || !file.commit())
+                failure = file.errorString();
+        } catch (const PoolError &error) {
+            failure = error.description();
+        }
+        if (!failure.isEmpty()) {
+            file.cancelWriting();
+            dialogs.message(
+                tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(name), failure));
+            return;
+        }
+    }
+    dialogs.message(tr("The season is in %1 and %2.")
+                        .arg(QDir::toNativeSeparators(pools), QDir::toNativeSeparators(players)));
 }

@@ -7,7 +7,8 @@ list(APPEND QUADRIX_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/poolrepository.cpp
     ${CMAKE_CURRENT_LIST_DIR}/poolstore.cpp
     ${CMAKE_CURRENT_LIST_DIR}/recordmapping.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/schema.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/schema.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/seasoncsv.cpp)
 list(APPEND QUADRIX_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/loadsave.cpp
     ${CMAKE_CURRENT_LIST_DIR}/recordcommands.cpp

@@ -389,6 +389,7 @@ void frmScore::routeEvents()
         {QKeySequence(Qt::Key_F1), &frmScore::Label8_Click},
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &frmScore::cmdPlayers_Click},
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R), &frmScore::cmdResults_Click},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), &frmScore::exportSeason},
         {QKeySequence(Qt::Key_Escape), &frmScore::escape},
     };
     for (const auto &[sequence, handler] : keys)

@@ -207,6 +207,8 @@ public:
     // The board as a PDF file: offered when there is no printer, and on
     // Ctrl+Shift+S with a printer or without.
     void savePdf();
+    // Every pool and every player of the file as two CSV files (Ctrl+Shift+E).
+    void exportSeason();
 
     // --- Players and payments (players) ---
     void cmdPlayers_Click();
