@@ -2,10 +2,12 @@
 
 #include "randomsource.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QString>
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cmath>
 
@@ -66,6 +68,38 @@ std::optional<int> findHeader(const QStringList &headers, int digit)
         if (holdsDigit(headers[i], digit))
             return i;
     return std::nullopt;
+}
+
+QString digitsProblem(const QStringList &headers)
+{
+    for (const QString &header : headers)
+        if (header.isEmpty())
+            return {};
+    for (int axis = 0; axis < 2; ++axis) {
+        const QString side = axis == 0
+                                 ? QCoreApplication::translate("BoardRules", "The column digits")
+                                 : QCoreApplication::translate("BoardRules", "The row digits");
+        std::array<int, kDigits> count{};
+        for (int i = axis * kDigits; i < (axis + 1) * kDigits && i < headers.size(); ++i) {
+            const std::optional<int> digit = headerDigit(headers[i]);
+            if (!digit)
+                return QCoreApplication::translate("BoardRules",
+                                                   "%1 hold \"%2\", which is no digit from 0 to 9.")
+                    .arg(side, headers[i]);
+            ++count[size_t(*digit)];
+        }
+        const auto twice = std::find_if(count.begin(), count.end(), [](int n) { return n > 1; });
+        const auto missing = std::find(count.begin(), count.end(), 0);
+        if (twice != count.end())
+            return QCoreApplication::translate(
+                       "BoardRules",
+                       "%1 hold %2 twice and lack %3: each digit from 0 to 9 must stand once on "
+                       "each side before a winner can be found.")
+                .arg(side)
+                .arg(twice - count.begin())
+                .arg(missing - count.begin());
+    }
+    return {};
 }
 
 double leadingNumber(const QString &caption)
@@ -151,6 +185,9 @@ std::optional<int> winningSquare(const QStringList &columnHeaders, const QString
     const std::optional<int> down = lastDigit(firstScore);
     const std::optional<int> across = lastDigit(secondScore);
     if (!down || !across)
+        return std::nullopt;
+    // Digits typed by hand may stand twice: no square wins on such a board.
+    if (!digitsProblem(columnHeaders + rowHeaders).isEmpty())
         return std::nullopt;
     const std::optional<int> row = findHeader(rowHeaders, *down);
     const std::optional<int> column = findHeader(columnHeaders, *across);

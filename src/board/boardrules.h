@@ -46,6 +46,13 @@ std::optional<int> drawFreeSquare(RandomSource &random, const std::function<bool
 // is used, so the redraw cannot run for ever.
 std::optional<int> drawDigit(RandomSource &random, const std::function<bool(int)> &isUsed);
 
+// What is wrong with the twenty header boxes (the columns', then the
+// rows'), as the user is told it: a box that holds no digit, or an axis
+// where a digit stands twice and so another is missing. Empty while any
+// box is empty (the digits are not drawn yet) and when each axis holds
+// every digit once.
+QString digitsProblem(const QStringList &headers);
+
 // The score's last digit: its last character when that is a digit.
 std::optional<int> lastDigit(const QString &score);
 

@@ -18,10 +18,11 @@ enum class When
     Always,
     Editing, // adding or editing
     Browsing,
-    Locked,  // the pool on show is locked
-    NoPool,  // no stored pool is on show
-    NoPools, // the moves have no pool to go to
-    Changed, // the board differs from the pool as shown
+    Locked,    // the pool on show is locked
+    NoPool,    // no stored pool is on show
+    NoPools,   // the moves have no pool to go to
+    Changed,   // the board differs from the pool as shown
+    BadDigits, // the board's digits cannot name a winner
 };
 
 enum class Text
@@ -33,6 +34,7 @@ enum class Text
     SaveFirst,
     ResultsOfChanged,
     ResultsOfNew,
+    Digits, // what is wrong with the board's digits
 };
 
 struct Rule
@@ -86,6 +88,7 @@ const Rule kRules[] = {
 
     {Command::QuickPick, When::Locked, Verdict::Refused, Text::Lock},
     {Command::Lookup, When::Locked, Verdict::Refused, Text::Lock},
+    {Command::Lookup, When::BadDigits, Verdict::Refused, Text::Digits},
     {Command::Score, When::Locked, Verdict::Refused, Text::Lock},
     {Command::Amount, When::Locked, Verdict::Refused, Text::Lock},
     {Command::Period, When::Locked, Verdict::Refused, Text::Lock},
@@ -119,6 +122,8 @@ QString message(Text text)
         return QCoreApplication::translate(
             "PoolDocument", "Save or cancel your changes first: the payout and the scores are "
                             "stored with the pool as saved.");
+    case Text::Digits: // told with the board's own digits
+        return {};
     case Text::ResultsOfNew:
         return QCoreApplication::translate(
             "PoolDocument", "Save this pool first: the payout and the scores are stored with a "
@@ -183,12 +188,16 @@ PoolDocument::Answer PoolDocument::decide(Command command, const Pool &board) co
         }
         case When::Changed:
             return isChanged(board);
+        case When::BadDigits:
+            return !BoardRules::digitsProblem(board.headerTexts()).isEmpty();
         }
         return false;
     };
     for (const Rule &rule : kRules)
         if (rule.command == command && holds(rule.when))
-            return {rule.verdict, message(rule.text)};
+            return {rule.verdict, rule.text == Text::Digits
+                                      ? BoardRules::digitsProblem(board.headerTexts())
+                                      : message(rule.text)};
     return {};
 }
 
@@ -372,6 +381,9 @@ QString PoolDocument::lock(const QString &password)
 {
     if (!hasPool())
         return message(Text::SaveFirst);
+    // A lock keeps the digits for good: they must be able to name winners.
+    if (const QString wrong = BoardRules::digitsProblem(m_stored.headerTexts()); !wrong.isEmpty())
+        return wrong;
     m_repository.setPassword(m_stored.id, password);
     m_stored.password = password;
     m_shownBoard.password = password;

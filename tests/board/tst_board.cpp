@@ -292,6 +292,8 @@ private slots:
         QTest::newRow("a header empty")    << "24" << "17"  << QStringList{"Number(19)="} << "Keep";
         QTest::newRow("digit on no row")   << "24" << "17"
             << QStringList{"Number(13)=5"} << "Keep";
+        QTest::newRow("a digit twice")     << "24" << "17"
+            << QStringList{"Number(10)=4"} << "Keep";
         QTest::newRow("headers with blanks, a leading zero") << "24" << "17"
             << QStringList{"Number(13)= 4 ", "Number(8)=07"} << "P38";
         // clang-format on
@@ -347,6 +349,12 @@ private slots:
         QCOMPARE(w->Who[0]->text(), QString());
         w->Quarter[1]->click();
         QCOMPARE(tw->messages().size(), 1);
+        // Digits typed by hand must name one square: the user is told why not.
+        w->Number[10]->setText(u"4"_s);
+        w->Quarter[2]->click();
+        QCOMPARE(tw->messages().last(),
+                 u"The row digits hold 4 twice and lack 5: each digit from 0 to 9 must stand "
+                 "once on each side before a winner can be found."_s);
     }
 };
 

@@ -43,14 +43,33 @@ struct Side
     }
 };
 
+// Whether the digits are drawn (no header box empty) yet cannot name a
+// winner: on a side a box holds no digit, or a digit stands twice.
+bool digitsWrong(const PoolValues &board)
+{
+    QSet<int> sides[2];
+    for (int i = 0; i < Schema::kHeaderCount; ++i) {
+        const QString text = board.value(Schema::numColumn(i)).toString();
+        bool number = false;
+        const int digit = text.trimmed().toInt(&number);
+        if (text.isEmpty())
+            return false;
+        if (number && digit >= 0 && digit <= 9)
+            sides[i / 10] << digit;
+    }
+    return sides[0].size() != 10 || sides[1].size() != 10;
+}
+
 // The square the two scores point at: the row whose header holds the first
 // score's last digit, the column whose header holds the second's; -1 for none,
-// and while any header box is empty.
+// while any header box is empty, and where the digits are wrong.
 int squareOf(const PoolValues &board, const QString &first, const QString &second)
 {
     for (int i = 0; i < Schema::kHeaderCount; ++i)
         if (board.value(Schema::numColumn(i)).toString().isEmpty())
             return -1;
+    if (digitsWrong(board))
+        return -1;
     const auto header = [&](int from, const QString &score) {
         if (score.isEmpty() || !score.back().isDigit())
             return -1;
@@ -615,6 +634,13 @@ private:
             return name;
         // After No the board shows the stored pool again; a LOCK, as stored
         // (checked as any locked pool is), in case it showed the amount as typed.
+        // A lock keeps the digits for good: the stored ones must name winners.
+        if (!unlock && digitsWrong(m.pools.value(m.shown()))) {
+            if (m_asks && m_answer == 1)
+                end({}, Loaded);
+            m_expect = u"each digit from 0 to 9 must stand once"_s;
+            return name + u" (refused: the digits)"_s;
+        }
         const bool fails = failed();
         if (m_asks && m_answer == 1)
             end({}, Loaded);
@@ -661,8 +687,10 @@ private:
             bool blank = false;
             for (int q = 0; q < which; ++q)
                 blank = blank || (w().Who[q]->text().isEmpty() && !m_side.scores[size_t(q)]);
-            m_expect = blank ? u" You Left A Quarter Blank"_s : QString();
-            if (!blank)
+            m_expect = digitsWrong(board()) ? u"each digit from 0 to 9 must stand once"_s
+                       : blank              ? u" You Left A Quarter Blank"_s
+                                            : QString();
+            if (m_expect->isEmpty())
                 lookUp(which);
         }
         if (which >= 4 && which < 7 && !optionWas && !m.locked() && !m_side.plan.isEmpty())
