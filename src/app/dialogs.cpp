@@ -1,8 +1,10 @@
 #include "dialogs.h"
 
+#include <QCompleter>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -35,7 +37,7 @@ QStringList Dialogs::shownTexts(std::optional<Shown::Kind> kind) const
 
 void Dialogs::message(const QString &text, const QString &title, Icon icon)
 {
-    m_shown.append({Shown::Kind::Message, text, title, QString(), icon});
+    m_shown.append({Shown::Kind::Message, text, title, QString(), icon, Answer::Ok, {}});
     if (m_scripted) {
         if (m_echo)
             std::printf("%s: %s\n", qPrintable(title), qPrintable(text));
@@ -48,9 +50,11 @@ void Dialogs::message(const QString &text, const QString &title, Icon icon)
     box.exec();
 }
 
-QString Dialogs::input(const QString &prompt, const QString &title, const QString &defaultText)
+QString Dialogs::input(const QString &prompt, const QString &title, const QString &defaultText,
+                       const QStringList &suggestions)
 {
-    m_shown.append({Shown::Kind::Input, prompt, title, defaultText, Icon::None});
+    m_shown.append(
+        {Shown::Kind::Input, prompt, title, defaultText, Icon::None, Answer::Ok, suggestions});
     if (m_scripted)
         return m_inputs.isEmpty() ? defaultText : m_inputs.takeFirst();
     QInputDialog box(m_parent);
@@ -59,12 +63,18 @@ QString Dialogs::input(const QString &prompt, const QString &title, const QStrin
     box.setTextValue(defaultText);
     if (auto *label = box.findChild<QLabel *>())
         label->setTextFormat(Qt::PlainText);
+    auto *edit = box.findChild<QLineEdit *>();
+    if (edit && !suggestions.isEmpty()) {
+        auto *completer = new QCompleter(suggestions, &box);
+        completer->setCaseSensitivity(Qt::CaseInsensitive);
+        edit->setCompleter(completer);
+    }
     return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 
 QString Dialogs::saveFile(const QString &title, const QString &suggested, const QString &filter)
 {
-    m_shown.append({Shown::Kind::Input, title, title, suggested, Icon::None});
+    m_shown.append({Shown::Kind::Input, title, title, suggested, Icon::None, Answer::Ok, {}});
     if (m_scripted)
         return m_inputs.isEmpty() ? QString() : m_inputs.takeFirst();
     return QFileDialog::getSaveFileName(m_parent, title, suggested, filter);
@@ -97,7 +107,7 @@ std::unique_ptr<QMessageBox> Dialogs::confirmBox(const QString &text, const QStr
 Dialogs::Answer Dialogs::question(const QString &text, const QString &title, Icon icon,
                                   Answer defaultAnswer)
 {
-    m_shown.append({Shown::Kind::Question, text, title, QString(), icon, defaultAnswer});
+    m_shown.append({Shown::Kind::Question, text, title, QString(), icon, defaultAnswer, {}});
     if (m_scripted)
         return m_answers.isEmpty() ? defaultAnswer : m_answers.takeFirst();
     switch (questionBox(text, title, icon, defaultAnswer)->exec()) {
@@ -112,7 +122,7 @@ Dialogs::Answer Dialogs::question(const QString &text, const QString &title, Ico
 
 bool Dialogs::confirm(const QString &text, const QString &title)
 {
-    m_shown.append({Shown::Kind::Question, text, title, QString(), Icon::None, Answer::No});
+    m_shown.append({Shown::Kind::Question, text, title, QString(), Icon::None, Answer::No, {}});
     if (m_scripted)
         return !m_answers.isEmpty() && m_answers.takeFirst() == Answer::Yes;
     return confirmBox(text, title)->exec() == QMessageBox::Yes;

@@ -44,6 +44,7 @@ public:
         QString defaultText;
         Icon icon = Icon::None;
         Answer defaultAnswer = Answer::Ok; // the button Enter presses
+        QStringList suggestions;           // offered as an input is typed
     };
 
     explicit Dialogs(QWidget *parent = nullptr) : m_parent(parent) {}
@@ -54,8 +55,10 @@ public:
     // A message with an OK button only.
     void message(const QString &text, const QString &title = QStringLiteral("Quadrix"),
                  Icon icon = Icon::None);
-    // An input box; Cancel gives the empty text.
-    QString input(const QString &prompt, const QString &title, const QString &defaultText);
+    // An input box; Cancel gives the empty text. The suggestions are
+    // offered, by what they start with, as the user types.
+    QString input(const QString &prompt, const QString &title, const QString &defaultText,
+                  const QStringList &suggestions = {});
     // A file to save to, starting at suggested; the empty text for Cancel.
     // Scripted, the next input is the answer (Cancel when there is none).
     QString saveFile(const QString &title, const QString &suggested, const QString &filter);

@@ -4,6 +4,9 @@
 #include "board/boardrules.h"
 #include "board/randomsource.h"
 #include "money/money.h"
+#include "players/ledger.h"
+#include "store/poolerror.h"
+#include "store/poolstore.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -100,8 +103,16 @@ void frmScore::cmdQuick_Click()
     if (!proceed(PoolDocument::Command::QuickPick))
         return;
     const QString title = QStringLiteral("QUICK PICK");
-    const QString name = dialogs.input(
-        QStringLiteral("What is Your Name?\n\n First,Last or Nickname"), title, QString());
+    // The players of earlier pools are offered: the same people buy each week.
+    QStringList regulars;
+    try {
+        regulars = Ledger::regularsOf(m_services.store->database());
+    } catch (const PoolError &) {
+        // Without the offer the name is typed in full.
+    }
+    const QString name =
+        dialogs.input(QStringLiteral("What is Your Name?\n\n First,Last or Nickname"), title,
+                      QString(), regulars);
     if (name.isEmpty())
         return;
     const QString answer =

@@ -1,6 +1,10 @@
 #include "ledger.h"
 
+#include "store/pooldatabase.h"
+#include "store/schema.h"
+
 #include <QHash>
+#include <QSqlQuery>
 
 #include <algorithm>
 
@@ -39,6 +43,34 @@ QList<Player> playersOf(const QStringList &squares)
         return QString::localeAwareCompare(keyOf(a.name), keyOf(b.name)) < 0;
     });
     return players;
+}
+
+QStringList regularsOf(PoolDatabase &db, int latestPools)
+{
+    static const QString sql = [] {
+        QStringList columns;
+        for (int k = 0; k < Schema::kSquareCount; ++k)
+            columns << Schema::imColumn(k);
+        return QStringLiteral("SELECT %1 FROM Football ORDER BY ID DESC LIMIT ?")
+            .arg(columns.join(QStringLiteral(", ")));
+    }();
+    QSqlQuery &query = db.prepared(sql);
+    query.bindValue(0, latestPools);
+    db.run(query);
+    QHash<QString, QString> latest; // key to spelling
+    while (query.next())
+        for (int k = 0; k < Schema::kSquareCount; ++k) {
+            const QString name = query.value(k).toString();
+            const QString key = keyOf(name);
+            if (!name.trimmed().isEmpty() && !latest.contains(key))
+                latest.insert(key, name.trimmed());
+        }
+    query.finish();
+    QStringList names = latest.values();
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        return QString::localeAwareCompare(a, b) < 0;
+    });
+    return names;
 }
 
 } // namespace Ledger

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class PoolDatabase;
+
 // Who bought which squares, from the names on a board: the rules of the
 // players' ledger that need no widget.
 namespace Ledger {
@@ -26,5 +28,9 @@ QString nameOf(const QString &square);
 // One entry per player on the board (the hundred squares' texts), sorted
 // by name; empty squares are nobody's.
 QList<Player> playersOf(const QStringList &squares);
+
+// The players of the latest pools (by key), each in its latest spelling,
+// sorted: the regulars a new board is offered. Throws PoolError.
+QStringList regularsOf(PoolDatabase &db, int latestPools = 52);
 
 } // namespace Ledger

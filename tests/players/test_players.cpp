@@ -171,6 +171,22 @@ private slots:
         }
     }
 
+    // Quick Pick offers the players of the latest pools, each once, in the
+    // latest spelling; blanks are no name to offer.
+    void regularsAreOffered()
+    {
+        PoolValues first = samplePool("01/01/2025", "A", "B"), second = first;
+        first.insert({{"Im0", "Ann"}, {"Im1", " bob "}});
+        second.insert({{"Im5", "BOB"}, {"Im6", "  "}});
+        m_data->addPool(first);
+        m_data->addPool(second);
+        open();
+        w().cmdAdd->click();
+        m_window->dialogs.setNextInput(QString()); // Cancel
+        w().cmdQuick->click();
+        QCOMPARE(m_window->dialogs.shown().last().suggestions, (QStringList{"Ann", "BOB"}));
+    }
+
     // A save that would drop a payment asks: Cancel keeps the board unsaved;
     // a corrected spelling takes the payment; a player gone loses it only
     // on a Yes.
