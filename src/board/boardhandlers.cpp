@@ -196,6 +196,9 @@ void frmScore::Command3_Click()
         MyValue = qint16(*BoardRules::drawDigit(random, [this](int d) { return IsUsedUpper(d); }));
         Number[i]->setText(QString::number(MyValue));
     }
+    // The draw's record, so anyone can see when the digits were drawn.
+    m_doc->recordDraw(headerTexts(*this, 0).join(QString()) + QLatin1Char('/') +
+                      headerTexts(*this, BoardRules::kDigits).join(QString()));
     NumbersSet = true;
     if (isLocked())
         storeDrawOfLockedPool();

@@ -6,6 +6,7 @@
 #include "store/poolstore.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 
 namespace {
 
@@ -161,6 +162,7 @@ Pool PoolDocument::complete(Pool board) const
     board.paid = stored ? m_stored.paid : QSet<QString>();
     board.plan = m_plan;
     board.scores = m_scores;
+    board.draws = m_draws;
     return board;
 }
 
@@ -213,11 +215,13 @@ void PoolDocument::stand()
         m_shownBoard = m_stored;
         m_plan.reset();
         m_scores = {};
+        m_draws.clear();
         throw;
     }
     m_shownBoard = m_stored; // until the view says how it shows the pool
     m_plan = m_stored.plan;
     m_scores = m_stored.scores;
+    m_draws = m_stored.draws;
 }
 
 void PoolDocument::showAllPoolsAt(qint64 id)
@@ -280,6 +284,7 @@ void PoolDocument::beginAdd()
     m_shownBoard = Pool(); // nothing typed into the new pool yet
     m_plan.reset();
     m_scores = {};
+    m_draws.clear();
 }
 
 void PoolDocument::beginEdit()
@@ -339,6 +344,7 @@ QString PoolDocument::save(const Pool &board, const QHash<QString, QString> &car
             return lockMessage();
         Pool drawn = m_stored;
         drawn.headers = pool.headers;
+        drawn.draws = pool.draws;
         m_repository.save(drawn);
         m_stored = drawn;
         m_shownBoard = pool;
@@ -417,6 +423,11 @@ void PoolDocument::setPaid(const QString &player, bool paid)
         else
             pool->paid.remove(player);
     }
+}
+
+void PoolDocument::recordDraw(const QString &digits)
+{
+    m_draws.append({QDateTime::currentDateTime().toString(Qt::ISODate), digits});
 }
 
 void PoolDocument::recordScores(int period, const QString &first, const QString &second)

@@ -122,6 +122,8 @@ public:
     // The board's side of the payout: what the next save stores beside it.
     const std::optional<Payout::Plan> &plan() const { return m_plan; }
     const Pool::Scores &scores() const { return m_scores; }
+    // A draw of the digits, as the board now shows them, made now.
+    void recordDraw(const QString &digits);
     // A period's scores as the winner lookup read them.
     void recordScores(int period, const QString &first, const QString &second);
     // The payout option chosen (0 per game, 1 per half, 2 per quarter): a
@@ -145,4 +147,5 @@ private:
     Pool m_shownBoard;
     std::optional<Payout::Plan> m_plan;
     Pool::Scores m_scores;
+    QList<Pool::Draw> m_draws;
 };

@@ -40,6 +40,8 @@ void frmScore::cmdPlayers_Click()
     const std::array<qint64, 4> own = Payout::periodPrizes(cents, Winnings::planOf(shown));
     pool.prizes = {own.begin(), own.end()};
     pool.paidOut = Winnings::prizesOf(shown);
+    for (const Pool::Draw &draw : shown.draws)
+        pool.draws << draw.line();
     pool.unsaved = stored && hasUnsavedChanges();
     m_players = std::make_unique<PlayersDialog>(pool, m_services.store->database(),
                                                 *m_services.dialogs, m_services.print, this);

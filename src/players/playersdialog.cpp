@@ -206,7 +206,7 @@ PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialog
                                 ? QStringLiteral("-")
                                 : RecordMapping::isolated(pool.winners.value(q)),
                             Money::currencyOfCents(pool.prizes.value(q)));
-    m_winners = new QLabel(winners.join(QLatin1Char('\n')), this);
+    m_winners = new QLabel((winners + pool.draws).join(QLatin1Char('\n')), this);
     layout->addWidget(m_winners);
     m_paidOut = new QLabel(paidOutText(pool), this);
     m_paidOut->setObjectName(QStringLiteral("paidOut"));

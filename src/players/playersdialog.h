@@ -30,6 +30,7 @@ public:
         QStringList winners;          // the four winner boxes
         QList<qint64> prizes;         // cents, each period's own prize by the plan
         QList<Payout::Prize> paidOut; // what the periods played have paid
+        QStringList draws;            // when the digits were drawn
         qint64 poolCents = 0;
         bool unsaved = false; // the board shows changes the ledger does not
     };

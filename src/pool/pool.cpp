@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QDateTime>
 
 QStringList Pool::squareTexts() const
 {
@@ -57,9 +58,18 @@ QString Pool::problem(const Pool &stored) const
     return {};
 }
 
+QString Pool::Draw::line() const
+{
+    const QDateTime when = QDateTime::fromString(at, Qt::ISODate);
+    return QCoreApplication::translate("Pool", "Digits drawn %1 (columns %2, rows %3)")
+        .arg(when.isValid() ? when.toString(QStringLiteral("MM/dd/yyyy hh:mm:ss")) : at,
+             digits.section(QLatin1Char('/'), 0, 0), digits.section(QLatin1Char('/'), 1));
+}
+
 bool Pool::differsOnlyInHeaders(const Pool &other) const
 {
     Pool same = other;
     same.headers = headers;
+    same.draws = draws; // a draw's record goes with its digits
     return same == *this;
 }

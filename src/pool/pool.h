@@ -31,12 +31,23 @@ struct Pool
     Text password;
     bool pro = false;
     // Side data: the ledger keys of the players who have paid; how the pool
-    // pays out (none: as its payout option says); and each period's two
-    // scores as entered (none: not played yet).
+    // pays out (none: as its payout option says); each period's two scores
+    // as entered (none: not played yet); the draws of its digits.
     QSet<QString> paid;
     std::optional<Payout::Plan> plan;
     using Scores = std::array<std::optional<std::array<QString, 2>>, 4>;
     Scores scores;
+    // Every draw of the digits, oldest first: when ("yyyy-MM-ddThh:mm:ss",
+    // local time) and what (the column digits, a slash, the row digits), so
+    // that anyone can see the board was not drawn again.
+    struct Draw
+    {
+        QString at, digits;
+        bool operator==(const Draw &) const = default;
+        // "Digits drawn 12/06/2026 19:02:11 (columns ..., rows ...)".
+        QString line() const;
+    };
+    QList<Draw> draws;
 
     bool operator==(const Pool &) const = default;
 
@@ -54,7 +65,7 @@ struct Pool
     // number of 0 or more.
     QString problem(const Pool &stored) const;
 
-    // Whether only the header digits differ from the other pool: the one
-    // change a locked pool takes (its draw).
+    // Whether only the header digits (and the record of their draws) differ
+    // from the other pool: the one change a locked pool takes (its draw).
     bool differsOnlyInHeaders(const Pool &other) const;
 };

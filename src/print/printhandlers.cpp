@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QScreen>
@@ -25,6 +26,29 @@ QPixmap frmScore::pictureOfTheWindow()
     // user input waits so that nothing changes the board meanwhile.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     return m_services.print ? m_services.print->capture(this) : grab();
+}
+
+QPixmap frmScore::withDraws(const QPixmap &board) const
+{
+    // The board's file says when its digits were drawn, under the board.
+    QStringList lines;
+    for (const Pool::Draw &draw : m_doc->complete(boardPool()).draws)
+        lines << draw.line();
+    if (lines.isEmpty())
+        return board;
+    const QFontMetrics metrics(font());
+    const int strip = metrics.lineSpacing() * int(lines.size()) + 8;
+    QPixmap page(board.width(), board.height() + int(strip * board.devicePixelRatio()));
+    page.setDevicePixelRatio(board.devicePixelRatio());
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    painter.drawPixmap(0, 0, board);
+    painter.setFont(font());
+    painter.setPen(Qt::black);
+    const int top = int(board.height() / board.devicePixelRatio());
+    for (int i = 0; i < lines.size(); ++i)
+        painter.drawText(8, top + 4 + metrics.ascent() + i * metrics.lineSpacing(), lines[i]);
+    return page;
 }
 
 QPointF frmScore::screenDpi() const
@@ -40,7 +64,7 @@ void frmScore::savePdf()
         *m_services.dialogs, QStringLiteral("Save the Board as PDF"),
         PrintJob::pdfFileName(txtGameDate->text(), Combo1[1]->currentText(),
                               Combo1[2]->currentText()),
-        QStringLiteral("board"), [this] { return pictureOfTheWindow(); }, screenDpi());
+        QStringLiteral("board"), [this] { return withDraws(pictureOfTheWindow()); }, screenDpi());
 }
 
 void frmScore::cmdPrint_Click()

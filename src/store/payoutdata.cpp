@@ -15,9 +15,17 @@ const QString kCreatePlans = QStringLiteral(
 const QString kCreateScores = QStringLiteral(
     "CREATE TABLE IF NOT EXISTS PeriodScores (PoolID INTEGER NOT NULL, Period INTEGER NOT NULL, "
     "Score1 TEXT NOT NULL, Score2 TEXT NOT NULL, PRIMARY KEY (PoolID, Period))");
+const QString kCreateDraws = QStringLiteral(
+    "CREATE TABLE IF NOT EXISTS DigitDraws (PoolID INTEGER NOT NULL, Drawn TEXT NOT NULL, "
+    "Digits TEXT NOT NULL)");
 const QString kTables =
     QStringLiteral("SELECT name FROM sqlite_schema WHERE type = 'table' AND name IN "
-                   "('PayoutPlans', 'PeriodScores')");
+                   "('PayoutPlans', 'PeriodScores', 'DigitDraws')");
+const QString kDraws =
+    QStringLiteral("SELECT Drawn, Digits FROM DigitDraws WHERE PoolID = ? ORDER BY rowid");
+const QString kAddDraw =
+    QStringLiteral("INSERT INTO DigitDraws (PoolID, Drawn, Digits) VALUES (?, ?, ?)");
+const QString kDropDraws = QStringLiteral("DELETE FROM DigitDraws WHERE PoolID = ?");
 const QString kPlan = QStringLiteral(
     "SELECT Share1, Share2, Share3, Share4, Unsold, Reverse FROM PayoutPlans WHERE PoolID = ?");
 const QString kSetPlan = QStringLiteral("INSERT OR REPLACE INTO PayoutPlans (PoolID, Share1, "
@@ -30,15 +38,22 @@ const QString kSetScores = QStringLiteral(
 const QString kDropPlan = QStringLiteral("DELETE FROM PayoutPlans WHERE PoolID = ?");
 const QString kDropScores = QStringLiteral("DELETE FROM PeriodScores WHERE PoolID = ?");
 
-// Which of the two tables the file holds: plans, scores.
-std::pair<bool, bool> tables(PoolDatabase &db)
+// Which of the tables the file holds.
+struct Tables
+{
+    bool plans = false, scores = false, draws = false;
+};
+Tables tables(PoolDatabase &db)
 {
     QSqlQuery &query = db.prepared(kTables);
     db.run(query);
-    std::pair<bool, bool> found;
-    while (query.next())
-        (query.value(0).toString() == QLatin1String("PayoutPlans") ? found.first : found.second) =
-            true;
+    Tables found;
+    while (query.next()) {
+        const QString name = query.value(0).toString();
+        (name == QLatin1String("PayoutPlans")    ? found.plans
+         : name == QLatin1String("PeriodScores") ? found.scores
+                                                 : found.draws) = true;
+    }
     query.finish();
     return found;
 }
@@ -58,7 +73,16 @@ void load(PoolDatabase &db, Pool &pool)
 {
     pool.plan.reset();
     pool.scores = {};
-    const auto [plans, scores] = tables(db);
+    pool.draws.clear();
+    const auto [plans, scores, draws] = tables(db);
+    if (draws) {
+        QSqlQuery &query = db.prepared(kDraws);
+        query.bindValue(0, pool.id);
+        db.run(query);
+        while (query.next())
+            pool.draws.append({query.value(0).toString(), query.value(1).toString()});
+        query.finish();
+    }
     if (plans) {
         QSqlQuery &query = db.prepared(kPlan);
         query.bindValue(0, pool.id);
@@ -89,15 +113,21 @@ void store(PoolDatabase &db, qint64 id, const Pool &pool)
 {
     const bool anyScore = std::any_of(pool.scores.begin(), pool.scores.end(),
                                       [](const auto &score) { return score.has_value(); });
-    auto [plans, scores] = tables(db);
+    auto [plans, scores, draws] = tables(db);
     if (pool.plan && !plans)
         db.execute(kCreatePlans), plans = true;
     if (anyScore && !scores)
         db.execute(kCreateScores), scores = true;
+    if (!pool.draws.isEmpty() && !draws)
+        db.execute(kCreateDraws), draws = true;
     if (plans)
         run(db, kDropPlan, {id});
     if (scores)
         run(db, kDropScores, {id});
+    if (draws)
+        run(db, kDropDraws, {id});
+    for (const Pool::Draw &draw : pool.draws)
+        run(db, kAddDraw, {id, draw.at, draw.digits});
     if (const auto &plan = pool.plan)
         run(db, kSetPlan,
             {id, plan->shares[0], plan->shares[1], plan->shares[2], plan->shares[3],
@@ -109,11 +139,13 @@ void store(PoolDatabase &db, qint64 id, const Pool &pool)
 
 void dropPool(PoolDatabase &db, qint64 id)
 {
-    const auto [plans, scores] = tables(db);
+    const auto [plans, scores, draws] = tables(db);
     if (plans)
         run(db, kDropPlan, {id});
     if (scores)
         run(db, kDropScores, {id});
+    if (draws)
+        run(db, kDropDraws, {id});
 }
 
 } // namespace PayoutData

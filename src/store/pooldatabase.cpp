@@ -192,7 +192,7 @@ void PoolDatabase::checkSchema()
     // holds, at every read, however long that takes.
     if (!query.exec(QStringLiteral("SELECT name FROM sqlite_schema WHERE type = 'view' AND "
                                    "name COLLATE NOCASE IN ('Football', 'Payments', "
-                                   "'PayoutPlans', 'PeriodScores')")))
+                                   "'PayoutPlans', 'PeriodScores', 'DigitDraws')")))
         throw errorFrom(query.lastError(), m_filePath);
     if (query.next()) {
         const QString view = query.value(0).toString();

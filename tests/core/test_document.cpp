@@ -252,10 +252,12 @@ private slots:
         QVERIFY(repo().load(doc().stored().id).isLocked());
         Pool drawn = doc().stored();
         drawn.headers[0] = u"7"_s;
+        doc().recordDraw(u"7/"_s);
         QVERIFY(doc().isChanged(drawn));
         QCOMPARE(doc().save(drawn), QString());
         QVERIFY(!doc().isChanged(drawn));
         QCOMPARE(repo().load(doc().stored().id).headers[0], u"7"_s);
+        QCOMPARE(repo().load(doc().stored().id).draws.value(0).digits, u"7/"_s);
         drawn.squares[1] = u"sneaked"_s;
         QCOMPARE(doc().save(drawn), PoolDocument::lockMessage());
         QCOMPARE(doc().unlock(u"PW"_s), u"Passwords Do Not Match"_s);
@@ -281,18 +283,24 @@ private slots:
         Pool p = pool(u"01/01/2025"_s, u"Ann"_s);
         p.plan = Payout::Plan{{1000, 2000, 3000, 4000}, Payout::Unsold::SplitAmongSold, 2000};
         p.scores[0] = {u"7"_s, u"3"_s}, p.scores[3] = {u"21"_s, u"24"_s};
+        p.draws = {{u"2026-12-06T19:02:11"_s, u"0123456789/9876543210"_s}, {u"later"_s, u"/"_s}};
         open({p});
         Pool board = changed();
         board.plan.reset(), board.scores = {};
         QCOMPARE(doc().save(board), QString());
         QVERIFY(repo().load(1).plan == p.plan && repo().load(1).scores == p.scores);
+        QCOMPARE(repo().load(1).draws, p.draws);
+        QCOMPARE(p.draws[0].line(),
+                 u"Digits drawn 12/06/2026 19:02:11 (columns 0123456789, rows 9876543210)"_s);
         board = doc().stored();
         board.plan.reset(), board.scores[3].reset();
         repo().save(board);
         QVERIFY(!repo().load(1).plan && repo().load(1).scores[0] && !repo().load(1).scores[3]);
         doc().removeShown();
         QSqlQuery q(QSqlDatabase::database(m_store->database().connectionName()));
-        QVERIFY(q.exec(u"SELECT COUNT(*) FROM PeriodScores"_s) && q.next());
+        QVERIFY(q.exec(u"SELECT (SELECT COUNT(*) FROM PeriodScores) + "
+                       "(SELECT COUNT(*) FROM DigitDraws)"_s) &&
+                q.next());
         QCOMPARE(q.value(0).toInt(), 0);
     }
 

@@ -287,5 +287,6 @@ private:
 
     // --- print: private members of printing go here ---
     QPixmap pictureOfTheWindow();
+    QPixmap withDraws(const QPixmap &board) const;
     QPointF screenDpi() const;
 };
