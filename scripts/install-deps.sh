@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-qpa-plugins
   libgl-dev libqt6opengl6-dev
   fonts-dejavu-core fonts-liberation clang libclang-rt-14-dev
-  xvfb openbox x11-utils
+  xvfb openbox x11-utils poppler-utils
   desktop-file-utils appstream lintian dpkg-dev file
 )
 if [[ "${QUADRIX_EXTRA_PACKAGES:-}" != "" ]]; then

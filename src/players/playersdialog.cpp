@@ -322,14 +322,16 @@ void PlayersDialog::showTotals()
             .arg(Money::currencyOfCents(collected), Money::currencyOfCents(outstanding)));
 }
 
-QPixmap PlayersDialog::page() const
+QString PlayersDialog::html() const
 {
-    QString html = QStringLiteral("<h2>%1</h2><table border=1 cellspacing=0 cellpadding=4><tr>")
-                       .arg(findChild<QLabel *>(QStringLiteral("heading"))->text().toHtmlEscaped());
+    // The heading row repeats on every page of a long ledger.
+    QString html =
+        QStringLiteral("<h2>%1</h2><table border=1 cellspacing=0 cellpadding=4><thead><tr>")
+            .arg(findChild<QLabel *>(QStringLiteral("heading"))->text().toHtmlEscaped());
     for (int column = Name; column <= Won; ++column)
         html += QStringLiteral("<th>%1</th>")
                     .arg(m_table->horizontalHeaderItem(column)->text().toHtmlEscaped());
-    html += QStringLiteral("</tr>");
+    html += QStringLiteral("</tr></thead>");
     for (int row = 0; row < m_table->rowCount(); ++row) {
         html += QStringLiteral("<tr>");
         for (int column = Name; column <= Won; ++column)
@@ -345,14 +347,21 @@ QPixmap PlayersDialog::page() const
         html += QStringLiteral("<p>%1</p>")
                     .arg(label->text().toHtmlEscaped().replace(QLatin1Char('\n'),
                                                                QStringLiteral("<br>")));
+    return html;
+}
+
+bool PlayersDialog::printDocument(QPrinter &printer) const
+{
+    // Text, not a picture: it prints sharp at any size and can be searched
+    // and copied; a long ledger runs on over as many pages as it needs.
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem
+                            ? QPageSize(QPageSize::Letter)
+                            : QPageSize(QPageSize::A4));
     QTextDocument document;
-    document.setHtml(html);
-    document.setTextWidth(900);
-    QPixmap picture(document.size().toSize());
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    document.drawContents(&painter);
-    return picture;
+    document.setHtml(html());
+    document.print(&printer);
+    return printer.printerState() != QPrinter::Error;
 }
 
 void PlayersDialog::printLedger()
@@ -363,7 +372,7 @@ void PlayersDialog::printLedger()
             savePdf();
         return;
     }
-    if (!PrintJob::print(*printer, page(), 1, 96.0, 96.0))
+    if (!printDocument(*printer))
         m_dialogs.message(QStringLiteral("The printer would not start the ledger."));
 }
 
@@ -371,7 +380,7 @@ void PlayersDialog::savePdf()
 {
     QString name = PrintJob::pdfFileName(m_pool.date, m_pool.team1, m_pool.team2);
     name.insert(name.size() - 4, QStringLiteral(" players"));
-    PdfFile::save(
-        m_dialogs, QStringLiteral("Save the Ledger as PDF"), name, QStringLiteral("ledger"),
-        [this] { return page(); }, QPointF(96.0, 96.0));
+    PdfFile::save(m_dialogs, QStringLiteral("Save the Ledger as PDF"), name,
+                  QStringLiteral("ledger"),
+                  [this](QPrinter &printer) { return printDocument(printer); });
 }

@@ -10,12 +10,14 @@ class Dialogs;
 class PoolDatabase;
 class PrintSeam;
 class QLabel;
+class QPrinter;
 class QTableWidget;
 
 // The ledger of one pool: who bought which squares, what they owe, what
 // they have paid (a tick for in full, or an amount so far), what they won,
 // and the prizes paid. A payment is stored the moment it is entered; the
-// ledger prints or goes to a PDF file as one page.
+// ledger prints or goes to a PDF file as text, over as many pages as it
+// needs.
 class PlayersDialog : public QDialog
 {
     Q_OBJECT
@@ -44,8 +46,9 @@ public:
     QLabel *paidOut() const { return m_paidOut; }
     // The dialog's result when the user asks for the payout and scores.
     static constexpr int kResultsAsked = 2;
-    // The ledger as one page, for the printer and the PDF file.
-    QPixmap page() const;
+    // The ledger as a document of text, for the printer and the PDF file.
+    QString html() const;
+    bool printDocument(QPrinter &printer) const;
     void printLedger();
     void savePdf();
 

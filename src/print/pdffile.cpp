@@ -20,10 +20,18 @@ bool offeredInstead(Dialogs &dialogs, const QString &what, const QString &title)
 void save(Dialogs &dialogs, const QString &title, const QString &suggestedName, const QString &what,
           const std::function<QPixmap()> &picture, QPointF dpi)
 {
+    save(dialogs, title, suggestedName, what, [&](QPrinter &printer) {
+        return PrintJob::print(printer, picture(), 1, dpi.x(), dpi.y());
+    });
+}
+
+void save(Dialogs &dialogs, const QString &title, const QString &suggestedName, const QString &what,
+          const std::function<bool(QPrinter &)> &render)
+{
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path = dialogs.saveFile(title, QDir(folder).filePath(suggestedName),
                                           QStringLiteral("PDF files (*.pdf)"));
-    if (!path.isEmpty() && !PrintJob::writePdf(path, picture(), dpi.x(), dpi.y()))
+    if (!path.isEmpty() && !PrintJob::writePdf(path, render))
         dialogs.message(
             QStringLiteral("The %1 could not be saved as %2. Check that the folder exists, "
                            "that you may write in it and that the disk is not full.")

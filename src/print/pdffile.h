@@ -6,6 +6,7 @@
 
 class Dialogs;
 class QPixmap;
+class QPrinter;
 class QString;
 
 // A page written as a PDF file the user names, for the board and for the
@@ -21,5 +22,8 @@ bool offeredInstead(Dialogs &dialogs, const QString &what, const QString &title)
 // written. The picture is taken once the file dialog has closed.
 void save(Dialogs &dialogs, const QString &title, const QString &suggestedName, const QString &what,
           const std::function<QPixmap()> &picture, QPointF dpi);
+// The same for pages the renderer draws (text, not a picture).
+void save(Dialogs &dialogs, const QString &title, const QString &suggestedName, const QString &what,
+          const std::function<bool(QPrinter &)> &render);
 
 } // namespace PdfFile

@@ -98,6 +98,13 @@ mode_t userMask()
 
 bool writePdf(const QString &path, const QPixmap &picture, double screenDpiX, double screenDpiY)
 {
+    return writePdf(path, [&](QPrinter &printer) {
+        return print(printer, picture, 1, screenDpiX, screenDpiY);
+    });
+}
+
+bool writePdf(const QString &path, const std::function<bool(QPrinter &)> &render)
+{
     const QFileInfo target(path);
     QTemporaryFile part(target.absolutePath() + QStringLiteral("/.quadrix-XXXXXX.pdf"));
     if (!part.open())
@@ -106,7 +113,7 @@ bool writePdf(const QString &path, const QPixmap &picture, double screenDpiX, do
     QPrinter printer(QPrinter::ScreenResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(part.fileName());
-    if (!print(printer, picture, 1, screenDpiX, screenDpiY))
+    if (!render(printer))
         return false;
     // A document cut short (a full disk, say) lacks its end mark.
     QFile written(part.fileName());

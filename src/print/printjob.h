@@ -2,6 +2,7 @@
 
 #include <QRectF>
 
+#include <functional>
 #include <optional>
 
 class QLocale;
@@ -43,5 +44,7 @@ QString pdfFileName(const QString &date, const QString &team1, const QString &te
 // all: the document is written beside it under another name and takes its
 // name only once complete. False when it could not be written.
 bool writePdf(const QString &path, const QPixmap &picture, double screenDpiX, double screenDpiY);
+// The same for pages the renderer draws on the PDF printer it is given.
+bool writePdf(const QString &path, const std::function<bool(QPrinter &)> &render);
 
 } // namespace PrintJob

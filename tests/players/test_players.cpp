@@ -4,6 +4,7 @@
 #include "store/recordmapping.h"
 #include "support/testwindow.h"
 
+#include <QProcess>
 #include <QTest>
 #include <QtWidgets>
 
@@ -169,6 +170,38 @@ private slots:
                 prizes << line.section(u' ', -1);
             QCOMPARE(prizes.join(u' '), expected);
         }
+    }
+
+    // The ledger's PDF is text: names and amounts as typed, markup shown
+    // literally, on Letter paper in en_US, a long ledger over pages that
+    // each repeat the heading, its totals and prizes at the end.
+    void theLedgerPdfIsText()
+    {
+        PoolValues pool = samplePool("01/01/2025", "A", "B");
+        for (int k = 0; k < 60; ++k)
+            pool.insert(Schema::imColumn(k), u"Player %1"_s.arg(k, 2, 10, QChar(u'0')));
+        pool.insert({{"Im60", "<b>x</b> & co"}, {"PoolAmount", "$250.10"}});
+        m_data->addPool(pool);
+        open();
+        w().cmdPlayers->click();
+        const QString pdf = m_data->dir() + "/ledger.pdf";
+        m_window->dialogs.setNextInput(pdf);
+        dialog()->savePdf();
+        const auto run = [](const QString &tool, const QStringList &arguments) {
+            QProcess process;
+            process.start(tool, arguments);
+            return process.waitForFinished() ? QString::fromUtf8(process.readAllStandardOutput())
+                                             : u"%1 did not run (poppler-utils)"_s.arg(tool);
+        };
+        const QString text = run(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
+        const QString info = run(u"pdfinfo"_s, {pdf});
+        for (const QString &shown : {u"<b>x</b> & co"_s, u"Player 00"_s, u"Player 59"_s,
+                                     u"Prizes paid: $0.00 of the pool's $250.10"_s})
+            QVERIFY2(text.contains(shown), qPrintable(shown + u" in: "_s + text.left(300)));
+        QVERIFY2(info.contains(u"(letter)"_s), qPrintable(info));
+        const int pages = info.section(u"Pages:"_s, 1).trimmed().section(u'\n', 0, 0).toInt();
+        QCOMPARE(pages, 2);
+        QCOMPARE(text.count(u"Still owes"_s), 2); // the heading on each page
     }
 
     // Quick Pick offers the players of the latest pools, each once, in the
