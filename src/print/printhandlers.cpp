@@ -108,19 +108,26 @@ void frmScore::exportSeason()
     QString players = pools;
     players.insert(players.size() - 4, tr(" players"));
     PoolDatabase &db = m_services.store->database();
-    const std::pair<QString, bool (*)(PoolDatabase &, QIODevice &)> files[] = {
-        {pools, &SeasonCsv::writePools}, {players, &SeasonCsv::writePlayers}};
-    for (const auto &[name, write] : files) {
+    // Each file whole, or the reason it is not; a season of many pools
+    // takes a while.
+    const auto write = [&db](const QString &name, bool (*rows)(PoolDatabase &, QIODevice &)) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
         QSaveFile file(name);
         QString failure;
         try {
-            if (!file.open(QIODevice::WriteOnly) || !write(db, file) || !file.commit())
+            if (!file.open(QIODevice::WriteOnly) || !rows(db, file) || !file.commit())
                 failure = file.errorString();
         } catch (const PoolError &error) {
             failure = error.description();
         }
-        if (!failure.isEmpty()) {
+        if (!failure.isEmpty())
             file.cancelWriting();
+        return failure;
+    };
+    for (const auto &[name, rows] :
+         {std::pair{pools, &SeasonCsv::writePools}, std::pair{players, &SeasonCsv::writePlayers}}) {
+        if (const QString failure = write(name, rows); !failure.isEmpty()) {
             dialogs.message(
                 tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(name), failure));
             return;

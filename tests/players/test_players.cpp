@@ -204,6 +204,22 @@ private slots:
         QCOMPARE(text.count(u"Still owes"_s), 2); // the heading on each page
     }
 
+    // The season export writes both files, or says why not and leaves none.
+    void theSeasonGoesToCsvFiles()
+    {
+        m_data->addPool(samplePool("01/01/2025", "A", "B"));
+        open();
+        m_window->dialogs.setNextInput(m_data->dir() + "/gone/season.csv");
+        w().exportSeason();
+        QVERIFY2(m_window->messages().join(u" "_s).contains(u"could not be written"_s),
+                 qPrintable(m_window->messages().join(u" | "_s)));
+        QVERIFY(!QFile::exists(m_data->dir() + "/gone"));
+        m_window->dialogs.setNextInput(m_data->dir() + "/season");
+        w().exportSeason();
+        QVERIFY(contents(m_data->dir() + "/season.csv").startsWith("Pool,Date,Team 1"));
+        QVERIFY(contents(m_data->dir() + "/season players.csv").startsWith("Pool,Date,Player"));
+    }
+
     // Quick Pick offers the players of the latest pools, each once, in the
     // latest spelling; blanks are no name to offer.
     void regularsAreOffered()
