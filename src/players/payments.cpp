@@ -36,22 +36,22 @@ const QString kCarry =
     QStringLiteral("UPDATE Payments SET Player = ? WHERE PoolID = ? AND Player = ?");
 const QString kDropPool = QStringLiteral("DELETE FROM Payments WHERE PoolID = ?");
 
+// Whether a schema question (a COUNT) finds anything.
+bool found(PoolDatabase &db, const QString &sql)
+{
+    QSqlQuery &query = db.prepared(sql);
+    db.run(query);
+    const bool any = query.next() && query.value(0).toInt() > 0;
+    query.finish();
+    return any;
+}
 bool exists(PoolDatabase &db)
 {
-    QSqlQuery &query = db.prepared(kExists);
-    db.run(query);
-    const bool found = query.next() && query.value(0).toInt() > 0;
-    query.finish();
-    return found;
+    return found(db, kExists);
 }
-
 bool hasAmount(PoolDatabase &db)
 {
-    QSqlQuery &query = db.prepared(kHasAmount);
-    db.run(query);
-    const bool found = query.next() && query.value(0).toInt() > 0;
-    query.finish();
-    return found;
+    return found(db, kHasAmount);
 }
 
 QStringList column(PoolDatabase &db, const QString &sql, qint64 pool)

@@ -40,6 +40,7 @@ void frmScore::cmdPlayers_Click()
     const std::array<qint64, 4> own = Payout::periodPrizes(cents, Winnings::planOf(shown));
     pool.prizes = {own.begin(), own.end()};
     pool.paidOut = Winnings::prizesOf(shown);
+    pool.won = Winnings::byPlayer(shown, pool.paidOut);
     for (const Pool::Draw &draw : shown.draws)
         pool.draws << draw.line();
     pool.unsaved = stored && hasUnsavedChanges();

@@ -34,11 +34,6 @@ enum Column
     Won
 };
 
-const char *const kPeriods[] = {QT_TRANSLATE_NOOP("PlayersDialog", "First quarter"),
-                                QT_TRANSLATE_NOOP("PlayersDialog", "Half time"),
-                                QT_TRANSLATE_NOOP("PlayersDialog", "Third quarter"),
-                                QT_TRANSLATE_NOOP("PlayersDialog", "Final")};
-
 // One line per prize paid, a split prize one line per player, then what
 // they add up to.
 QString paidOutText(const PlayersDialog::Pool &pool)
@@ -73,7 +68,7 @@ QString paidOutText(const PlayersDialog::Pool &pool)
         const QString who =
             PlayersDialog::tr("%1 (square %2)").arg(name, QString::number(prize.square));
         const QString amount = Money::currencyOfCents(prize.cents);
-        const QString period = PlayersDialog::tr(kPeriods[prize.period]);
+        const QString period = Payout::periodName(prize.period);
         switch (prize.kind) {
         case Kind::Winner:
             lines << PlayersDialog::tr("%1: %2 wins %3").arg(period, who, amount);
@@ -138,10 +133,6 @@ PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialog
                                          : QStringLiteral("The board has changes that are not "
                                                           "saved; this is the pool as saved.")));
 
-    QHash<QString, qint64> won;
-    for (const Payout::Prize &prize : pool.paidOut)
-        if (prize.square >= 0)
-            won[Ledger::keyOf(pool.squares.value(prize.square))] += prize.cents;
     m_table = new QTableWidget(int(m_players.size()), Won + 1, this);
     m_table->setHorizontalHeaderLabels({QStringLiteral("Player"), QStringLiteral("Squares"),
                                         QStringLiteral("Numbers"), QStringLiteral("Owes"),
@@ -172,7 +163,7 @@ PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialog
         if (pool.id > 0)
             m_table->item(row, PaidSoFar)
                 ->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
-        m_table->item(row, Won)->setText(Money::currencyOfCents(won.value(key)));
+        m_table->item(row, Won)->setText(Money::currencyOfCents(pool.won.value(key)));
         showPayment(row);
         if (player.name.trimmed().isEmpty())
             m_table->item(row, Name)->setText(tr("(blanks)"));
@@ -201,7 +192,7 @@ PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialog
     // Each period's winner box and its own prize under the plan.
     for (int q = 0; q < 4; ++q)
         winners << tr("%1: %2  %3")
-                       .arg(tr(kPeriods[q]),
+                       .arg(Payout::periodName(q),
                             pool.winners.value(q).isEmpty()
                                 ? QStringLiteral("-")
                                 : RecordMapping::isolated(pool.winners.value(q)),

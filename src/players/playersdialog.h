@@ -32,6 +32,7 @@ public:
         QStringList winners;          // the four winner boxes
         QList<qint64> prizes;         // cents, each period's own prize by the plan
         QList<Payout::Prize> paidOut; // what the periods played have paid
+        QHash<QString, qint64> won;   // each player's winnings, by ledger key
         QStringList draws;            // when the digits were drawn
         qint64 poolCents = 0;
         bool unsaved = false; // the board shows changes the ledger does not

@@ -16,11 +16,6 @@
 
 namespace {
 
-const char *const kPeriods[] = {QT_TRANSLATE_NOOP("ResultsDialog", "First quarter"),
-                                QT_TRANSLATE_NOOP("ResultsDialog", "Half time"),
-                                QT_TRANSLATE_NOOP("ResultsDialog", "Third quarter"),
-                                QT_TRANSLATE_NOOP("ResultsDialog", "Final")};
-
 // The split list: the payout option's own, the presets, then one's own.
 constexpr int kAsOption = 0;
 int customIndex()
@@ -61,9 +56,9 @@ ResultsDialog::ResultsDialog(const Pool &pool, bool locked, Dialogs &dialogs, St
         box->setDecimals(2);
         box->setSuffix(QStringLiteral(" %"));
         box->setValue(plan.shares[size_t(p)] / 100.0);
-        box->setAccessibleName(tr("%1 share").arg(tr(kPeriods[p])));
+        box->setAccessibleName(tr("%1 share").arg(Payout::periodName(p)));
         m_shares[size_t(p)] = box;
-        form->addRow(tr(kPeriods[p]) + QLatin1Char(':'), box);
+        form->addRow(Payout::periodName(p) + QLatin1Char(':'), box);
     }
     m_unsold = new QComboBox(payout);
     m_unsold->addItems({tr("Rolls over to the next period"), tr("Is split among the sold squares"),
@@ -106,15 +101,15 @@ ResultsDialog::ResultsDialog(const Pool &pool, bool locked, Dialogs &dialogs, St
         grid->addWidget(name, 0, team + 1);
     }
     for (int p = 0; p < 4; ++p) {
-        grid->addWidget(new QLabel(tr(kPeriods[p])), p + 1, 0);
+        grid->addWidget(new QLabel(Payout::periodName(p)), p + 1, 0);
         for (int team = 0; team < 2; ++team) {
             auto *edit = new QLineEdit(scores);
             if (const auto &held = pool.scores[size_t(p)])
                 edit->setText((*held)[size_t(team)]);
-            edit->setAccessibleName(tr("%1 score of %2")
-                                        .arg(tr(kPeriods[p]), teams[team].isEmpty()
-                                                                  ? tr("team %1").arg(team + 1)
-                                                                  : teams[team]));
+            edit->setAccessibleName(
+                tr("%1 score of %2")
+                    .arg(Payout::periodName(p),
+                         teams[team].isEmpty() ? tr("team %1").arg(team + 1) : teams[team]));
             m_scores[size_t(p)][size_t(team)] = edit;
             grid->addWidget(edit, p + 1, team + 1);
         }
@@ -182,7 +177,7 @@ QString ResultsDialog::problem() const
             if (!endsInDigit.match(score).hasMatch())
                 return tr("The scores of the %1 must both end in a digit, such as 14 and 7; "
                           "leave both empty for a period not played yet.")
-                    .arg(tr(kPeriods[p]).toLower());
+                    .arg(Payout::periodName(p).toLower());
     }
     return {};
 }

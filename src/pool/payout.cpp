@@ -48,6 +48,14 @@ QString Plan::problem() const
     return {};
 }
 
+QString periodName(int period)
+{
+    static const char *const names[] = {
+        QT_TRANSLATE_NOOP("Payout", "First quarter"), QT_TRANSLATE_NOOP("Payout", "Half time"),
+        QT_TRANSLATE_NOOP("Payout", "Third quarter"), QT_TRANSLATE_NOOP("Payout", "Final")};
+    return QCoreApplication::translate("Payout", names[std::clamp(period, 0, 3)]);
+}
+
 const QList<Preset> &presets()
 {
     static const QList<Preset> all{{"Quarter", {2500, 2500, 2500, 2500}},

@@ -42,6 +42,10 @@ struct Preset
     const char *name;
     std::array<int, 4> shares;
 };
+// A period's name as the user reads it: "First quarter", "Half time",
+// "Third quarter", "Final".
+QString periodName(int period);
+
 // Per quarter, per half and per game first, as the payout options choose
 // them, then the splits that weight the final.
 const QList<Preset> &presets();
