@@ -9,6 +9,8 @@
 #include "board/randomsource.h"
 #include "print/printseam.h"
 #include "store/backup.h"
+#include "store/poollist.h"
+#include "store/poollistdialog.h"
 #include "store/poolstore.h"
 
 #include <QApplication>
@@ -20,7 +22,9 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
+#include <QScrollBar>
 #include <QSettings>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -224,6 +228,54 @@ QList<Row> measure(const QString &program, int pools, int reps)
     }
     rows << Row{QStringLiteral("date search finding 3 pools"), pools, median(searches),
                 percentile(searches, 0.95), median(searchFloors)};
+
+    // The list of all pools: opened and painted, scrolled to places all over
+    // it, narrowed by a player's name, and a pool chosen in it shown.
+    std::vector<double> opens, openFloors, scrolls, scrollFloors, narrows, narrowFloors, jumps,
+        jumpFloors;
+    for (int i = 0; i < reps / 10 + 1; ++i) {
+        opens.push_back(timeMs([&] {
+            w.cmdList_Click();
+            w.poolListDialog()->show();
+            QCoreApplication::processEvents();
+        }));
+        std::vector<qint64> keys;
+        openFloors.push_back(timeMs([&] {
+            keys = floors.listKeys();
+            floors.readListPage(keys, 0);
+        }));
+        PoolListDialog &list = *w.poolListDialog();
+        QScrollBar *bar = list.view()->verticalScrollBar();
+        for (int k = 0; k < 10; ++k) {
+            const int place = int((k * 7919 + i * 104729) % std::max(1, bar->maximum()));
+            scrolls.push_back(timeMs([&] {
+                bar->setValue(place);
+                list.view()->viewport()->repaint();
+            }));
+            scrollFloors.push_back(timeMs([&] { floors.readListPage(keys, size_t(place)); }));
+        }
+        const QString name =
+            QStringLiteral("%1 %2").arg(QLatin1String(i % 2 ? "Ann" : "Bob")).arg((i * 31) % 997);
+        narrows.push_back(timeMs([&] {
+            list.filterBox()->setText(name);
+            list.applyFilter();
+            QCoreApplication::processEvents();
+        }));
+        narrowFloors.push_back(timeMs([&] { floors.keysNamed(name); }));
+        const int row = list.list()->rowCount() / 2;
+        list.view()->setCurrentIndex(list.list()->index(row, 0));
+        const qint64 chosen = list.chosenId();
+        jumps.push_back(timeMs([&] { list.accept(); }));
+        jumpFloors.push_back(timeMs([&] { floors.showPool(chosen, w); }));
+    }
+    rows << Row{QStringLiteral("open the list of pools"), pools, median(opens),
+                percentile(opens, 0.95), median(openFloors)};
+    rows << Row{QStringLiteral("scroll the list"), pools, median(scrolls),
+                percentile(scrolls, 0.95), median(scrollFloors)};
+    rows << Row{QStringLiteral("narrow the list to a player"), pools, median(narrows),
+                percentile(narrows, 0.95), median(narrowFloors)};
+    rows << Row{QStringLiteral("show a pool chosen in the list"), pools, median(jumps),
+                percentile(jumps, 0.95), median(jumpFloors)};
 
     // Delete: the pools added above go again.
     std::vector<double> deletes, deleteFloors;

@@ -263,3 +263,56 @@ void Floors::lockAndUnlock(qint64 id)
         exec("COMMIT");
     }
 }
+
+std::vector<qint64> Floors::listKeys()
+{
+    sqlite3_stmt *keys = prepare("SELECT ID FROM Football ORDER BY substr(Date, 7, 4) || "
+                                 "substr(Date, 1, 2) || substr(Date, 4, 2), ID");
+    std::vector<qint64> ids;
+    while (sqlite3_step(keys) == SQLITE_ROW)
+        ids.push_back(sqlite3_column_int64(keys, 0));
+    sqlite3_finalize(keys);
+    return ids;
+}
+
+void Floors::readListPage(const std::vector<qint64> &keys, size_t first)
+{
+    QStringList columns{"ID", "Date", "Team1", "Team2", "PoolAmount", "Password"};
+    for (int q = 1; q <= 4; ++q)
+        columns << Schema::quarterColumn(q);
+    for (int i = 0; i < Schema::kSquareCount; ++i)
+        columns << Schema::imColumn(i);
+    const QString sql = QStringLiteral("SELECT %1 FROM Football WHERE ID IN (%2)")
+                            .arg(columns.join(','), QStringLiteral("?,").repeated(99) + '?');
+    sqlite3_stmt *page = prepare(sql.toUtf8().constData());
+    for (int i = 0; i < 100; ++i)
+        sqlite3_bind_int64(page, i + 1, first + i < keys.size() ? keys[first + i] : -1);
+    volatile size_t bytes = 0;
+    while (sqlite3_step(page) == SQLITE_ROW)
+        for (int c = 0; c < sqlite3_column_count(page); ++c)
+            bytes = bytes + size_t(sqlite3_column_bytes(page, c));
+    sqlite3_finalize(page);
+}
+
+int Floors::keysNamed(const QString &name)
+{
+    QStringList any{"Team1 LIKE ?1", "Team2 LIKE ?1"};
+    for (int i = 0; i < Schema::kSquareCount; ++i)
+        any << Schema::imColumn(i) + QStringLiteral(" LIKE ?1");
+    const QString sql = QStringLiteral("SELECT ID FROM Football WHERE ") + any.join(" OR ");
+    sqlite3_stmt *named = prepare(sql.toUtf8().constData());
+    bindText(named, 1, '%' + name + '%');
+    int count = 0;
+    while (sqlite3_step(named) == SQLITE_ROW)
+        ++count;
+    sqlite3_finalize(named);
+    return count;
+}
+
+void Floors::showPool(qint64 id, frmScore &window)
+{
+    sqlite3_bind_int64(m_byId, 1, id);
+    if (sqlite3_step(m_byId) == SQLITE_ROW)
+        showRow(m_byId, window);
+    sqlite3_reset(m_byId);
+}

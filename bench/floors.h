@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 class frmScore;
 struct sqlite3;
@@ -34,6 +35,12 @@ public:
     void searchAndShow(const QString &date, frmScore &window);
     void remove(qint64 id);
     void lockAndUnlock(qint64 id);
+    // The list of pools: every key in date order, one page of rows read,
+    // and the keys of the pools with a name.
+    std::vector<qint64> listKeys();
+    void readListPage(const std::vector<qint64> &keys, size_t first);
+    int keysNamed(const QString &name);
+    void showPool(qint64 id, frmScore &window);
     // The whole file copied into target in one step.
     void backUp(const QString &target);
 

@@ -78,8 +78,10 @@ const Rule kRules[] = {
     {Command::Previous, When::NoPools, Verdict::Ignored},
     {Command::Previous, When::Changed, Verdict::AskToSave},
 
-    // A search ends an add or an edit: the found pool is shown as stored.
+    // A search or a pool chosen from the list ends an add or an edit: the pool
+    // is shown as stored.
     {Command::Find, When::Changed, Verdict::AskToSave},
+    {Command::Show, When::Changed, Verdict::AskToSave},
 
     {Command::Lock, When::Editing, Verdict::Refused, Text::WhileEditing},
     {Command::Lock, When::Locked, Verdict::Ignored},
@@ -276,6 +278,12 @@ bool PoolDocument::find(const QString &date)
     if (m_store.OpenRecordSet(PoolQuery::byDate(date)))
         stand();
     return true;
+}
+
+void PoolDocument::showPool(qint64 id)
+{
+    m_store.OpenAllPoolsAt(id);
+    stand();
 }
 
 void PoolDocument::beginAdd()

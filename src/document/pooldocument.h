@@ -37,6 +37,7 @@ public:
         Next,
         Last,
         Find,
+        Show,          // a pool chosen in the list of all pools
         Lock,          // the button, before the password is looked at
         LockConfirmed, // the password typed twice alike
         Unlock,
@@ -94,6 +95,9 @@ public:
     void move(Command step);
     // False, with nothing changed, when no pool has the date.
     bool find(const QString &date);
+    // Shows the pool with this key, the moves walking all pools again from
+    // it. Throws 3021, with nothing changed, when no pool has the key.
+    void showPool(qint64 id);
     void beginAdd();
     void beginEdit();
     // Back to browsing the stored pool, which the view shows again.

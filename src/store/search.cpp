@@ -2,6 +2,7 @@
 #include "app/frmScore/frmScore.h"
 
 #include "app/dialogs.h"
+#include "poollistdialog.h"
 #include "poolrecords.h"
 #include "poolstore.h"
 
@@ -61,4 +62,37 @@ void frmScore::cmdFind_Click()
     // A search ends an add or an edit: the found pool is shown as stored.
     if (searched)
         showStored();
+}
+
+void frmScore::cmdList_Click()
+{
+    try {
+        m_list = std::make_unique<PoolListDialog>(m_services.store->database(), *m_services.dialogs,
+                                                  m_doc->hasPool() ? m_doc->stored().id : 0, this);
+    } catch (const PoolError &error) {
+        m_services.dialogs->message(error.description());
+        return;
+    }
+    PoolListDialog *list = m_list.get();
+    connect(list, &QDialog::accepted, this, [this, list] { showListed(list->chosenId()); });
+    if (m_services.dialogs->isScripted())
+        return; // tests type into it and choose as it stands
+    m_list->exec();
+    m_list.reset();
+}
+
+void frmScore::showListed(qint64 id)
+{
+    // Asked as a move asks: the pool chosen replaces the board.
+    if (id == 0 || !proceed(PoolDocument::Command::Show))
+        return;
+    try {
+        m_doc->showPool(id);
+    } catch (const PoolError &error) {
+        m_services.dialogs->message(error.description());
+        // A pool that could not be opened leaves an add or an edit as it was.
+        if (m_doc->isEditing())
+            return;
+    }
+    showStored();
 }

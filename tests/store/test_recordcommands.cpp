@@ -1,6 +1,8 @@
 // The record commands and the date search through the real window: what is
 // stored, what is shown, and that no command ever writes one pool's board
 // into another.
+#include "store/poollist.h"
+#include "store/poollistdialog.h"
 #include "store/poolrecords.h"
 #include "store/schema.h"
 #include "support/diskshim.h"
@@ -179,6 +181,118 @@ private slots:
         QCOMPARE(w().Number[0]->text(), after.value("Num0").toString());
     }
 
+    // The list of all pools: each row as the file holds it (Null columns
+    // empty, a square of blanks sold), the date sorted as a date and the
+    // teams in any letter case, narrowed by team or player name where a
+    // name's % or _ is no wildcard.
+    void theListShowsEveryPool_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QList<int>>("rows"); // the pools below, by number
+        QTest::newRow("none") << "" << QList<int>{3, 2, 0, 1};
+        QTest::newRow("team, either side, any case") << "BEAR" << QList<int>{0, 1};
+        QTest::newRow("player, any case") << "ann" << QList<int>{0, 1};
+        QTest::newRow("blanks around") << "  colts " << QList<int>{2};
+        QTest::newRow("a percent sign") << "%" << QList<int>{0};
+        QTest::newRow("an underscore") << "_" << QList<int>{};
+        QTest::newRow("no one") << "nobody" << QList<int>{};
+    }
+    void theListShowsEveryPool()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QList<int>, rows);
+        const qint64 ids[] = {m_data->addPool({{"Date", "12/31/2025"},
+                                               {"Team1", "bears"},
+                                               {"Team2", "Lions"},
+                                               {"Im0", "Ann"},
+                                               {"Im1", "   "},
+                                               {"Im2", "100%"},
+                                               {"PoolAmount", "$250.00"},
+                                               {"Password", "pw"},
+                                               {"Quarter1", "Ann"},
+                                               {"Quarter2", "Ann"},
+                                               {"Quarter3", "Ann"},
+                                               {"Quarter4", "100%"}}),
+                              m_data->addPool({{"Date", "01/02/2026"},
+                                               {"Team1", "Packers"},
+                                               {"Team2", "Bears"},
+                                               {"Im5", "Jo Ann"},
+                                               {"Quarter1", "Jo Ann"},
+                                               {"Password", ""}}),
+                              m_data->addPool({{"Date", "02/01/2025"}, {"Team1", "Colts"}}),
+                              m_data->addPool({})};
+        const QStringList shown{"12/31/2025|bears|Lions|3|$250.00|Yes|Yes",
+                                "01/02/2026|Packers|Bears|1||No|No", "02/01/2025|Colts||0||No|No",
+                                "|||0||No|No"};
+        open();
+        PoolList list(m_window->store.database());
+        list.setFilter(filter);
+        QStringList expected;
+        for (int row : rows)
+            expected << QString::number(ids[row]) + '|' + shown[row];
+        QCOMPARE(listed(list), expected);
+        list.sort(PoolList::Date, Qt::DescendingOrder);
+        std::reverse(expected.begin(), expected.end());
+        QCOMPARE(listed(list), expected);
+        if (filter.isEmpty()) {
+            list.sort(PoolList::Team1);
+            QCOMPARE(listed(list).join(' ').count("|bears|"), 1);
+            QVERIFY(listed(list)[1].contains("|bears|")); // not after Packers
+            list.sort(PoolList::Sold);                    // the counts do not sort
+            QVERIFY(listed(list)[1].contains("|bears|") && list.sortColumn() == PoolList::Team1);
+        }
+    }
+
+    // The list opens on the pool shown and reads only the rows in view, so
+    // a long season opens at once.
+    void aLongListReadsOnlyTheRowsInView()
+    {
+        OtherProgram(m_data->poolFile())
+            .exec("WITH RECURSIVE k(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM k WHERE i < 1500) "
+                  "INSERT INTO Football (Date, Team1) SELECT '01/01/2025', 'T' || i FROM k");
+        open();
+        w().cmdLast->click();
+        w().cmdList_Click();
+        PoolListDialog *dialog = w().poolListDialog();
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QCOMPARE(dialog->chosenId(), 1500);
+        QVERIFY2(dialog->list()->pagesRead() <= 2,
+                 qPrintable(QString::number(dialog->list()->pagesRead())));
+        dialog->view()->scrollToTop();
+        QTest::qWait(20);
+        QVERIFY(dialog->list()->pagesRead() <= 3);
+        QCOMPARE(dialog->count()->text(), u"1,500 pools"_s);
+    }
+
+    // Enter in the list shows the pool chosen, asking first about unsaved
+    // changes as a move does; the moves then walk all pools again, also
+    // after a search.
+    void theListShowsThePoolChosen()
+    {
+        add({"A1"}, {{"Date", "09/07/2025"}});
+        add({"B1", "B2"}, {{"Date", "09/14/2025"}});
+        open();
+        search("09142025");
+        w().Imput[0]->setText("typed");
+        const auto choose = [&](const QString &typed, Dialogs::Answer answer) {
+            w().cmdList_Click();
+            PoolListDialog *dialog = w().poolListDialog();
+            dialog->show();
+            QCOMPARE(dialog->chosenId(), 2); // the pool on show
+            QTest::keyClicks(dialog->filterBox(), typed);
+            m_window->dialogs.setNextAnswer(answer);
+            QTest::keyClick(dialog->filterBox(), Qt::Key_Return); // narrows at once
+            QVERIFY(!dialog->isVisible());
+        };
+        choose("a1", Dialogs::Answer::Cancel);
+        QCOMPARE(messages().last(), frmScore::kSaveChangesQuestion);
+        QVERIFY(w().Imput[0]->text() == "typed" && team() == "B1");
+        choose("a1", Dialogs::Answer::No);
+        QVERIFY(w().Imput[0]->text().isEmpty() && team() == "A1");
+        QCOMPARE(click({w().cmdNext, w().cmdNext, w().cmdNext}), (QStringList{"B1", "B2", "B2"}));
+    }
+
 private:
     void open() { m_window = std::make_unique<TestWindow>(*m_data); }
     frmScore &w() { return m_window->w(); }
@@ -210,6 +324,17 @@ private:
             teams << team();
         }
         return teams;
+    }
+    static QStringList listed(const PoolList &list)
+    {
+        QStringList rows;
+        for (int row = 0; row < list.rowCount(); ++row) {
+            QStringList texts{QString::number(list.idAt(row))};
+            for (int column = 0; column < PoolList::ColumnCount; ++column)
+                texts << list.index(row, column).data().toString();
+            rows << texts.join('|');
+        }
+        return rows;
     }
     QString stored(qint64 id, const QString &c) { return m_data->stored(id, c).toString(); }
     std::unique_ptr<TestData> m_data;

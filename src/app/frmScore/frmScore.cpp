@@ -5,6 +5,7 @@
 #include "layout.h"
 #include "players/playersdialog.h"
 #include "players/resultsdialog.h"
+#include "store/poollistdialog.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -390,6 +391,7 @@ void frmScore::routeEvents()
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &frmScore::cmdPlayers_Click},
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R), &frmScore::cmdResults_Click},
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), &frmScore::exportSeason},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), &frmScore::cmdList_Click},
         {QKeySequence(Qt::Key_Escape), &frmScore::escape},
     };
     for (const auto &[sequence, handler] : keys)

@@ -12,6 +12,7 @@
 
 class Dialogs;
 class PlayersDialog;
+class PoolListDialog;
 class ResultsDialog;
 class PoolRecords;
 class PoolStore;
@@ -162,6 +163,11 @@ public:
     void cmdLast_Click();
     void cmdSearch_Click();
     void cmdFind_Click();
+    // The list of all pools (Ctrl+Shift+L); the pool chosen there is shown,
+    // the moves walking all pools again.
+    void cmdList_Click();
+    PoolListDialog *poolListDialog() const { return m_list.get(); }
+    void showListed(qint64 id);
     // Esc: closes the search frame, else cancels an edit.
     void escape();
     // Whether the board differs from the pool as it was shown.
@@ -282,6 +288,7 @@ private:
     // --- players ---
     std::unique_ptr<PlayersDialog> m_players;
     std::unique_ptr<ResultsDialog> m_results;
+    std::unique_ptr<PoolListDialog> m_list;
     bool m_tintScheduled = false;
     void watchForTints();
 
