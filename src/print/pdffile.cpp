@@ -4,7 +4,6 @@
 #include "printjob.h"
 
 #include <QDir>
-#include <QPixmap>
 #include <QStandardPaths>
 
 namespace PdfFile {
@@ -15,14 +14,6 @@ bool offeredInstead(Dialogs &dialogs, const QString &what, const QString &title)
                QStringLiteral("No printer is available. Save the %1 as a PDF file instead?")
                    .arg(what),
                title, Dialogs::Icon::None, Dialogs::Answer::Yes) == Dialogs::Answer::Yes;
-}
-
-void save(Dialogs &dialogs, const QString &title, const QString &suggestedName, const QString &what,
-          const std::function<QPixmap()> &picture, QPointF dpi)
-{
-    save(dialogs, title, suggestedName, what, [&](QPrinter &printer) {
-        return PrintJob::print(printer, picture(), 1, dpi.x(), dpi.y());
-    });
 }
 
 void save(Dialogs &dialogs, const QString &title, const QString &suggestedName, const QString &what,

@@ -1,11 +1,8 @@
 #pragma once
 
-#include <QPointF>
-
 #include <functional>
 
 class Dialogs;
-class QPixmap;
 class QPrinter;
 class QString;
 
@@ -18,11 +15,8 @@ namespace PdfFile {
 bool offeredInstead(Dialogs &dialogs, const QString &what, const QString &title);
 
 // Asks for the file, first offered in the documents folder under
-// suggestedName, and writes the page there whole; says so when it cannot be
-// written. The picture is taken once the file dialog has closed.
-void save(Dialogs &dialogs, const QString &title, const QString &suggestedName, const QString &what,
-          const std::function<QPixmap()> &picture, QPointF dpi);
-// The same for pages the renderer draws (text, not a picture).
+// suggestedName, and writes there whole the pages the renderer draws (text,
+// not a picture); says so when they cannot be written.
 void save(Dialogs &dialogs, const QString &title, const QString &suggestedName, const QString &what,
           const std::function<bool(QPrinter &)> &render);
 

@@ -1,9 +1,13 @@
-// Printing a picture of the main window.
+// Printing the board: Print takes a picture of the window; the PDF file is
+// the board drawn as text and lines.
 #include "app/frmScore/frmScore.h"
 
 #include "app/dialogs.h"
+#include "board/boardrules.h"
+#include "boardpage.h"
 #include "money/money.h"
 #include "pdffile.h"
+#include "players/winnings.h"
 #include "printjob.h"
 #include "printseam.h"
 #include "store/poolerror.h"
@@ -14,6 +18,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
@@ -28,26 +33,37 @@ QPixmap frmScore::pictureOfTheWindow()
     return m_services.print ? m_services.print->capture(this) : grab();
 }
 
-QPixmap frmScore::withDraws(const QPixmap &board) const
+BoardPage::Content frmScore::boardPage() const
 {
-    // The board's file says when its digits were drawn, under the board.
-    QStringList lines;
-    for (const Pool::Draw &draw : m_doc->complete(boardPool()).draws)
-        lines << draw.line();
-    if (lines.isEmpty())
-        return board;
-    const QFontMetrics metrics(font());
-    const int strip = metrics.lineSpacing() * int(lines.size()) + 8;
-    QPixmap page(board.width(), board.height() + int(strip * board.devicePixelRatio()));
-    page.setDevicePixelRatio(board.devicePixelRatio());
-    page.fill(Qt::white);
-    QPainter painter(&page);
-    painter.drawPixmap(0, 0, board);
-    painter.setFont(font());
-    painter.setPen(Qt::black);
-    const int top = int(board.height() / board.devicePixelRatio());
-    for (int i = 0; i < lines.size(); ++i)
-        painter.drawText(8, top + 4 + metrics.ascent() + i * metrics.lineSpacing(), lines[i]);
+    // The board as it stands, unsaved changes and all, as Print shows it.
+    const Pool board = m_doc->complete(boardPool());
+    BoardPage::Content page;
+    page.date = txtGameDate->text();
+    page.team1 = Combo1[1]->currentText();
+    page.team2 = Combo1[2]->currentText();
+    const QStringList headers = board.headerTexts();
+    page.columnDigits = headers.mid(0, BoardRules::kDigits);
+    page.rowDigits = headers.mid(BoardRules::kDigits);
+    page.squares = board.squareTexts();
+    page.figures = {tr("Pool amount %1").arg(txtPoolAmount->text()),
+                    tr("Per square %1").arg(lblAmountPer->text()),
+                    tr("Pay out %1").arg(lblPayOut->text())};
+    const Payout::Plan plan = Winnings::planOf(board);
+    const auto results = Winnings::resultsOf(board);
+    for (int p = 0; p < 4; ++p) {
+        const QString winner = Who[size_t(p)]->text();
+        const auto &scores = board.scores[size_t(p)];
+        if (winner.isEmpty() && !scores)
+            continue;
+        QString line = tr("%1: %2").arg(Payout::periodName(p), winner);
+        if (scores)
+            line += tr(" (%1 - %2)").arg((*scores)[0], (*scores)[1]);
+        page.winners << line;
+        if (results[size_t(p)] && plan.shares[size_t(p)] > 0)
+            page.winningSquares.insert(results[size_t(p)]->square);
+    }
+    for (const Pool::Draw &draw : board.draws)
+        page.draws << draw.line();
     return page;
 }
 
@@ -60,11 +76,12 @@ QPointF frmScore::screenDpi() const
 
 void frmScore::savePdf()
 {
-    PdfFile::save(
-        *m_services.dialogs, QStringLiteral("Save the Board as PDF"),
-        PrintJob::pdfFileName(txtGameDate->text(), Combo1[1]->currentText(),
-                              Combo1[2]->currentText()),
-        QStringLiteral("board"), [this] { return withDraws(pictureOfTheWindow()); }, screenDpi());
+    PdfFile::save(*m_services.dialogs, QStringLiteral("Save the Board as PDF"),
+                  PrintJob::pdfFileName(txtGameDate->text(), Combo1[1]->currentText(),
+                                        Combo1[2]->currentText()),
+                  QStringLiteral("board"), [page = boardPage()](QPrinter &printer) {
+                      return BoardPage::print(printer, page);
+                  });
 }
 
 void frmScore::cmdPrint_Click()

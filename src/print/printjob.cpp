@@ -96,13 +96,6 @@ mode_t userMask()
 
 } // namespace
 
-bool writePdf(const QString &path, const QPixmap &picture, double screenDpiX, double screenDpiY)
-{
-    return writePdf(path, [&](QPrinter &printer) {
-        return print(printer, picture, 1, screenDpiX, screenDpiY);
-    });
-}
-
 bool writePdf(const QString &path, const std::function<bool(QPrinter &)> &render)
 {
     const QFileInfo target(path);

@@ -40,11 +40,10 @@ bool print(QPrinter &printer, const QPixmap &picture, int copies, double screenD
 // name cannot hold.
 QString pdfFileName(const QString &date, const QString &team1, const QString &team2);
 
-// Writes the picture as a one-page landscape PDF at path, whole or not at
-// all: the document is written beside it under another name and takes its
-// name only once complete. False when it could not be written.
-bool writePdf(const QString &path, const QPixmap &picture, double screenDpiX, double screenDpiY);
-// The same for pages the renderer draws on the PDF printer it is given.
+// Writes the pages the renderer draws on the PDF printer it is given as a
+// PDF file at path, whole or not at all: the document is written beside it
+// under another name and takes its name only once complete. False when it
+// could not be written.
 bool writePdf(const QString &path, const std::function<bool(QPrinter &)> &render);
 
 } // namespace PrintJob

@@ -187,14 +187,8 @@ private slots:
         const QString pdf = m_data->dir() + "/ledger.pdf";
         m_window->dialogs.setNextInput(pdf);
         dialog()->savePdf();
-        const auto run = [](const QString &tool, const QStringList &arguments) {
-            QProcess process;
-            process.start(tool, arguments);
-            return process.waitForFinished() ? QString::fromUtf8(process.readAllStandardOutput())
-                                             : u"%1 did not run (poppler-utils)"_s.arg(tool);
-        };
-        const QString text = run(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
-        const QString info = run(u"pdfinfo"_s, {pdf});
+        const QString text = runTool(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
+        const QString info = runTool(u"pdfinfo"_s, {pdf});
         for (const QString &shown : {u"<b>x</b> & co"_s, u"Player 00"_s, u"Player 59"_s,
                                      u"Prizes paid: $0.00 of the pool's $250.10"_s})
             QVERIFY2(text.contains(shown), qPrintable(shown + u" in: "_s + text.left(300)));

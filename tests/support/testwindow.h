@@ -15,6 +15,7 @@
 #include <QHash>
 #include <QMap>
 #include <QPrinter>
+#include <QProcess>
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
@@ -145,6 +146,16 @@ inline QByteArray contents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// What a tool prints (pdftotext, pdfinfo from poppler-utils), or why it
+// did not run.
+inline QString runTool(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    return process.waitForFinished() ? QString::fromUtf8(process.readAllStandardOutput())
+                                     : u"%1 did not run (poppler-utils)"_s.arg(tool);
 }
 
 // Typical values of a whole pool, for tests that need one.

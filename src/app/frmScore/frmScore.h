@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "document/pooldocument.h"
+#include "print/boardpage.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -294,6 +295,7 @@ private:
 
     // --- print: private members of printing go here ---
     QPixmap pictureOfTheWindow();
-    QPixmap withDraws(const QPixmap &board) const;
+    // The board as the PDF file draws it.
+    BoardPage::Content boardPage() const;
     QPointF screenDpi() const;
 };
