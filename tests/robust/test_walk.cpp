@@ -6,6 +6,7 @@
 #include "players/ledger.h"
 #include "players/playersdialog.h"
 #include "players/resultsdialog.h"
+#include "store/poollistdialog.h"
 #include "store/recordmapping.h"
 #include "store/schema.h"
 #include "support/testwindow.h"
@@ -208,13 +209,13 @@ private:
     QString oneStep()
     {
         static const QList<std::pair<int, QString (Walk::*)()>> commands{
-            {25, &Walk::buttons}, {17, &Walk::move}, {6, &Walk::find},  {9, &Walk::lock},
+            {21, &Walk::buttons}, {17, &Walk::move}, {6, &Walk::find},  {9, &Walk::lock},
             {9, &Walk::controls}, {5, &Walk::draw},  {20, &Walk::type}, {4, &Walk::players},
-            {3, &Walk::results},  {2, &Walk::close}};
+            {3, &Walk::results},  {2, &Walk::close}, {4, &Walk::list}};
         const bool stayed = std::exchange(m_stayed, false);
         m_update = stayed && chance(30);
         m_byKey = stayed ? 50 : 12;
-        int roll = m_update ? 0 : m_pending && chance(40) ? 70 : below(100);
+        int roll = m_update ? 0 : m_pending && chance(40) ? 64 : below(100);
         auto it = commands.cbegin();
         while (roll >= it->first)
             roll -= (it++)->first;
@@ -575,6 +576,71 @@ private:
         const QList<qint64> set = m.set();
         const int at = int(set.indexOf(m.current)), last = int(set.size()) - 1;
         m.current = set[std::array{0, std::max(at - 1, 0), std::min(at + 1, last), last}[which]];
+        return end(name, Loaded);
+    }
+    // The pools the list shows for a typed text: those with a team or a
+    // player holding it in any (ASCII) letter case, by date as a date (no
+    // date first), then by key.
+    QList<qint64> listed(const QString &typed) const
+    {
+        QList<qint64> ids;
+        for (auto it = m.pools.cbegin(); it != m.pools.cend(); ++it) {
+            QStringList names{it->value("Team1").toString(), it->value("Team2").toString()};
+            for (int k = 0; k < Schema::kSquareCount; ++k)
+                names << it->value(Schema::imColumn(k)).toString();
+            if (typed.isEmpty() || std::ranges::any_of(names, [&](const QString &name) {
+                    return name.contains(typed, Qt::CaseInsensitive);
+                }))
+                ids << it.key();
+        }
+        const auto key = [this](qint64 id) {
+            const QVariant date = m.pools[id].value(Schema::kDate);
+            const QString d = date.toString();
+            return std::pair{!date.isNull(), d.mid(6, 4) + d.mid(0, 2) + d.mid(3, 2)};
+        };
+        std::ranges::stable_sort(ids, {}, key);
+        return ids;
+    }
+    QString list()
+    {
+        key(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier)();
+        PoolListDialog *dialog = w().poolListDialog();
+        if (!dialog)
+            return u"List (not opened)"_s;
+        // The window is active again once the list has gone, as a window
+        // manager makes it. (Offscreen, the list does not become active, so
+        // its Escape would reach the window: it is closed as Escape does.)
+        dialog->show();
+        const auto back = qScopeGuard([this] {
+            w().activateWindow();
+            (void)QTest::qWaitForWindowActive(&w());
+        });
+        const QString typed = chance(40) ? QString() : oneOf({"a", "BEAR", "ann", "%", "zz q"});
+        const int downs = below(4);
+        QTest::keyClicks(dialog->filterBox(), typed);
+        for (int i = 0; i < downs; ++i)
+            QTest::keyClick(dialog->filterBox(), Qt::Key_Down);
+        // The list opens on the pool on show, which stays chosen while the
+        // narrowed list holds it.
+        const QList<qint64> all = listed({}), rows = listed(typed);
+        const qint64 before = all.value(std::max<qsizetype>(0, all.indexOf(m.shown())));
+        const qsizetype at = std::max<qsizetype>(0, rows.indexOf(before));
+        const qint64 chosen = rows.value(std::min(at + downs, rows.size() - 1));
+        const QString name = u"List \"%1\", %2 down"_s.arg(typed).arg(downs);
+        if (chance(15)) {
+            dialog->reject();
+            return end(name + u", Escape"_s);
+        }
+        act([&] { QTest::keyClick(dialog->filterBox(), Qt::Key_Return); }, !rows.isEmpty());
+        if (rows.isEmpty()) {
+            dialog->reject();
+            return end(name, Refused, u"No pool is in the list."_s);
+        }
+        if (dialog->isVisible())
+            m_failure = u"the list stayed open"_s;
+        if (!goesOn())
+            return name;
+        m.browseAll(chosen);
         return end(name, Loaded);
     }
     QString find()
