@@ -1,6 +1,7 @@
 #include "poollist.h"
 
 #include "board/boardrules.h"
+#include "money/money.h"
 #include "pooldatabase.h"
 #include "schema.h"
 
@@ -207,7 +208,9 @@ void PoolList::readPage(int page) const
         row[Date] = text(1);
         row[Team1] = text(2);
         row[Team2] = text(3);
-        row[Amount] = text(4);
+        // An amount as the board shows it; one that is no number as stored.
+        const std::optional<double> amount = Money::poolAmount(text(4));
+        row[Amount] = amount ? Money::currencyOfCents(Money::toCents(*amount)) : text(4);
         row[Locked] = yesNo(!query.value(5).toString().isEmpty());
         bool allWon = true;
         for (int q = 0; q < 4; ++q)

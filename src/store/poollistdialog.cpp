@@ -67,11 +67,11 @@ PoolListDialog::PoolListDialog(PoolDatabase &db, Dialogs &dialogs, qint64 curren
     for (int column = 0; column < PoolList::ColumnCount; ++column) {
         const QString heading = m_list->headerData(column, Qt::Horizontal).toString();
         const QString sample = column == PoolList::Team1 || column == PoolList::Team2
-                                   ? QStringLiteral("New England Patriots")
+                                   ? QStringLiteral("Detroit Lions")
                                    : QStringLiteral("00/00/0000");
         m_view->setColumnWidth(column, qMax(fontMetrics().horizontalAdvance(heading),
                                             fontMetrics().horizontalAdvance(sample)) +
-                                           28);
+                                           20);
     }
     connect(header, &QHeaderView::sectionClicked, this, &PoolListDialog::sortBy);
     connect(m_view, &QTableView::doubleClicked, this, &PoolListDialog::choosePool);
@@ -101,7 +101,7 @@ PoolListDialog::PoolListDialog(PoolDatabase &db, Dialogs &dialogs, qint64 curren
 
     choose(current);
     showCount();
-    resize(820, 520);
+    resize(880, 520);
     m_filter->setFocus(Qt::OtherFocusReason);
 }
 
