@@ -308,11 +308,3 @@ int Floors::keysNamed(const QString &name)
     sqlite3_finalize(named);
     return count;
 }
-
-void Floors::showPool(qint64 id, frmScore &window)
-{
-    sqlite3_bind_int64(m_byId, 1, id);
-    if (sqlite3_step(m_byId) == SQLITE_ROW)
-        showRow(m_byId, window);
-    sqlite3_reset(m_byId);
-}

@@ -40,7 +40,6 @@ public:
     std::vector<qint64> listKeys();
     void readListPage(const std::vector<qint64> &keys, size_t first);
     int keysNamed(const QString &name);
-    void showPool(qint64 id, frmScore &window);
     // The whole file copied into target in one step.
     void backUp(const QString &target);
 
