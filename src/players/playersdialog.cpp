@@ -134,6 +134,7 @@ PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialog
                                                           "saved; this is the pool as saved.")));
 
     m_table = new QTableWidget(int(m_players.size()), Won + 1, this);
+    m_table->setAccessibleName(tr("Players"));
     m_table->setHorizontalHeaderLabels({QStringLiteral("Player"), QStringLiteral("Squares"),
                                         QStringLiteral("Numbers"), QStringLiteral("Owes"),
                                         QStringLiteral("Paid"), tr("Paid so far"), tr("Still owes"),
@@ -207,6 +208,7 @@ PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialog
     prizes->setWidget(m_paidOut);
     prizes->setWidgetResizable(true);
     prizes->setFrameShape(QFrame::NoFrame);
+    prizes->setAccessibleName(tr("Prizes paid"));
     prizes->setMaximumHeight(std::min(m_paidOut->sizeHint().height() + 4, 160));
     layout->addWidget(prizes);
     showTotals();

@@ -1,5 +1,8 @@
 // The window as the user first sees and drives it: what is hidden, where the
 // focus goes, what the frames and buttons show.
+#include "players/playersdialog.h"
+#include "players/resultsdialog.h"
+#include "store/poollistdialog.h"
 #include "support/testwindow.h"
 
 #include <QTest>
@@ -33,6 +36,38 @@ private slots:
         QTest::mouseClick(w().cmdFirst, Qt::LeftButton);
         QCOMPARE(QApplication::focusWidget(), w().cmdFirst);
         QCOMPARE(w().lblOpen->text(), u"1"_s);
+    }
+
+    // A screen reader's view of the window and of each dialog: every control
+    // that takes the focus has a name, no two share one, and a square says
+    // where it stands, the digits it plays once drawn, and its player.
+    void aScreenReaderNamesEveryControl()
+    {
+        m_data->addPool(samplePool(u"01/01/2025"_s, u"A"_s, u"B"_s));
+        m_window = std::make_unique<TestWindow>(*m_data);
+        QCOMPARE(unnamed(&w()), QString());
+        w().cmdEdit->click();
+        w().Imput[45]->setText(u"Ann"_s);
+        const auto square = [&] { return QAccessible::queryAccessibleInterface(w().Imput[45]); };
+        QCOMPARE(square()->text(QAccessible::Name), u"Row 5, column 6"_s);
+        m_window->dialogs.setNextAnswer(Dialogs::Answer::Yes); // the unsold squares
+        w().Command3->click();
+        QCOMPARE(square()->text(QAccessible::Name),
+                 u"Row 5, column 6, row digit %1, column digit %2"_s.arg(w().Number[14]->text(),
+                                                                         w().Number[5]->text()));
+        QCOMPARE(square()->text(QAccessible::Value), u"Ann"_s);
+        QCOMPARE(square()->childCount(), 0); // no scroll bars it never shows
+        w().cmdUpdate->click();
+        w().cmdPlayers->click();
+        QCOMPARE(unnamed(w().playersDialog()), QString());
+        w().cmdResults();
+        QCOMPARE(unnamed(w().resultsDialog()), QString());
+        w().cmdList_Click();
+        QCOMPARE(unnamed(w().poolListDialog()), QString());
+        const auto question =
+            m_window->dialogs.questionBox(frmScore::kSaveChangesQuestion, u"Quadrix"_s,
+                                          Dialogs::Icon::None, Dialogs::Answer::Yes);
+        QCOMPARE(unnamed(question.get()), QString());
     }
 
     void tabWalksEveryControlBothWays_data()
@@ -170,6 +205,39 @@ private slots:
     }
 
 private:
+    // The focusable controls under a window that have no name or share
+    // one; hidden parts (a closed list) are not read.
+    static QString unnamed(QWidget *top)
+    {
+        if (!top)
+            return u"no window"_s;
+        top->show();
+        QStringList problems;
+        QHash<QString, QString> seen;
+        std::function<void(QAccessibleInterface *, const QString &)> walk =
+            [&](QAccessibleInterface *node, const QString &parentName) {
+                if (!node || node->state().invisible)
+                    return;
+                const QString name = node->text(QAccessible::Name);
+                QObject *object = node->object();
+                const QString what =
+                    object ? u"%1 %2"_s.arg(object->metaObject()->className(), object->objectName())
+                           : QString();
+                // Controls, not the cells of a table, which may well agree.
+                if (node->state().focusable && object && object->isWidgetType()) {
+                    if (name.isEmpty())
+                        problems << what + u" has no name"_s;
+                    else if (name != parentName && seen.contains(name))
+                        problems << u"%1 and %2 are both \"%3\""_s.arg(seen[name], what, name);
+                    seen.insert(name, what);
+                }
+                for (int c = 0; c < node->childCount(); ++c)
+                    walk(node->child(c), name);
+            };
+        walk(QAccessible::queryAccessibleInterface(top), QString());
+        return problems.join(u"; "_s);
+    }
+
     frmScore &w() { return m_window->w(); }
     std::unique_ptr<TestData> m_data;
     std::unique_ptr<TestWindow> m_window;

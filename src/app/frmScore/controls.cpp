@@ -7,6 +7,7 @@
 
 SquareBox::SquareBox(QWidget *parent) : QPlainTextEdit(parent)
 {
+    installAccessibility();
     setTabChangesFocus(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

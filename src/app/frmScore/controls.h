@@ -14,6 +14,9 @@ public:
     explicit SquareBox(QWidget *parent = nullptr);
     QString text() const { return m_text; }
     void setText(const QString &text);
+    // A screen reader meets a square as one named text, without the
+    // editor's viewport and scroll bars; done once, by the first square.
+    static void installAccessibility();
 
 signals:
     // The user changed the text; setText does not emit it.

@@ -82,6 +82,7 @@ frmScore::frmScore(const frmScoreServices &services, QWidget *parent)
     setWindowIcon(Artwork::programIcon());
     buildLayout();
     bindControls();
+    nameControls();
     routeEvents();
     setTabOrder();
     resize(px(Layout::kClientWidth), px(Layout::kClientHeight));
@@ -338,6 +339,8 @@ void frmScore::routeEvents()
         Score[i]->installEventFilter(this);
         connect(Score[i], &QLineEdit::textChanged, this, [this, i] { Score_Change(i); });
     }
+    for (int i = 0; i < 20; ++i)
+        connect(Number[size_t(i)], &QLineEdit::textChanged, this, [this, i] { nameSquaresOf(i); });
     txtPoolAmount->installEventFilter(this);
     Text2->installEventFilter(this);
     Label5->installEventFilter(this);

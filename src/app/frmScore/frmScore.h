@@ -253,6 +253,11 @@ private:
     void buildLayout();
     void bindControls();
     void routeEvents();
+    // naming: a screen reader's name for every control, and for a square
+    // its place and, once drawn, its digits
+    void nameControls();
+    void nameSquare(int k);
+    void nameSquaresOf(int header);
     void setTabOrder();
 
     // The program itself is writing the board: the handlers that typing

@@ -1,5 +1,7 @@
 #include "layout.h"
 
+#include <QtGlobal>
+
 namespace Layout {
 
 namespace {
@@ -116,6 +118,32 @@ const TabStop kTabOrder[] = {
     {"txtGameDate", -1}, {"txtSearch", -1}, {"txtID", -1}, {"txtPoolAmount", -1},
     {"Option1", -1}, {"Picture1", -1}, {"cmdQuick", -1}, {"cmdPrint", -1}, {"cmdPlayers", -1},
 };
+
+#define N(text) QT_TRANSLATE_NOOP("Layout", text)
+const AccessibleName kAccessibleNames[] = {
+    {"Who", 0, N("First quarter winner")}, {"Who", 1, N("Second quarter winner")},
+    {"Who", 2, N("Third quarter winner")}, {"Who", 3, N("Fourth quarter winner")},
+    {"Combo1", 0, N("Game type")}, {"Combo1", 1, N("Team 1")}, {"Combo1", 2, N("Team 2")},
+    {"TeamScore", 0, N("Team 1 at the scores")}, {"Score", 0, N("Team 1 score")},
+    {"TeamScore", 1, N("Team 2 at the scores")}, {"Score", 1, N("Team 2 score")},
+    {"txtID", -1, N("Pool number")},
+    {"txtGameDate", -1, N("Game date"), "Label4"},
+    {"lblOpen", -1, N("Squares taken"), "Label6(3)"},
+    {"lblLeft", -1, N("Squares left"), "Label6(2)"},
+    {"Text2", -1, N("Password"), "Label2"},
+    {"Text1", -1, N("Password again"), "lblAgain"},
+    {"cmdFirst", -1, N("First pool")}, {"cmdPrevious", -1, N("Previous pool")},
+    {"cmdNext", -1, N("Next pool")}, {"cmdLast", -1, N("Last pool")},
+    {"lblStatus", -1, N("Pool on show")}, {"Pb1", -1, N("Saving")},
+    {"txtPoolAmount", -1, N("Pool amount"), "Label6(0)"},
+    {"lblAmountPer", -1, N("Amount per square"), "Label6(1)"},
+    {"lblPayOut", -1, N("Pay out"), "Label6(4)"},
+    {"Picture1", -1, N("Football goal")},
+    {"txtSearch", -1, N("Game date to find"), "Label3"},
+    {"Frame1", -1, N("Board")}, {"Frame2", -1, N("Squares")},
+    {"Frame4", -1, N("Squares taken")}, {"Frame5", -1, N("Squares left")},
+};
+#undef N
 // clang-format on
 
 } // namespace
@@ -135,6 +163,12 @@ const Control *searchControls(int *count)
 const HeaderPlace &headerPlace(int index)
 {
     return kHeaders[index];
+}
+
+const AccessibleName *accessibleNames(int *count)
+{
+    *count = int(sizeof kAccessibleNames / sizeof kAccessibleNames[0]);
+    return kAccessibleNames;
 }
 
 const TabStop *tabOrder(int *count)

@@ -82,4 +82,16 @@ struct TabStop
 };
 const TabStop *tabOrder(int *count);
 
+// What a screen reader calls each control whose caption, if it has one,
+// does not say what it holds (marked for translation in the "Layout"
+// context). The squares and the digit boxes are named by their place.
+struct AccessibleName
+{
+    const char *name;
+    int index;
+    const char *text;
+    const char *label = nullptr; // the caption that names it on screen
+};
+const AccessibleName *accessibleNames(int *count);
+
 } // namespace Layout
