@@ -68,6 +68,9 @@ private slots:
             m_window->dialogs.questionBox(frmScore::kSaveChangesQuestion, u"Quadrix"_s,
                                           Dialogs::Icon::None, Dialogs::Answer::Yes);
         QCOMPARE(unnamed(question.get()), QString());
+        for (QWidget *window :
+             QList<QWidget *>{&w(), w().playersDialog(), w().resultsDialog(), w().poolListDialog()})
+            QCOMPARE(clashingAccessKeys(window), QString());
     }
 
     void tabWalksEveryControlBothWays_data()
@@ -207,6 +210,29 @@ private slots:
 private:
     // The focusable controls under a window that have no name or share
     // one; hidden parts (a closed list) are not read.
+    // The access keys (Alt+letter) that two captions of one window share.
+    static QString clashingAccessKeys(QWidget *window)
+    {
+        QHash<QChar, QString> keys;
+        QStringList clashes;
+        for (QWidget *control : window->findChildren<QWidget *>()) {
+            QString caption;
+            if (auto *button = qobject_cast<QAbstractButton *>(control))
+                caption = button->text();
+            else if (auto *label = qobject_cast<QLabel *>(control); label && label->buddy())
+                caption = label->text();
+            if (control->window() != window)
+                continue;
+            const qsizetype at = caption.remove(u"&&"_s).indexOf(u'&');
+            if (at < 0 || at + 1 >= caption.size())
+                continue;
+            const QChar key = caption.at(at + 1).toLower();
+            if (keys.contains(key))
+                clashes << keys[key] + u" and "_s + caption;
+            keys.insert(key, caption);
+        }
+        return clashes.join(u"; "_s);
+    }
     static QString unnamed(QWidget *top)
     {
         if (!top)
