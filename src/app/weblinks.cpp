@@ -4,6 +4,7 @@
 #include "dialogs.h"
 #include "urlopener.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QUrl>
 
@@ -59,7 +60,8 @@ void frmScore::Label8_Click()
     // Help that cannot be opened must say where it is.
     if (m_services.urls && !m_services.urls->open(helpPage()))
         m_services.dialogs->message(
-            QStringLiteral("Quadrix could not open the help page in a web browser. The help page "
-                           "is the file '%1'.")
+            QCoreApplication::translate(
+                "frmScore", "Quadrix could not open the help page in a web browser. The help page "
+                            "is the file '%1'.")
                 .arg(QDir::toNativeSeparators(localHelp(QString()).toLocalFile())));
 }

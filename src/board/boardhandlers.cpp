@@ -9,6 +9,7 @@
 #include "store/poolstore.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -63,10 +64,12 @@ void SelectText()
 QString tooManyMessage(int freeSquares)
 {
     if (freeSquares == 0)
-        return QStringLiteral("No squares are free. The board is full.");
+        return QCoreApplication::translate("frmScore", "No squares are free. The board is full.");
     if (freeSquares == 1)
-        return QStringLiteral("Only 1 square is free. Ask for 1 or fewer.");
-    return QStringLiteral("Only %1 squares are free. Ask for %1 or fewer.").arg(freeSquares);
+        return QCoreApplication::translate("frmScore",
+                                           "Only 1 square is free. Ask for 1 or fewer.");
+    return QCoreApplication::translate("frmScore", "Only %1 squares are free. Ask for %1 or fewer.")
+        .arg(freeSquares);
 }
 
 } // namespace
@@ -110,13 +113,13 @@ void frmScore::cmdQuick_Click()
     } catch (const PoolError &) {
         // Without the offer the name is typed in full.
     }
-    const QString name =
-        dialogs.input(QStringLiteral("What is Your Name?\n\n First,Last or Nickname"), title,
-                      QString(), regulars);
+    const QString name = dialogs.input(
+        QCoreApplication::translate("frmScore", "What is Your Name?\n\n First,Last or Nickname"),
+        title, QString(), regulars);
     if (name.isEmpty())
         return;
-    const QString answer =
-        dialogs.input(QStringLiteral("How Many Squares?"), title, QStringLiteral("0"));
+    const QString answer = dialogs.input(
+        QCoreApplication::translate("frmScore", "How Many Squares?"), title, QStringLiteral("0"));
     if (answer.isEmpty())
         return;
 
@@ -130,12 +133,14 @@ void frmScore::cmdQuick_Click()
         return;
     }
     if (*count < 0) {
-        dialogs.message(QStringLiteral("The number of squares cannot be less than 0."));
+        dialogs.message(QCoreApplication::translate(
+            "frmScore", "The number of squares cannot be less than 0."));
         return;
     }
     // The player owes for the squares placed, and only whole squares can be.
     if (*count != std::floor(*count)) {
-        dialogs.message(QStringLiteral("Enter a whole number of squares."));
+        dialogs.message(
+            QCoreApplication::translate("frmScore", "Enter a whole number of squares."));
         return;
     }
     const int freeSquares = BoardRules::kSquares - BoardRules::countTaken(squareTexts(*this));
@@ -153,9 +158,9 @@ void frmScore::cmdQuick_Click()
 
     // The player pays for the squares placed.
     const qint64 perSquare = Money::toCents(Money::read(lblAmountPer->text()).value_or(0.0));
-    dialogs.message(name + QStringLiteral("   Owes   ") +
+    dialogs.message(name + QCoreApplication::translate("frmScore", "   Owes   ") +
                     Money::currencyOfCents(Money::times(perSquare, *count)) +
-                    QStringLiteral("   Please Collect the Money Now"));
+                    QCoreApplication::translate("frmScore", "   Please Collect the Money Now"));
     AddUm();
 }
 
@@ -173,9 +178,10 @@ void frmScore::Command3_Click()
         return;
     if (BoardRules::leadingNumber(lblOpen->text()) < BoardRules::kSquares) {
         const Dialogs::Answer answer = m_services.dialogs->question(
-            QStringLiteral("You Have Unused Squares, Do You Want TO Set The Numbers Anyway? "),
-            QStringLiteral("All Squares Are Not Used!!!"), Dialogs::Icon::Critical,
-            Dialogs::Answer::No);
+            QCoreApplication::translate(
+                "frmScore", "You Have Unused Squares, Do You Want TO Set The Numbers Anyway? "),
+            QCoreApplication::translate("frmScore", "All Squares Are Not Used!!!"),
+            Dialogs::Icon::Critical, Dialogs::Answer::No);
         if (answer != Dialogs::Answer::Yes)
             return;
     }
@@ -254,7 +260,8 @@ void frmScore::Quarter_Click(int index)
     // bought its winning square and so its winner box stays empty.
     for (int q = 0; q < index; ++q) {
         if (Who[q]->text().isEmpty() && !m_doc->scores()[size_t(q)]) {
-            m_services.dialogs->message(QStringLiteral(" You Left A Quarter Blank"));
+            m_services.dialogs->message(
+                QCoreApplication::translate("frmScore", " You Left A Quarter Blank"));
             return;
         }
     }

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,8 +48,9 @@ void frmScore::storeDrawOfLockedPool()
     } catch (const PoolError &error) {
         m_services.dialogs->message(
             error.description() +
-            QStringLiteral("\nThe drawn numbers were not saved. Press SET Numbers to save them "
-                           "again once the pool file can be written."));
+            QCoreApplication::translate(
+                "frmScore", "\nThe drawn numbers were not saved. Press SET Numbers to save them "
+                            "again once the pool file can be written."));
     }
 }
 
@@ -91,11 +93,11 @@ void frmScore::cmdLock_Click()
         lblAgain->hide();
     });
     if (Text2->text().isEmpty()) {
-        refuseLockCommand(QStringLiteral("Please enter Password"));
+        refuseLockCommand(QCoreApplication::translate("frmScore", "Please enter Password"));
         return;
     }
     if (Text2->text() != Text1->text()) {
-        refuseLockCommand(QStringLiteral("Passwords do not match"));
+        refuseLockCommand(QCoreApplication::translate("frmScore", "Passwords do not match"));
         return;
     }
     // A lock holds what the file holds: unsaved changes are saved first, or
@@ -111,7 +113,8 @@ void frmScore::cmdLock_Click()
     try {
         refusal = m_doc->lock(password);
     } catch (const PoolError &error) {
-        refusal = error.description() + QStringLiteral("\nThe pool was not locked.");
+        refusal = error.description() +
+                  QCoreApplication::translate("frmScore", "\nThe pool was not locked.");
     }
     if (!refusal.isEmpty()) {
         Text2->setText(password);
@@ -133,7 +136,8 @@ void frmScore::cmdunlock_Click()
     try {
         refusal = m_doc->unlock(Text2->text());
     } catch (const PoolError &error) {
-        refusal = error.description() + QStringLiteral("\nThe pool is still locked.");
+        refusal = error.description() +
+                  QCoreApplication::translate("frmScore", "\nThe pool is still locked.");
     }
     if (!refusal.isEmpty()) {
         refuseLockCommand(refusal);

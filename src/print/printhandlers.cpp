@@ -76,19 +76,20 @@ QPointF frmScore::screenDpi() const
 
 void frmScore::savePdf()
 {
-    PdfFile::save(*m_services.dialogs, QStringLiteral("Save the Board as PDF"),
-                  PrintJob::pdfFileName(txtGameDate->text(), Combo1[1]->currentText(),
-                                        Combo1[2]->currentText()),
-                  QStringLiteral("board"), [page = boardPage()](QPrinter &printer) {
-                      return BoardPage::print(printer, page);
-                  });
+    PdfFile::save(
+        *m_services.dialogs, QCoreApplication::translate("frmScore", "Save the Board as PDF"),
+        PrintJob::pdfFileName(txtGameDate->text(), Combo1[1]->currentText(),
+                              Combo1[2]->currentText()),
+        QStringLiteral("board"),
+        [page = boardPage()](QPrinter &printer) { return BoardPage::print(printer, page); });
 }
 
 void frmScore::cmdPrint_Click()
 {
     Dialogs &dialogs = *m_services.dialogs;
-    PrintCopies = dialogs.input(QStringLiteral("How many Copies Do You Want?"),
-                                QStringLiteral("How many Copies?"), QString());
+    PrintCopies =
+        dialogs.input(QCoreApplication::translate("frmScore", "How many Copies Do You Want?"),
+                      QCoreApplication::translate("frmScore", "How many Copies?"), QString());
     if (PrintCopies.isEmpty())
         return;
     PrintSeam *seam = m_services.print;
@@ -100,14 +101,16 @@ void frmScore::cmdPrint_Click()
     }
     const std::optional<int> copies = PrintJob::copiesFrom(PrintCopies, Money::userLocale());
     if (!copies) {
-        dialogs.message(QStringLiteral("Please enter a number of copies from 1 to 32767."));
+        dialogs.message(QCoreApplication::translate(
+            "frmScore", "Please enter a number of copies from 1 to 32767."));
         return;
     }
     const QPixmap picture = pictureOfTheWindow();
     const QPointF dpi = screenDpi();
     if (!PrintJob::print(*printer, picture, *copies, dpi.x(), dpi.y()))
-        dialogs.message(QStringLiteral("The printer did not accept the board, so nothing was "
-                                       "printed."));
+        dialogs.message(QCoreApplication::translate(
+            "frmScore", "The printer did not accept the board, so nothing was "
+                        "printed."));
 }
 
 void frmScore::exportSeason()

@@ -7,6 +7,7 @@
 #include "recordmapping.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -219,7 +220,8 @@ bool frmScore::proceed(PoolDocument::Command command)
         return false;
     case PoolDocument::Verdict::AskToDelete:
         return m_services.dialogs->confirm(
-            QStringLiteral("Delete the pool of %1, %2 VS %3? This cannot be undone.")
+            QCoreApplication::translate("frmScore",
+                                        "Delete the pool of %1, %2 VS %3? This cannot be undone.")
                 .arg(dateOf(txtGameDate), RecordMapping::isolated(Combo1[1]->currentText()),
                      RecordMapping::isolated(Combo1[2]->currentText())));
     case PoolDocument::Verdict::AskToSave:

@@ -7,6 +7,7 @@
 #include "recordmapping.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDate>
 #include <QLabel>
 #include <QLineEdit>
@@ -71,7 +72,7 @@ void frmScore::cmdAdd_Click()
         return;
     m_doc->beginAdd();
     ClearBoard();
-    lblStatus->setText(QStringLiteral("Add record"));
+    lblStatus->setText(QCoreApplication::translate("frmScore", "Add record"));
     txtGameDate->setText(RecordMapping::dateText(QDate::currentDate()));
     Quarter[0]->setChecked(true); // a new game starts at its first quarter
     // Nothing is typed into the new pool yet.
@@ -85,7 +86,7 @@ void frmScore::cmdEdit_Click()
     if (!proceed(Command::Edit))
         return;
     m_doc->beginEdit();
-    lblStatus->setText(QStringLiteral("Edit record"));
+    lblStatus->setText(QCoreApplication::translate("frmScore", "Edit record"));
     showMode();
 }
 

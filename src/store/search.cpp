@@ -47,7 +47,8 @@ void frmScore::cmdFind_Click()
         const auto noPoolHasIt = [&] {
             if (!PoolRecords(m_services.store->database(), PoolQuery::byDate(date)).isEmpty())
                 return false;
-            m_services.dialogs->message(QStringLiteral("No pool has the game date %1.").arg(date));
+            m_services.dialogs->message(
+                QCoreApplication::translate("frmScore", "No pool has the game date %1.").arg(date));
             return true;
         };
         // A save of the changes may give the pool another date.
