@@ -12,6 +12,7 @@
 #include "urlopener.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -129,8 +130,9 @@ int Main(QApplication &app, const StartOptions &options)
         &backup, &DailyBackup::finished, [folder, &dialogs](const QString &error, bool report) {
             if (error.isEmpty())
                 return;
-            const QString text =
-                QStringLiteral("The daily backup of the pool file failed: ") + error;
+            const QString text = QCoreApplication::translate(
+                                     "Quadrix", "The daily backup of the pool file failed: ") +
+                                 error;
             LogError(text, QDir(folder).filePath(ErrorReport::logFileName()));
             if (report)
                 dialogs.message(text, QStringLiteral("Quadrix"), Dialogs::Icon::Critical);

@@ -4,6 +4,7 @@
 #include "errorreport.h"
 #include "store/poolerror.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include <cstdio>
@@ -15,7 +16,7 @@ void HandleError(const PoolError &error, Dialogs &dialogs, const QString &logPat
         return;
     const QString message =
         ErrorReport::message(error.number(), error.source(), error.description());
-    dialogs.message(message, QStringLiteral("Error"));
+    dialogs.message(message, QCoreApplication::translate("Quadrix", "Error"));
     LogError(message, logPath);
 }
 

@@ -117,7 +117,7 @@ QString message(Text text)
         return QCoreApplication::translate(
             "PoolDocument", "Save or cancel your changes before you lock or unlock this pool.");
     case Text::NoCurrentRecord:
-        return QStringLiteral("No current record.");
+        return QCoreApplication::translate("PoolDocument", "No current record.");
     case Text::SaveFirst:
         return QCoreApplication::translate(
             "PoolDocument", "Save this pool before you lock it: only a saved pool can be locked.");
@@ -147,7 +147,8 @@ PoolDocument::PoolDocument(PoolStore &store) : m_store(store), m_repository(stor
 
 QString PoolDocument::lockMessage()
 {
-    return QStringLiteral("You Must UnLock This Record Before This Is Allowed");
+    return QCoreApplication::translate("PoolDocument",
+                                       "You Must UnLock This Record Before This Is Allowed");
 }
 
 PoolQuery PoolDocument::query() const
@@ -410,9 +411,9 @@ QString PoolDocument::unlock(const QString &password)
     // The password as the file holds it now.
     const Pool::Text stored = hasPool() ? m_repository.password(m_stored.id) : std::nullopt;
     if (!stored || stored->isEmpty())
-        return QStringLiteral(" There Is No Password Set");
+        return QCoreApplication::translate("PoolDocument", " There Is No Password Set");
     if (*stored != password)
-        return QStringLiteral("Passwords Do Not Match");
+        return QCoreApplication::translate("PoolDocument", "Passwords Do Not Match");
     m_repository.setPassword(m_stored.id, QString());
     m_stored.password = QString::fromLatin1("");
     m_shownBoard.password = m_stored.password;

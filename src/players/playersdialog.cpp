@@ -9,6 +9,7 @@
 #include "store/poolerror.h"
 #include "store/recordmapping.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -113,7 +114,7 @@ PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialog
                              QWidget *parent)
     : QDialog(parent), m_pool(pool), m_db(db), m_dialogs(dialogs), m_print(print)
 {
-    setWindowTitle(QStringLiteral("Players"));
+    setWindowTitle(QCoreApplication::translate("PlayersDialog", "Players"));
     m_players = Ledger::playersOf(pool.squares);
     QHash<QString, std::optional<qint64>> paid;
     try {
@@ -128,15 +129,19 @@ PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialog
     heading->setObjectName(QStringLiteral("heading"));
     layout->addWidget(heading);
     if (pool.unsaved || pool.id <= 0)
-        layout->addWidget(new QLabel(pool.id <= 0
-                                         ? QStringLiteral("Save this pool to record payments.")
-                                         : QStringLiteral("The board has changes that are not "
-                                                          "saved; this is the pool as saved.")));
+        layout->addWidget(new QLabel(
+            pool.id <= 0
+                ? QCoreApplication::translate("PlayersDialog", "Save this pool to record payments.")
+                : QCoreApplication::translate("PlayersDialog",
+                                              "The board has changes that are not "
+                                              "saved; this is the pool as saved.")));
 
     m_table = new QTableWidget(int(m_players.size()), Won + 1, this);
     m_table->setAccessibleName(tr("Players"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Player"), QStringLiteral("Squares"),
-                                        QStringLiteral("Numbers"), QStringLiteral("Owes"),
+    m_table->setHorizontalHeaderLabels({QCoreApplication::translate("PlayersDialog", "Player"),
+                                        QCoreApplication::translate("PlayersDialog", "Squares"),
+                                        QCoreApplication::translate("PlayersDialog", "Numbers"),
+                                        QCoreApplication::translate("PlayersDialog", "Owes"),
                                         QStringLiteral("Paid"), tr("Paid so far"), tr("Still owes"),
                                         tr("Won")});
     m_table->setWordWrap(true);
@@ -214,10 +219,10 @@ PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialog
     showTotals();
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton *printButton =
-        buttons->addButton(QStringLiteral("&Print"), QDialogButtonBox::ActionRole);
-    QPushButton *pdfButton =
-        buttons->addButton(QStringLiteral("Save as P&DF"), QDialogButtonBox::ActionRole);
+    QPushButton *printButton = buttons->addButton(
+        QCoreApplication::translate("PlayersDialog", "&Print"), QDialogButtonBox::ActionRole);
+    QPushButton *pdfButton = buttons->addButton(
+        QCoreApplication::translate("PlayersDialog", "Save as P&DF"), QDialogButtonBox::ActionRole);
     connect(printButton, &QPushButton::clicked, this, &PlayersDialog::printLedger);
     connect(pdfButton, &QPushButton::clicked, this, &PlayersDialog::savePdf);
     QPushButton *resultsButton =
@@ -308,8 +313,9 @@ void PlayersDialog::showTotals()
         outstanding += std::max<qint64>(0, owed(row) - paidSoFar(row));
     }
     m_totals->setText(
-        QStringLiteral("Squares sold: %1   Unsold: %2   Collected: %3   "
-                       "Outstanding: %4")
+        QCoreApplication::translate("PlayersDialog",
+                                    "Squares sold: %1   Unsold: %2   Collected: %3   "
+                                    "Outstanding: %4")
             .arg(sold)
             .arg(100 - sold)
             .arg(Money::currencyOfCents(collected), Money::currencyOfCents(outstanding)));
@@ -331,7 +337,7 @@ QString PlayersDialog::html() const
             html += QStringLiteral("<td>%1</td>")
                         .arg(column != Paid ? m_table->item(row, column)->text().toHtmlEscaped()
                              : m_table->item(row, Paid)->checkState() == Qt::Checked
-                                 ? QStringLiteral("paid")
+                                 ? QCoreApplication::translate("PlayersDialog", "paid")
                                  : QString());
         html += QStringLiteral("</tr>");
     }
@@ -366,14 +372,15 @@ void PlayersDialog::printLedger()
         return;
     }
     if (!printDocument(*printer))
-        m_dialogs.message(QStringLiteral("The printer would not start the ledger."));
+        m_dialogs.message(QCoreApplication::translate("PlayersDialog",
+                                                      "The printer would not start the ledger."));
 }
 
 void PlayersDialog::savePdf()
 {
     QString name = PrintJob::pdfFileName(m_pool.date, m_pool.team1, m_pool.team2);
     name.insert(name.size() - 4, QStringLiteral(" players"));
-    PdfFile::save(m_dialogs, QStringLiteral("Save the Ledger as PDF"), name,
-                  QStringLiteral("ledger"),
+    PdfFile::save(m_dialogs, QCoreApplication::translate("PlayersDialog", "Save the Ledger as PDF"),
+                  name, QStringLiteral("ledger"),
                   [this](QPrinter &printer) { return printDocument(printer); });
 }
