@@ -49,7 +49,7 @@ QString Pool::problem(const Pool &stored) const
                        "Pool", "%1 is not a date. Type the game date as month/day/year, for "
                                "example 12/28/2025.")
                 .arg(day);
-        return QStringLiteral(" Game Date Has To Have A Date");
+        return QCoreApplication::translate("Pool", " Game Date Has To Have A Date");
     }
     if (amount != stored.amount && !Money::poolAmount(text(amount)))
         return QCoreApplication::translate(

@@ -2,6 +2,7 @@
 
 #include "durable.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,7 +31,7 @@ QString faultOf(const QString &copyPath)
 {
     sqlite3 *db = nullptr;
     sqlite3_stmt *check = nullptr;
-    QString fault = QStringLiteral("the copy could not be checked");
+    QString fault = QCoreApplication::translate("PoolError", "the copy could not be checked");
     if (sqlite3_open_v2(QFile::encodeName(copyPath).constData(), &db, SQLITE_OPEN_READONLY,
                         nullptr) == SQLITE_OK &&
         sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &check, nullptr) == SQLITE_OK) {
@@ -89,7 +90,9 @@ void DailyBackup::start(const QString &poolFile, const QString &dataFolder, cons
         return;
     m_thread = QThread::create([this, poolFile, folder, target] {
         if (!QDir().mkpath(folder)) {
-            m_error = QStringLiteral("The backup folder '%1' could not be made.").arg(folder);
+            m_error = QCoreApplication::translate("PoolError",
+                                                  "The backup folder '%1' could not be made.")
+                          .arg(folder);
             return;
         }
         m_error = copy(poolFile, target, m_cancel, &m_report);
@@ -120,10 +123,12 @@ QString DailyBackup::copy(const QString &poolFile, const QString &target,
     QString error;
     if (sqlite3_open_v2(QFile::encodeName(poolFile).constData(), &source, SQLITE_OPEN_READONLY,
                         nullptr) != SQLITE_OK) {
-        error = engineError(source, QStringLiteral("The pool file could not be read"));
+        error = engineError(
+            source, QCoreApplication::translate("PoolError", "The pool file could not be read"));
     } else if (sqlite3_open_v2(QFile::encodeName(partial).constData(), &copy,
                                SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
-        error = engineError(copy, QStringLiteral("The backup could not be written"));
+        error = engineError(
+            copy, QCoreApplication::translate("PoolError", "The backup could not be written"));
     } else if (sqlite3_backup *backup = sqlite3_backup_init(copy, "main", source, "main")) {
         int rc = SQLITE_OK;
         int busy = 0;
@@ -137,15 +142,17 @@ QString DailyBackup::copy(const QString &poolFile, const QString &target,
         }
         sqlite3_backup_finish(backup);
         if (cancel)
-            error = QStringLiteral("The backup was stopped.");
+            error = QCoreApplication::translate("PoolError", "The backup was stopped.");
         else if (rc != SQLITE_DONE)
-            error = engineError(copy, QStringLiteral("The backup could not be made"));
+            error = engineError(
+                copy, QCoreApplication::translate("PoolError", "The backup could not be made"));
     } else {
-        error = engineError(copy, QStringLiteral("The backup could not be started"));
+        error = engineError(
+            copy, QCoreApplication::translate("PoolError", "The backup could not be started"));
     }
     sqlite3_close(source);
     if (sqlite3_close(copy) != SQLITE_OK && error.isEmpty())
-        error = QStringLiteral("The backup could not be closed.");
+        error = QCoreApplication::translate("PoolError", "The backup could not be closed.");
     if (const QString fault = error.isEmpty() ? faultOf(partial) : QString(); !fault.isEmpty()) {
         // The pool file itself is damaged. Its copy must not take the place
         // of a sound backup; the first such copy is kept apart, as it may
@@ -156,16 +163,21 @@ QString DailyBackup::copy(const QString &poolFile, const QString &target,
         if (firstSuspect)
             *firstSuspect = first;
         error =
-            QStringLiteral("The pool file is damaged (%1); the help page tells how to "
-                           "restore a backup. Its copy replaced no backup: %2")
+            QCoreApplication::translate("PoolError",
+                                        "The pool file is damaged (%1); the help page tells how to "
+                                        "restore a backup. Its copy replaced no backup: %2")
                 .arg(fault,
-                     first ? QStringLiteral("the copy is kept as '%1'.").arg(suspectName(target))
-                           : QStringLiteral("the copy was dropped."));
+                     first ? QCoreApplication::translate("PoolError", "the copy is kept as '%1'.")
+                                 .arg(suspectName(target))
+                           : QCoreApplication::translate("PoolError", "the copy was dropped."));
     } else if (error.isEmpty() && !QFile::rename(partial, target)) {
-        error = QStringLiteral("The backup '%1' could not be named.").arg(target);
+        error = QCoreApplication::translate("PoolError", "The backup '%1' could not be named.")
+                    .arg(target);
     } else if (error.isEmpty() && !Durable::sync(QFileInfo(target).path())) {
         // Not yet safe on the disk: no older backup may make way for it.
-        error = QStringLiteral("The backup '%1' could not be written to the disk.").arg(target);
+        error = QCoreApplication::translate("PoolError",
+                                            "The backup '%1' could not be written to the disk.")
+                    .arg(target);
     }
     if (!error.isEmpty())
         QFile::remove(partial);

@@ -2,6 +2,7 @@
 
 #include "schema.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -48,8 +49,9 @@ QSqlDatabase connect(const QString &name, const QString &path, const char *mode)
 PoolError invalidPath(const QString &path)
 {
     return PoolError(ErrorNumber::InvalidPath, kStoreSource,
-                     QStringLiteral("'%1' is not a valid path. Check that the folder exists and "
-                                    "that the name is spelled correctly.")
+                     QCoreApplication::translate(
+                         "PoolError", "'%1' is not a valid path. Check that the folder exists and "
+                                      "that the name is spelled correctly.")
                          .arg(path));
 }
 
@@ -89,15 +91,20 @@ void PoolDatabase::open(const QString &filePath)
     if (filePath.trimmed().isEmpty() || filePath.contains(QChar(0)) || !info.dir().exists())
         throw invalidPath(filePath);
     if (info.isDir())
-        throw PoolError(ErrorNumber::NotADatabase, kStoreSource,
-                        QStringLiteral("'%1' is a folder, not a pool file.").arg(filePath));
+        throw PoolError(
+            ErrorNumber::NotADatabase, kStoreSource,
+            QCoreApplication::translate("PoolError", "'%1' is a folder, not a pool file.")
+                .arg(filePath));
     if (!info.exists())
-        throw PoolError(ErrorNumber::FileNotFound, kStoreSource,
-                        QStringLiteral("Could not find the pool file '%1'.").arg(filePath));
+        throw PoolError(
+            ErrorNumber::FileNotFound, kStoreSource,
+            QCoreApplication::translate("PoolError", "Could not find the pool file '%1'.")
+                .arg(filePath));
     if (!info.isReadable())
         throw PoolError(ErrorNumber::CannotOpen, kStoreSource,
-                        QStringLiteral("Quadrix cannot read the pool file '%1'. Check that you "
-                                       "may read and write it.")
+                        QCoreApplication::translate(
+                            "PoolError", "Quadrix cannot read the pool file '%1'. Check that you "
+                                         "may read and write it.")
                             .arg(filePath));
 
     m_filePath = filePath;
@@ -131,8 +138,9 @@ void PoolDatabase::applySafeSettings()
     sqlite3 *engine = handle();
     if (!engine || sqlite3_db_config(engine, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr) != SQLITE_OK)
         throw PoolError(ErrorNumber::CannotOpen, kStoreSource,
-                        QStringLiteral("Quadrix cannot open the pool file '%1' safely: the "
-                                       "database engine refused its protective settings.")
+                        QCoreApplication::translate(
+                            "PoolError", "Quadrix cannot open the pool file '%1' safely: the "
+                                         "database engine refused its protective settings.")
                             .arg(m_filePath));
     // Read failures then say whether a read or a write went wrong.
     sqlite3_extended_result_codes(engine, 1);
@@ -183,8 +191,9 @@ void PoolDatabase::checkSchema()
         if (Schema::kTable.compare(table, Qt::CaseInsensitive) == 0)
             table = Schema::kTable;
         throw PoolError(ErrorNumber::NotADatabase, kStoreSource,
-                        QStringLiteral("The table '%1' in '%2' has triggers, which Quadrix never "
-                                       "makes, so it is not a pool file.")
+                        QCoreApplication::translate(
+                            "PoolError", "The table '%1' in '%2' has triggers, which Quadrix never "
+                                         "makes, so it is not a pool file.")
                             .arg(table, m_filePath));
     }
     query.finish();
@@ -198,8 +207,9 @@ void PoolDatabase::checkSchema()
         const QString view = query.value(0).toString();
         query.finish();
         throw PoolError(ErrorNumber::NotADatabase, kStoreSource,
-                        QStringLiteral("'%1' in '%2' is a view where Quadrix keeps a table, so "
-                                       "the file is not a pool file.")
+                        QCoreApplication::translate(
+                            "PoolError", "'%1' in '%2' is a view where Quadrix keeps a table, so "
+                                         "the file is not a pool file.")
                             .arg(view, m_filePath));
     }
     query.finish();
@@ -212,8 +222,9 @@ void PoolDatabase::create(const QString &filePath)
         throw invalidPath(filePath);
     if (info.exists() || info.isSymLink())
         throw PoolError(ErrorNumber::StoreFailure, kStoreSource,
-                        QStringLiteral("'%1' exists already. Quadrix never overwrites a pool "
-                                       "file; nothing was changed.")
+                        QCoreApplication::translate(
+                            "PoolError", "'%1' exists already. Quadrix never overwrites a pool "
+                                         "file; nothing was changed.")
                             .arg(filePath));
     if (!QDir().mkpath(info.absolutePath()))
         throw invalidPath(filePath);
@@ -254,9 +265,10 @@ void PoolDatabase::checkSizes(const QSqlRecord &row, qint64 id, const QString &p
         const qsizetype size = row.value(i).toString().size();
         if (size > kMaxText)
             throw PoolError(ErrorNumber::StoreFailure, kStoreSource,
-                            QStringLiteral("The pool %1 in '%2' holds a text of %3 characters in "
-                                           "'%4', more than Quadrix shows (at most %5). Shorten "
-                                           "or remove it with another program.")
+                            QCoreApplication::translate(
+                                "PoolError", "The pool %1 in '%2' holds a text of %3 characters in "
+                                             "'%4', more than Quadrix shows (at most %5). Shorten "
+                                             "or remove it with another program.")
                                 .arg(QString::number(id), path, QString::number(size),
                                      row.fieldName(i), QString::number(kMaxText)));
     }
@@ -267,8 +279,9 @@ void PoolDatabase::checkSize(const QString &column, const QVariant &value)
     const qsizetype size = value.toString().size();
     if (size > kMaxText)
         throw PoolError(ErrorNumber::StoreFailure, kStoreSource,
-                        QStringLiteral("The text for '%1' has %2 characters, more than Quadrix "
-                                       "keeps (at most %3), so the pool was not saved.")
+                        QCoreApplication::translate(
+                            "PoolError", "The text for '%1' has %2 characters, more than Quadrix "
+                                         "keeps (at most %3), so the pool was not saved.")
                             .arg(column, QString::number(size), QString::number(kMaxText)));
 }
 
@@ -310,46 +323,57 @@ PoolError PoolDatabase::errorFrom(const QSqlError &error, const QString &path)
     case kSqliteBusy:
     case kSqliteLocked:
         return PoolError(ErrorNumber::LockedByAnother, kStoreSource,
-                         QStringLiteral("The pool file '%1' is in use by another program. "
-                                        "Try again when that program has finished with it.")
+                         QCoreApplication::translate(
+                             "PoolError", "The pool file '%1' is in use by another program. "
+                                          "Try again when that program has finished with it.")
                              .arg(path));
     case kSqliteReadOnly:
         if (extended == kSqliteReadOnlyDirectory)
-            return PoolError(ErrorNumber::ReadOnly, kStoreSource,
-                             QStringLiteral("The folder '%1' of the pool file is read-only, so the "
+            return PoolError(
+                ErrorNumber::ReadOnly, kStoreSource,
+                QCoreApplication::translate("PoolError",
+                                            "The folder '%1' of the pool file is read-only, so the "
                                             "change could not be saved.")
-                                 .arg(QFileInfo(path).absolutePath()));
+                    .arg(QFileInfo(path).absolutePath()));
         return PoolError(ErrorNumber::ReadOnly, kStoreSource,
-                         QStringLiteral("The pool file '%1' is read-only, so the change could "
-                                        "not be saved.")
+                         QCoreApplication::translate(
+                             "PoolError", "The pool file '%1' is read-only, so the change could "
+                                          "not be saved.")
                              .arg(path));
     case kSqliteFull:
         return PoolError(ErrorNumber::DiskFull, kStoreSource,
-                         QStringLiteral("The disk that holds the pool file '%1' is full, so the "
-                                        "change was not saved. Make room on the disk and try "
-                                        "again.")
+                         QCoreApplication::translate(
+                             "PoolError", "The disk that holds the pool file '%1' is full, so the "
+                                          "change was not saved. Make room on the disk and try "
+                                          "again.")
                              .arg(path));
     case kSqliteIoErr:
         if (extended == kSqliteIoErrRead || extended == kSqliteIoErrShortRead)
             return PoolError(ErrorNumber::DiskError, kStoreSource,
-                             QStringLiteral("The pool file '%1' could not be read (a disk or "
-                                            "network error).")
+                             QCoreApplication::translate(
+                                 "PoolError", "The pool file '%1' could not be read (a disk or "
+                                              "network error).")
                                  .arg(path));
         return PoolError(ErrorNumber::DiskError, kStoreSource,
-                         QStringLiteral("The pool file '%1' could not be written (a disk or "
-                                        "network error), so the change was not saved. Try "
-                                        "again.")
+                         QCoreApplication::translate(
+                             "PoolError", "The pool file '%1' could not be written (a disk or "
+                                          "network error), so the change was not saved. Try "
+                                          "again.")
                              .arg(path));
     case kSqliteCantOpen:
         return PoolError(
             ErrorNumber::CannotOpen, kStoreSource,
-            QStringLiteral("Quadrix cannot open the pool file '%1' (%2).").arg(path, engine));
+            QCoreApplication::translate("PoolError", "Quadrix cannot open the pool file '%1' (%2).")
+                .arg(path, engine));
     case kSqliteNotADb:
-        return PoolError(
-            ErrorNumber::NotADatabase, kStoreSource,
-            QStringLiteral("'%1' is not a pool file: it is not a database.").arg(path));
+        return PoolError(ErrorNumber::NotADatabase, kStoreSource,
+                         QCoreApplication::translate(
+                             "PoolError", "'%1' is not a pool file: it is not a database.")
+                             .arg(path));
     default:
-        return PoolError(ErrorNumber::StoreFailure, kStoreSource,
-                         QStringLiteral("The pool store reported an error: %1").arg(engine));
+        return PoolError(
+            ErrorNumber::StoreFailure, kStoreSource,
+            QCoreApplication::translate("PoolError", "The pool store reported an error: %1")
+                .arg(engine));
     }
 }

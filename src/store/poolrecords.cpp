@@ -2,6 +2,7 @@
 
 #include "schema.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -10,7 +11,7 @@ namespace {
 PoolError noCurrentRecord()
 {
     return PoolError(ErrorNumber::NoCurrentRecord, kStoreSource,
-                     QStringLiteral("No current record."));
+                     QCoreApplication::translate("PoolError", "No current record."));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "recordmapping.h"
 #include "schema.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -14,7 +15,7 @@ namespace {
 PoolError noCurrentRecord()
 {
     return PoolError(ErrorNumber::NoCurrentRecord, kStoreSource,
-                     QStringLiteral("No current record."));
+                     QCoreApplication::translate("PoolError", "No current record."));
 }
 
 // The pool's value of each column but ID, in the schema's order; the
@@ -128,9 +129,10 @@ const QString &updateStatement()
 PoolError sharedKey(qint64 id)
 {
     return PoolError(ErrorNumber::StoreFailure, kStoreSource,
-                     QStringLiteral("More than one pool in the pool file has the number %1, so "
-                                    "this pool cannot be changed or deleted alone. Nothing was "
-                                    "changed.")
+                     QCoreApplication::translate(
+                         "PoolError", "More than one pool in the pool file has the number %1, so "
+                                      "this pool cannot be changed or deleted alone. Nothing was "
+                                      "changed.")
                          .arg(id));
 }
 

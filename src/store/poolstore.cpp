@@ -2,6 +2,7 @@
 
 #include "schema.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 PoolStore::PoolStore() = default;
@@ -38,10 +39,10 @@ void PoolStore::OpenAllPoolsAt(qint64 id)
 {
     if (!m_database.isOpen())
         throw PoolError(ErrorNumber::NoCurrentRecord, kStoreSource,
-                        QStringLiteral("No current record."));
+                        QCoreApplication::translate("PoolError", "No current record."));
     auto records = std::make_unique<PoolRecords>(m_database, PoolQuery::all());
     if (!records->MoveTo(id))
         throw PoolError(ErrorNumber::NoCurrentRecord, kStoreSource,
-                        QStringLiteral("No current record."));
+                        QCoreApplication::translate("PoolError", "No current record."));
     m_records = std::move(records);
 }

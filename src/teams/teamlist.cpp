@@ -1,5 +1,6 @@
 #include "teamlist.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 
@@ -116,9 +117,12 @@ QStringList readFile(const QString &path, QString *refused)
         return {};
     }
     if (!S_ISREG(info.st_mode))
-        problem = QStringLiteral("The team list '%1' is not a file, so it was not read.").arg(path);
+        problem = QCoreApplication::translate(
+                      "PoolError", "The team list '%1' is not a file, so it was not read.")
+                      .arg(path);
     else if (info.st_size > kMaxBytes)
-        problem = QStringLiteral("The team list '%1' is larger than %2 MB, so it was not read.")
+        problem = QCoreApplication::translate(
+                      "PoolError", "The team list '%1' is larger than %2 MB, so it was not read.")
                       .arg(path)
                       .arg(kMaxBytes / (1024 * 1024));
     QFile file;
