@@ -367,7 +367,7 @@ void PlayersDialog::printLedger()
 {
     std::unique_ptr<QPrinter> printer = m_print ? m_print->printer() : nullptr;
     if (!printer) {
-        if (PdfFile::offeredInstead(m_dialogs, QStringLiteral("ledger"), QStringLiteral("Players")))
+        if (PdfFile::offeredInstead(m_dialogs, PdfFile::What::Ledger, windowTitle()))
             savePdf();
         return;
     }
@@ -381,6 +381,6 @@ void PlayersDialog::savePdf()
     QString name = PrintJob::pdfFileName(m_pool.date, m_pool.team1, m_pool.team2);
     name.insert(name.size() - 4, QStringLiteral(" players"));
     PdfFile::save(m_dialogs, QCoreApplication::translate("PlayersDialog", "Save the Ledger as PDF"),
-                  name, QStringLiteral("ledger"),
+                  name, PdfFile::What::Ledger,
                   [this](QPrinter &printer) { return printDocument(printer); });
 }

@@ -10,14 +10,22 @@ class QString;
 // players' ledger alike: many users have no printer but want a file to send.
 namespace PdfFile {
 
-// Asks, where no printer is available, whether to save the page (named by
-// what, "board" or "ledger") as a PDF file instead.
-bool offeredInstead(Dialogs &dialogs, const QString &what, const QString &title);
+// What the file holds; each has whole sentences of its own, as a translation
+// needs them.
+enum class What
+{
+    Board,
+    Ledger
+};
+
+// Asks, where no printer is available, whether to save the page as a PDF
+// file instead.
+bool offeredInstead(Dialogs &dialogs, What what, const QString &title);
 
 // Asks for the file, first offered in the documents folder under
 // suggestedName, and writes there whole the pages the renderer draws (text,
 // not a picture); says so when they cannot be written.
-void save(Dialogs &dialogs, const QString &title, const QString &suggestedName, const QString &what,
+void save(Dialogs &dialogs, const QString &title, const QString &suggestedName, What what,
           const std::function<bool(QPrinter &)> &render);
 
 } // namespace PdfFile

@@ -80,7 +80,7 @@ void frmScore::savePdf()
         *m_services.dialogs, QCoreApplication::translate("frmScore", "Save the Board as PDF"),
         PrintJob::pdfFileName(txtGameDate->text(), Combo1[1]->currentText(),
                               Combo1[2]->currentText()),
-        QStringLiteral("board"),
+        PdfFile::What::Board,
         [page = boardPage()](QPrinter &printer) { return BoardPage::print(printer, page); });
 }
 
@@ -95,7 +95,7 @@ void frmScore::cmdPrint_Click()
     PrintSeam *seam = m_services.print;
     std::unique_ptr<QPrinter> printer = seam ? seam->printer() : nullptr;
     if (!printer) {
-        if (PdfFile::offeredInstead(dialogs, QStringLiteral("board"), QStringLiteral("Quadrix")))
+        if (PdfFile::offeredInstead(dialogs, PdfFile::What::Board, QStringLiteral("Quadrix")))
             savePdf();
         return;
     }
