@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 export QUADRIX_BUILD_DIR=build-asan
-scripts/build.sh -DQUADRIX_SANITIZE=ON -DQUADRIX_BUILD_BENCH=OFF
+scripts/build.sh -DQUADRIX_SANITIZE=ON -DQUADRIX_BUILD_BENCH=OFF -DQUADRIX_TEST_TIMEOUT=1800
 # Qt and fontconfig keep caches until exit, which LeakSanitizer would count.
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
