@@ -86,8 +86,19 @@ void draw(QPainter &painter, const QRectF &area, const Content &content)
                      {content.figures.join(QStringLiteral("     "))});
     top += metrics.lineSpacing() / 2;
 
-    // Below the grid: the winners and the draws; beside it, the team names.
-    const QStringList footer = content.winners + content.draws;
+    // Below the grid: the winners and the draws, as many of the latest
+    // draws as leave the grid two thirds of the page; beside it, the teams.
+    const int room = std::max(1, int(area.height() / 3 / metrics.lineSpacing()));
+    QStringList footer = content.winners;
+    const qsizetype drawsShown =
+        content.draws.isEmpty()
+            ? 0
+            : std::clamp<qsizetype>(room - footer.size() - 1, 1, content.draws.size());
+    if (drawsShown < content.draws.size())
+        footer << QCoreApplication::translate("BoardPage",
+                                              "%1 earlier draws are kept with the pool.")
+                      .arg(content.draws.size() - drawsShown);
+    footer << content.draws.mid(content.draws.size() - drawsShown);
     const double footerHeight = metrics.lineSpacing() * (footer.size() + 0.5);
     const double band = metrics.lineSpacing() * 1.6; // a team's name
     // Cells as wide as the page allows, at most twice as wide as high.

@@ -59,7 +59,9 @@ BoardPage::Content frmScore::boardPage() const
         if (scores)
             line += tr(" (%1 - %2)").arg((*scores)[0], (*scores)[1]);
         page.winners << line;
-        if (results[size_t(p)] && plan.shares[size_t(p)] > 0)
+        // Shaded only where the scores decide the square: a name alone may
+        // stand on several.
+        if (scores && results[size_t(p)] && plan.shares[size_t(p)] > 0)
             page.winningSquares.insert(results[size_t(p)]->square);
     }
     for (const Pool::Draw &draw : board.draws)

@@ -8,6 +8,10 @@
 #include <QCoreApplication>
 #include <QSqlQuery>
 
+#include <sqlite3.h>
+
+#include <algorithm>
+
 namespace {
 
 // A text as long as a column may hold takes the view seconds to lay out;
@@ -60,6 +64,22 @@ QStringList namedColumns()
     return columns;
 }
 
+// Whether a text holds another in any letter case, for names beyond plain
+// ASCII letters, whose case the engine's LIKE does not know.
+void holdsText(sqlite3_context *context, int, sqlite3_value **values)
+{
+    const auto text = [](sqlite3_value *value) {
+        return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_value_text(value)),
+                                 sqlite3_value_bytes(value));
+    };
+    sqlite3_result_int(context, text(values[0]).contains(text(values[1]), Qt::CaseInsensitive));
+}
+
+bool isAscii(const QString &text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 128; });
+}
+
 // LIKE takes % and _ as wildcards; a name may hold either.
 QString likePattern(const QString &text)
 {
@@ -96,7 +116,13 @@ QString yesNo(bool yes)
 
 } // namespace
 
-PoolList::PoolList(PoolDatabase &db, QObject *parent) : QAbstractTableModel(parent), m_db(db) {}
+PoolList::PoolList(PoolDatabase &db, QObject *parent) : QAbstractTableModel(parent), m_db(db)
+{
+    if (sqlite3 *handle = m_db.handle())
+        sqlite3_create_function_v2(handle, "quadrix_holds", 2,
+                                   SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_DIRECTONLY, nullptr,
+                                   holdsText, nullptr, nullptr, nullptr);
+}
 
 bool PoolList::isSortable(int column)
 {
@@ -107,10 +133,15 @@ void PoolList::refresh()
 {
     QString sql = QStringLiteral("SELECT ID FROM Football");
     const QStringList columns = namedColumns();
+    // LIKE is quick and knows the case of plain letters; a name with others
+    // is looked for by the program's own comparison.
+    const bool ascii = isAscii(m_filter);
     if (!m_filter.isEmpty()) {
         QStringList any;
         for (const QString &column : columns)
-            any << QStringLiteral("%1 LIKE ? ESCAPE '\\'").arg(column);
+            any << (ascii ? QStringLiteral("%1 LIKE ? ESCAPE '\\'")
+                          : QStringLiteral("quadrix_holds(%1, ?)"))
+                       .arg(column);
         sql += QStringLiteral(" WHERE ") + any.join(QStringLiteral(" OR "));
     }
     const QString direction =
@@ -120,7 +151,7 @@ void PoolList::refresh()
     QSqlQuery &query = m_db.prepared(sql);
     if (!m_filter.isEmpty())
         for (int i = 0; i < columns.size(); ++i)
-            query.bindValue(i, likePattern(m_filter));
+            query.bindValue(i, ascii ? likePattern(m_filter) : m_filter);
     m_db.run(query);
     QList<qint64> ids;
     while (query.next())
@@ -133,6 +164,7 @@ void PoolList::refresh()
     m_pageOrder.clear();
     m_pagesRead = 0;
     m_error.clear();
+    m_failureTold = false;
     endResetModel();
 }
 
@@ -237,7 +269,16 @@ const PoolList::Row &PoolList::rowAt(int row) const
         try {
             readPage(page);
         } catch (const PoolError &error) {
+            // Empty rows until the next refresh: each cell asking again would
+            // wait for the file each time.
             m_error = error.description();
+            m_pages.insert(page, QList<Row>(kPageSize));
+            m_pageOrder << page;
+            if (!std::exchange(m_failureTold, true)) {
+                auto *self = const_cast<PoolList *>(this);
+                QMetaObject::invokeMethod(
+                    self, [self] { emit self->readFailed(self->m_error); }, Qt::QueuedConnection);
+            }
             return none;
         }
     }

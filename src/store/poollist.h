@@ -12,9 +12,9 @@ class PoolDatabase;
 // Every pool of the file, one row each, for the list the user finds a pool
 // in. A season's file may hold a hundred thousand pools and the list must
 // open at once, so it never reads them all: it keeps only the keys of the
-// pools in the order shown (one query, which the date index answers for the
-// usual order) and reads a row's figures when a view first asks for it, a
-// page of rows at a time, keeping the last few pages.
+// pools in the order shown (one query over the dates) and reads a row's
+// figures when a view first asks for it, a page of rows at a time, keeping
+// the last few pages.
 class PoolList : public QAbstractTableModel
 {
     Q_OBJECT
@@ -54,7 +54,8 @@ public:
     qint64 idAt(int row) const { return m_ids.value(row); }
     int rowOf(qint64 id) const { return int(m_ids.indexOf(id)); }
     // The last failure to read the file, empty when none: a view cannot
-    // take an exception, so a page that cannot be read shows empty rows.
+    // take an exception, so a page that cannot be read shows empty rows
+    // until the next refresh, and readFailed says why, once.
     QString error() const { return m_error; }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -70,6 +71,9 @@ public:
     // (the tests see that opening a long list reads only what is shown).
     int pagesRead() const { return m_pagesRead; }
 
+signals:
+    void readFailed(const QString &why);
+
 private:
     using Row = std::array<QString, ColumnCount>;
     const Row &rowAt(int row) const;
@@ -84,4 +88,5 @@ private:
     mutable QList<int> m_pageOrder; // oldest read first
     mutable QString m_error;
     mutable int m_pagesRead = 0;
+    mutable bool m_failureTold = false;
 };

@@ -94,7 +94,10 @@ PoolListDialog::PoolListDialog(PoolDatabase &db, Dialogs &dialogs, qint64 curren
     m_typing = new QTimer(this);
     m_typing->setSingleShot(true);
     m_typing->setInterval(250);
-    connect(m_typing, &QTimer::timeout, this, &PoolListDialog::applyFilter);
+    connect(m_typing, &QTimer::timeout, this, [this] { applyFilter(); });
+    // A page the file would not give is told once; its rows stay empty.
+    connect(m_list, &PoolList::readFailed, this,
+            [this](const QString &why) { m_dialogs.message(why); });
     connect(m_filter, &QLineEdit::textEdited, m_typing, qOverload<>(&QTimer::start));
     // The arrows move through the list while the typing goes on.
     m_filter->installEventFilter(this);
@@ -122,7 +125,7 @@ void PoolListDialog::choose(qint64 id)
     m_view->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
-void PoolListDialog::applyFilter()
+bool PoolListDialog::applyFilter()
 {
     m_typing->stop();
     const qint64 chosen = chosenId();
@@ -131,10 +134,11 @@ void PoolListDialog::applyFilter()
         m_list->setFilter(m_filter->text());
     } catch (const PoolError &error) {
         m_dialogs.message(error.description());
-        return;
+        return false;
     }
     choose(chosen);
     showCount();
+    return true;
 }
 
 void PoolListDialog::sortBy(int column)
@@ -171,8 +175,9 @@ void PoolListDialog::showCount()
 
 void PoolListDialog::choosePool()
 {
-    if (m_typing->isActive())
-        applyFilter();
+    // A pool of a list narrowed as typed, never one the user did not see.
+    if (m_typing->isActive() && !applyFilter())
+        return;
     if (chosenId() == 0) {
         m_dialogs.message(m_list->rowCount() == 0 ? tr("No pool is in the list.")
                                                   : tr("Choose a pool in the list first."));

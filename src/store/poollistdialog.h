@@ -29,8 +29,8 @@ public:
     // The pool chosen; 0 when none is.
     qint64 chosenId() const;
     // Narrows the list to what the box holds now, rather than once typing
-    // pauses.
-    void applyFilter();
+    // pauses; false, with the user told why, when the file could not be read.
+    bool applyFilter();
     // Sorts by a column the way a click on its heading does.
     void sortBy(int column);
 

@@ -57,6 +57,13 @@ private slots:
                                                                          w().Number[5]->text()));
         QCOMPARE(square()->text(QAccessible::Value), u"Ann"_s);
         QCOMPARE(square()->childCount(), 0); // no scroll bars it never shows
+        // A reader types where the keyboard may, never into a locked square.
+        square()->editableTextInterface()->replaceText(0, 3, u"Bo"_s);
+        QCOMPARE(w().Imput[45]->text(), u"Bo"_s);
+        w().Imput[45]->setEnabled(false);
+        square()->editableTextInterface()->replaceText(0, 2, u"Cy"_s);
+        QVERIFY(w().Imput[45]->text() == u"Bo"_s && square()->state().readOnly);
+        w().Imput[45]->setEnabled(true);
         w().cmdUpdate->click();
         w().cmdPlayers->click();
         QCOMPARE(unnamed(w().playersDialog()), QString());

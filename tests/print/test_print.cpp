@@ -1,5 +1,6 @@
 // Printing the board, here into a PDF file, and the links of the bottom line,
 // which open the program's pages whatever the window is doing.
+#include "print/boardpage.h"
 #include "print/printjob.h"
 #include "support/testwindow.h"
 
@@ -158,10 +159,15 @@ private slots:
             }));
         if (written) { // text, not a picture
             const QString text = runTool(u"pdftotext"_s, {u"-layout"_s, path, u"-"_s});
-            for (const QString &shown :
-                 {u"09/14/2025 Dallas VS Denver"_s, u"<b>Ann</b>"_s, u"Zo\u00eb & co"_s,
-                  u"Digits drawn"_s, win().Number[0]->text() + u" "_s})
+            for (const QString &shown : {u"09/14/2025 Dallas VS Denver"_s, u"<b>Ann</b>"_s,
+                                         u"Zo\u00eb & co"_s, u"Digits drawn"_s})
                 QVERIFY2(text.contains(shown), qPrintable(shown + u" in: "_s + text));
+            QStringList columns; // the column digits in a row of their own
+            for (int i = 0; i < 10; ++i)
+                columns << win().Number[i]->text();
+            QVERIFY2(text.contains(
+                         QRegularExpression(u"\\n\\s*"_s + columns.join(u"\\s+"_s) + u"\\s*\\n"_s)),
+                     qPrintable(text));
             QVERIFY(!readPdf(path).contains(u"/Subtype /Image"_s));
             QVERIFY(runTool(u"pdfinfo"_s, {path}).contains(u"792 x 612 pts (letter)"_s));
             const mode_t mask = ::umask(0); // the user's usual mode, not the temporary file's
@@ -176,6 +182,28 @@ private slots:
             QVERIFY(older.open(QIODevice::ReadOnly) && older.readAll() == "old");
         QCOMPARE(QFileInfo(path).dir().entryList({u".quadrix-*"_s}, QDir::Files | QDir::Hidden),
                  QStringList()); // no half-written file
+    }
+
+    // A board drawn again and again keeps its grid: the latest draws fit
+    // under it and the earlier ones are counted.
+    void manyDrawsKeepTheBoard()
+    {
+        BoardPage::Content page;
+        page.squares = QStringList(100, QString());
+        page.squares[55] = u"Lee"_s;
+        for (int i = 0; i < 60; ++i)
+            page.draws << u"Digits drawn %1"_s.arg(i);
+        const QString path = QDir(data->dir()).filePath(u"draws.pdf"_s);
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        QVERIFY(BoardPage::print(printer, page));
+        const QString text = runTool(u"pdftotext"_s, {u"-layout"_s, path, u"-"_s});
+        QVERIFY2(text.contains(u"Lee"_s) && text.contains(u"Digits drawn 59\n"_s) &&
+                     !text.contains(u"Digits drawn 0\n"_s) &&
+                     text.contains(QRegularExpression(u"\\d+ earlier draws are kept"_s)),
+                 qPrintable(text));
+        QVERIFY(runTool(u"pdfinfo"_s, {path}).contains(QRegularExpression(u"Pages: +1\\n"_s)));
     }
 
     void copiesFrom_data()

@@ -603,10 +603,13 @@ private:
     }
     QString list()
     {
+        const PoolListDialog *previous = w().poolListDialog();
         key(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier)();
         PoolListDialog *dialog = w().poolListDialog();
-        if (!dialog)
-            return u"List (not opened)"_s;
+        if (!dialog || dialog == previous) {
+            m_failure = u"Ctrl+Shift+L opened no list"_s;
+            return u"List"_s;
+        }
         // The window is active again once the list has gone, as a window
         // manager makes it. (Offscreen, the list does not become active, so
         // its Escape would reach the window: it is closed as Escape does.)

@@ -20,6 +20,9 @@ public:
     }
 
     SquareBox *square() const { return static_cast<SquareBox *>(widget()); }
+    // A locked pool's squares are disabled: a reader's edits may not pass
+    // where the keyboard may not.
+    bool writable() const { return square()->isEnabled() && !square()->isReadOnly(); }
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
@@ -38,8 +41,8 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
-        state.editable = !square()->isReadOnly();
-        state.readOnly = square()->isReadOnly();
+        state.editable = writable();
+        state.readOnly = !writable();
         state.multiLine = true;
         return state;
     }
@@ -49,7 +52,7 @@ public:
     }
     void setText(QAccessible::Text t, const QString &text) override
     {
-        if (t == QAccessible::Value && !square()->isReadOnly())
+        if (t == QAccessible::Value)
             replaceText(0, characterCount(), text);
     }
 
@@ -92,13 +95,12 @@ public:
     int offsetAtPoint(const QPoint &point) const override
     {
         const QPoint local = square()->viewport()->mapFromGlobal(point);
+        if (!square()->viewport()->rect().contains(local))
+            return -1;
         return square()->cursorForPosition(local).position();
     }
-    void scrollToSubstring(int start, int) override
-    {
-        square()->setTextCursor(cursorAt(start, start));
-        square()->ensureCursorVisible();
-    }
+    // A square never scrolls: a long name wraps within it.
+    void scrollToSubstring(int, int) override {}
     QString attributes(int, int *start, int *end) const override
     {
         *start = 0;
@@ -111,6 +113,8 @@ public:
     void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
     void replaceText(int start, int end, const QString &text) override
     {
+        if (!writable())
+            return;
         QTextCursor cursor = cursorAt(start, end);
         cursor.insertText(text);
         square()->setTextCursor(cursor);
