@@ -33,6 +33,7 @@ add_custom_target(quadrix_install_files ALL DEPENDS ${icons} ${compressed})
 
 install(TARGETS quadrix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES data/Pro.txt data/Collage.txt ${CMAKE_BINARY_DIR}/help.html
+              ${CMAKE_BINARY_DIR}/help_de.html
         DESTINATION ${CMAKE_INSTALL_DATADIR}/quadrix)
 install(FILES data/${QUADRIX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/${QUADRIX_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config libsqlite3-dev
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-qpa-plugins
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgl-dev libqt6opengl6-dev
   fonts-dejavu-core fonts-liberation clang libclang-rt-14-dev
   xvfb openbox x11-utils poppler-utils

@@ -1,7 +1,9 @@
 #include "app/appmain.h"
+#include "app/language.h"
 #include "app/options.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdio>
 
@@ -27,5 +29,6 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quadrix"));
     QApplication::setOrganizationName(QStringLiteral("Quadrix"));
+    Language::install(app, QLocale().uiLanguages());
     return Main(app, options);
 }

@@ -6,6 +6,7 @@ list(APPEND QUADRIX_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/appmain.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialogs.cpp
     ${CMAKE_CURRENT_LIST_DIR}/formload.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/language.cpp
     ${CMAKE_CURRENT_LIST_DIR}/handleerror.cpp
     ${CMAKE_CURRENT_LIST_DIR}/urlopener.cpp
     ${CMAKE_CURRENT_LIST_DIR}/weblinks.cpp)

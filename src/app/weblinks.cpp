@@ -2,10 +2,12 @@
 #include "frmScore/frmScore.h"
 
 #include "dialogs.h"
+#include "language.h"
 #include "urlopener.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QUrl>
 
 #ifndef QUADRIX_WEB_BASE
@@ -23,13 +25,21 @@ QUrl webBase()
     return QUrl(configured.endsWith(QLatin1Char('/')) ? configured : configured + QLatin1Char('/'));
 }
 
+// The help page in the program's language; English when there is no other.
+QString helpFileName(const QString &folder)
+{
+    const QString localized = Language::localized(QStringLiteral("help.html"));
+    return QFileInfo::exists(QDir(folder).filePath(localized)) ? localized
+                                                               : QStringLiteral("help.html");
+}
+
 } // namespace
 
 // The help page beside the program, at a section.
 QUrl frmScore::localHelp(const QString &section) const
 {
     QUrl page = QUrl::fromLocalFile(
-        QDir(m_services.programDir).absoluteFilePath(QStringLiteral("help.html")));
+        QDir(m_services.programDir).absoluteFilePath(helpFileName(m_services.programDir)));
     page.setFragment(section.isEmpty() ? QString() : section);
     return page;
 }
@@ -45,7 +55,8 @@ QUrl frmScore::homePage() const
 QUrl frmScore::helpPage() const
 {
     const QUrl web = webBase();
-    return web.isEmpty() ? localHelp(QString()) : web.resolved(QUrl(QStringLiteral("help.html")));
+    return web.isEmpty() ? localHelp(QString())
+                         : web.resolved(QUrl(Language::localized(QStringLiteral("help.html"))));
 }
 
 void frmScore::Label5_Click()

@@ -105,7 +105,7 @@ void frmScore::cmdQuick_Click()
     Dialogs &dialogs = *m_services.dialogs;
     if (!proceed(PoolDocument::Command::QuickPick))
         return;
-    const QString title = QStringLiteral("QUICK PICK");
+    const QString title = tr("QUICK PICK");
     // The players of earlier pools are offered: the same people buy each week.
     QStringList regulars;
     try {
@@ -128,8 +128,7 @@ void frmScore::cmdQuick_Click()
     const std::optional<double> count = Money::read(answer);
     if (!count) {
         dialogs.message(
-            QStringLiteral("\"%1\" is not a number. Type the number of squares, such as 3.")
-                .arg(answer));
+            tr("\"%1\" is not a number. Type the number of squares, such as 3.").arg(answer));
         return;
     }
     if (*count < 0) {

@@ -138,7 +138,7 @@ QString message(Text text)
 PoolError noCurrentRecord()
 {
     return PoolError(ErrorNumber::NoCurrentRecord, kStoreSource,
-                     QStringLiteral("No current record."));
+                     QCoreApplication::translate("PoolError", "No current record."));
 }
 
 } // namespace

@@ -29,8 +29,8 @@ void frmScore::showLock()
     txtGameDate->setReadOnly(locked);
     if (locked) {
         LockControls();
-        if (!windowTitle().endsWith(QLatin1String("LOCKED")))
-            setWindowTitle(windowTitle() + QStringLiteral("  LOCKED"));
+        if (!windowTitle().endsWith(tr("  LOCKED")))
+            setWindowTitle(windowTitle() + tr("  LOCKED"));
     } else {
         UnlockControls();
     }

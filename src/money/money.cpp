@@ -1,5 +1,7 @@
 #include "money.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <limits>
 
@@ -216,7 +218,8 @@ QString clearedAmount(const QLocale &locale)
 QString examples(const QLocale &locale)
 {
     const QLocale own = userLocaleFor(locale);
-    return own.toString(250) + QStringLiteral(" or ") + own.toString(1000.0, 'f', 2);
+    return QCoreApplication::translate("Money", "%1 or %2")
+        .arg(own.toString(250), own.toString(1000.0, 'f', 2));
 }
 
 } // namespace Money

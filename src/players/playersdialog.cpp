@@ -138,11 +138,8 @@ PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialog
 
     m_table = new QTableWidget(int(m_players.size()), Won + 1, this);
     m_table->setAccessibleName(tr("Players"));
-    m_table->setHorizontalHeaderLabels({QCoreApplication::translate("PlayersDialog", "Player"),
-                                        QCoreApplication::translate("PlayersDialog", "Squares"),
-                                        QCoreApplication::translate("PlayersDialog", "Numbers"),
-                                        QCoreApplication::translate("PlayersDialog", "Owes"),
-                                        QStringLiteral("Paid"), tr("Paid so far"), tr("Still owes"),
+    m_table->setHorizontalHeaderLabels({tr("Player"), tr("Squares"), tr("Numbers"), tr("Owes"),
+                                        tr("Paid"), tr("Paid so far"), tr("Still owes"),
                                         tr("Won")});
     m_table->setWordWrap(true);
     m_table->verticalHeader()->hide();

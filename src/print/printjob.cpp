@@ -2,6 +2,7 @@
 
 #include "store/durable.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -76,7 +77,8 @@ QString pdfFileName(const QString &date, const QString &team1, const QString &te
         if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') ||
             c.category() == QChar::Other_Control)
             c = QLatin1Char('-');
-    return (name.isEmpty() ? QStringLiteral("Quadrix board") : name.left(200)) +
+    return (name.isEmpty() ? QCoreApplication::translate("PdfFile", "Quadrix board")
+                           : name.left(200)) +
            QStringLiteral(".pdf");
 }
 

@@ -15,7 +15,8 @@
 #include <QScopeGuard>
 #include <QScopedValueRollback>
 
-const QString frmScore::kSaveChangesQuestion = QStringLiteral("Save the changes to this pool?");
+const QString frmScore::kSaveChangesQuestion =
+    QStringLiteral(QT_TRANSLATE_NOOP("frmScore", "Save the changes to this pool?"));
 
 namespace {
 
@@ -225,8 +226,9 @@ bool frmScore::proceed(PoolDocument::Command command)
                 .arg(dateOf(txtGameDate), RecordMapping::isolated(Combo1[1]->currentText()),
                      RecordMapping::isolated(Combo1[2]->currentText())));
     case PoolDocument::Verdict::AskToSave:
-        switch (m_services.dialogs->question(kSaveChangesQuestion, QStringLiteral("Quadrix"),
-                                             Dialogs::Icon::None, Dialogs::Answer::Yes)) {
+        switch (m_services.dialogs->question(tr(kSaveChangesQuestion.toUtf8().constData()),
+                                             QStringLiteral("Quadrix"), Dialogs::Icon::None,
+                                             Dialogs::Answer::Yes)) {
         case Dialogs::Answer::Yes:
             return saveBoard();
         case Dialogs::Answer::No:

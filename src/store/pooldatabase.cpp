@@ -170,14 +170,16 @@ void PoolDatabase::checkSchema()
     query.finish();
     if (!hasTable)
         throw PoolError(ErrorNumber::NoTable, kStoreSource,
-                        QStringLiteral("The file '%1' has no table 'Football', so it is not a "
-                                       "pool file.")
+                        QCoreApplication::translate("PoolError",
+                                                    "The file '%1' has no table "
+                                                    "'Football', so it is not a pool file.")
                             .arg(m_filePath));
     for (const QString &column : Schema::allColumns()) {
         if (!present.contains(column))
             throw PoolError(ErrorNumber::MissingColumn, kStoreSource,
-                            QStringLiteral("The table 'Football' in '%1' has no column '%2', so "
-                                           "it is not a pool file.")
+                            QCoreApplication::translate("PoolError",
+                                                        "The table 'Football' in '%1' has no "
+                                                        "column '%2', so it is not a pool file.")
                                 .arg(m_filePath, column));
     }
     // Quadrix never makes a trigger, and one on any table would run on

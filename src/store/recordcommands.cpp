@@ -58,7 +58,7 @@ void frmScore::ClearBoard()
     lblAmountPer->setText(Money::currencyOfCents(0));
     lblPayOut->setText(Money::currencyOfCents(0));
     fitFigures();
-    setWindowTitle(windowTitle().remove(QStringLiteral("  LOCKED")));
+    setWindowTitle(windowTitle().remove(tr("  LOCKED")));
     lblStatus->clear();
     Text1->hide();
     lblAgain->hide();

@@ -45,7 +45,7 @@ private slots:
     {
         m_data->addPool(samplePool(u"01/01/2025"_s, u"A"_s, u"B"_s));
         m_window = std::make_unique<TestWindow>(*m_data);
-        QCOMPARE(unnamed(&w()), QString());
+        QCOMPARE(unnamedControls(&w()), QString());
         w().cmdEdit->click();
         w().Imput[45]->setText(u"Ann"_s);
         const auto square = [&] { return QAccessible::queryAccessibleInterface(w().Imput[45]); };
@@ -66,15 +66,15 @@ private slots:
         w().Imput[45]->setEnabled(true);
         w().cmdUpdate->click();
         w().cmdPlayers->click();
-        QCOMPARE(unnamed(w().playersDialog()), QString());
+        QCOMPARE(unnamedControls(w().playersDialog()), QString());
         w().cmdResults();
-        QCOMPARE(unnamed(w().resultsDialog()), QString());
+        QCOMPARE(unnamedControls(w().resultsDialog()), QString());
         w().cmdList_Click();
-        QCOMPARE(unnamed(w().poolListDialog()), QString());
+        QCOMPARE(unnamedControls(w().poolListDialog()), QString());
         const auto question =
             m_window->dialogs.questionBox(frmScore::kSaveChangesQuestion, u"Quadrix"_s,
                                           Dialogs::Icon::None, Dialogs::Answer::Yes);
-        QCOMPARE(unnamed(question.get()), QString());
+        QCOMPARE(unnamedControls(question.get()), QString());
         for (QWidget *window :
              QList<QWidget *>{&w(), w().playersDialog(), w().resultsDialog(), w().poolListDialog()})
             QCOMPARE(clashingAccessKeys(window), QString());
@@ -215,62 +215,6 @@ private slots:
     }
 
 private:
-    // The focusable controls under a window that have no name or share
-    // one; hidden parts (a closed list) are not read.
-    // The access keys (Alt+letter) that two captions of one window share.
-    static QString clashingAccessKeys(QWidget *window)
-    {
-        QHash<QChar, QString> keys;
-        QStringList clashes;
-        for (QWidget *control : window->findChildren<QWidget *>()) {
-            QString caption;
-            if (auto *button = qobject_cast<QAbstractButton *>(control))
-                caption = button->text();
-            else if (auto *label = qobject_cast<QLabel *>(control); label && label->buddy())
-                caption = label->text();
-            if (control->window() != window)
-                continue;
-            const qsizetype at = caption.remove(u"&&"_s).indexOf(u'&');
-            if (at < 0 || at + 1 >= caption.size())
-                continue;
-            const QChar key = caption.at(at + 1).toLower();
-            if (keys.contains(key))
-                clashes << keys[key] + u" and "_s + caption;
-            keys.insert(key, caption);
-        }
-        return clashes.join(u"; "_s);
-    }
-    static QString unnamed(QWidget *top)
-    {
-        if (!top)
-            return u"no window"_s;
-        top->show();
-        QStringList problems;
-        QHash<QString, QString> seen;
-        std::function<void(QAccessibleInterface *, const QString &)> walk =
-            [&](QAccessibleInterface *node, const QString &parentName) {
-                if (!node || node->state().invisible)
-                    return;
-                const QString name = node->text(QAccessible::Name);
-                QObject *object = node->object();
-                const QString what =
-                    object ? u"%1 %2"_s.arg(object->metaObject()->className(), object->objectName())
-                           : QString();
-                // Controls, not the cells of a table, which may well agree.
-                if (node->state().focusable && object && object->isWidgetType()) {
-                    if (name.isEmpty())
-                        problems << what + u" has no name"_s;
-                    else if (name != parentName && seen.contains(name))
-                        problems << u"%1 and %2 are both \"%3\""_s.arg(seen[name], what, name);
-                    seen.insert(name, what);
-                }
-                for (int c = 0; c < node->childCount(); ++c)
-                    walk(node->child(c), name);
-            };
-        walk(QAccessible::queryAccessibleInterface(top), QString());
-        return problems.join(u"; "_s);
-    }
-
     frmScore &w() { return m_window->w(); }
     std::unique_ptr<TestData> m_data;
     std::unique_ptr<TestWindow> m_window;

@@ -24,7 +24,8 @@ share/man/man1/quadrix.1.gz
 share/metainfo/$id.metainfo.xml
 share/quadrix/Collage.txt
 share/quadrix/Pro.txt
-share/quadrix/help.html"
+share/quadrix/help.html
+share/quadrix/help_de.html"
 tree=$(cd "$work/prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
 [[ "$tree" == "$(LC_ALL=C sort <<<"$expected")" ]] || fail "installed tree differs: $tree"
 desktop-file-validate "$work/prefix/share/applications/$id.desktop"

@@ -4,6 +4,8 @@
 #include "store/pooldatabase.h"
 #include "store/recordmapping.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -223,4 +225,58 @@ PoolValues samplePool(const QString &date, const QString &team1, const QString &
 {
     return {{"Date", date}, {"PoolAmount", "$100.00"}, {"Quarter", 1},   {"Game", 0},
             {"Half", 0},    {"Team1", team1},          {"Team2", team2}, {"ProCollage", 1}};
+}
+
+QString unnamedControls(QWidget *top)
+{
+    if (!top)
+        return u"no window"_s;
+    top->show();
+    QStringList problems;
+    QHash<QString, QString> seen;
+    std::function<void(QAccessibleInterface *, const QString &)> walk =
+        [&](QAccessibleInterface *node, const QString &parentName) {
+            if (!node || node->state().invisible)
+                return;
+            const QString name = node->text(QAccessible::Name);
+            QObject *object = node->object();
+            const QString what =
+                object ? u"%1 %2"_s.arg(object->metaObject()->className(), object->objectName())
+                       : QString();
+            // Controls, not the cells of a table, which may well agree.
+            if (node->state().focusable && object && object->isWidgetType()) {
+                if (name.isEmpty())
+                    problems << what + u" has no name"_s;
+                else if (name != parentName && seen.contains(name))
+                    problems << u"%1 and %2 are both \"%3\""_s.arg(seen[name], what, name);
+                seen.insert(name, what);
+            }
+            for (int c = 0; c < node->childCount(); ++c)
+                walk(node->child(c), name);
+        };
+    walk(QAccessible::queryAccessibleInterface(top), QString());
+    return problems.join(u"; "_s);
+}
+
+QString clashingAccessKeys(QWidget *window)
+{
+    QHash<QChar, QString> keys;
+    QStringList clashes;
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        QString caption;
+        if (auto *button = qobject_cast<QAbstractButton *>(control))
+            caption = button->text();
+        else if (auto *label = qobject_cast<QLabel *>(control); label && label->buddy())
+            caption = label->text();
+        if (control->window() != window)
+            continue;
+        const qsizetype at = caption.remove(u"&&"_s).indexOf(u'&');
+        if (at < 0 || at + 1 >= caption.size())
+            continue;
+        const QChar key = caption.at(at + 1).toLower();
+        if (keys.contains(key))
+            clashes << keys[key] + u" and "_s + caption;
+        keys.insert(key, caption);
+    }
+    return clashes.join(u"; "_s);
 }

@@ -160,3 +160,11 @@ inline QString runTool(const QString &tool, const QStringList &arguments)
 
 // Typical values of a whole pool, for tests that need one.
 PoolValues samplePool(const QString &date, const QString &team1, const QString &team2);
+
+// The focusable controls under a window that have no name for a screen
+// reader or share one; hidden parts (a closed list) are not read. Empty
+// when every control is named apart.
+QString unnamedControls(QWidget *top);
+
+// The access keys (Alt+letter) that two captions of one window share.
+QString clashingAccessKeys(QWidget *window);

@@ -109,7 +109,7 @@ void frmScore::buildLayout()
     QHash<QString, QWidget *> containers{{QStringLiteral("window"), central}};
     auto create = [&](const Layout::Control &c) {
         QWidget *parent = containers.value(QString::fromLatin1(c.container));
-        const QString text = QString::fromUtf8(c.text);
+        const QString text = QCoreApplication::translate("Layout", c.text);
         QWidget *w = nullptr;
         switch (c.kind) {
         case Layout::Kind::Label: {
