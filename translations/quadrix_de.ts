@@ -63,7 +63,7 @@
     </message>
     <message>
         <source>Squares Taken</source>
-        <translation>Felder belegt</translation>
+        <translation>Felder besetzt</translation>
     </message>
     <message>
         <source>Squares Left</source>
@@ -115,11 +115,11 @@
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;Ändern</translation>
+        <translation>Än&amp;dern</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
+        <translation>&amp;Abbruch</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -139,7 +139,7 @@
     </message>
     <message>
         <source>Half</source>
-        <translation>Halbzeit</translation>
+        <translation>Hälfte</translation>
     </message>
     <message>
         <source>Pool Amount</source>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>Squares taken</source>
-        <translation>Felder belegt</translation>
+        <translation>Felder besetzt</translation>
     </message>
     <message>
         <source>Squares left</source>
@@ -985,7 +985,7 @@ Der Pool ist weiterhin gesperrt.</translation>
     </message>
     <message>
         <source>PayOut Per Half</source>
-        <translation>Auszahlung je Halbzeit</translation>
+        <translation>Auszahlung je Hälfte</translation>
     </message>
     <message>
         <source>PayOut Game</source>

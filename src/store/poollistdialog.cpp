@@ -65,13 +65,13 @@ PoolListDialog::PoolListDialog(PoolDatabase &db, Dialogs &dialogs, qint64 curren
     header->setSortIndicator(m_list->sortColumn(), m_list->sortOrder());
     header->setStretchLastSection(true);
     for (int column = 0; column < PoolList::ColumnCount; ++column) {
-        const QString heading = m_list->headerData(column, Qt::Horizontal).toString();
+        // Wide enough for the heading as the header draws it (with the sort
+        // arrow) and for a typical value.
         const QString sample = column == PoolList::Team1 || column == PoolList::Team2
                                    ? QStringLiteral("Detroit Lions")
                                    : QStringLiteral("00/00/0000");
-        m_view->setColumnWidth(column, qMax(fontMetrics().horizontalAdvance(heading),
-                                            fontMetrics().horizontalAdvance(sample)) +
-                                           20);
+        m_view->setColumnWidth(column, qMax(header->sectionSizeHint(column),
+                                            fontMetrics().horizontalAdvance(sample) + 20));
     }
     connect(header, &QHeaderView::sectionClicked, this, &PoolListDialog::sortBy);
     connect(m_view, &QTableView::doubleClicked, this, &PoolListDialog::choosePool);

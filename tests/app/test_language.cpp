@@ -154,8 +154,8 @@ private slots:
     }
 
     // A German user's session: every command, every message, every dialog
-    // and Qt's own buttons speak German, and no window has two captions on
-    // one access key.
+    // and Qt's own buttons speak German; no window has two captions on one
+    // access key, nor a control a screen reader cannot tell apart.
     void germanShowsNoEnglish()
     {
         QCOMPARE(Language::install(*qApp, {u"de-DE"_s}), u"de"_s);
@@ -175,6 +175,8 @@ private slots:
                     problems << u"%1: \"%2\" (%3)"_s.arg(QLatin1String(step), text, english);
             if (const QString clashes = clashingAccessKeys(window); !clashes.isEmpty())
                 problems << u"%1: access keys %2"_s.arg(QLatin1String(step), clashes);
+            if (const QString unnamed = unnamedControls(window); !unnamed.isEmpty())
+                problems << u"%1: %2"_s.arg(QLatin1String(step), unnamed);
         };
         const auto step = [&](const char *name, const std::function<void()> &command) {
             command();

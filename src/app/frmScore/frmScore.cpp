@@ -164,7 +164,7 @@ void frmScore::buildLayout()
             break;
         case Layout::Kind::Button: {
             const QFontMetrics metrics(fontOf(c.font));
-            const bool fits = metrics.horizontalAdvance(text) + 8 <= px(c.width);
+            const bool fits = metrics.size(Qt::TextShowMnemonic, text).width() + 8 <= px(c.width);
             w = fits ? new QPushButton(text, parent) : new WrappingButton(text, parent);
             break;
         }
