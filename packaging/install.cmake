@@ -64,4 +64,6 @@ password and prints the board.")
 # loads at run time (the SQLite driver, the platform) are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-qpa-plugins")
+# Qt's own German buttons and dialogs; without them the program's German stays.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)
