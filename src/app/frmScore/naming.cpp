@@ -6,6 +6,7 @@
 #include "board/boardrules.h"
 #include "layout.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -25,9 +26,12 @@ void frmScore::nameControls()
         Q_ASSERT_X(control, "frmScore", qPrintable(key));
         const QString name = QCoreApplication::translate("Layout", entry.text);
         control->setAccessibleName(name);
-        // The box typed into is the combo's own line, which the reader visits.
-        if (auto *combo = qobject_cast<QComboBox *>(control); combo && combo->lineEdit())
+        // The box typed into is the combo's own line, which the reader
+        // visits, and its list of teams is the combo's too.
+        if (auto *combo = qobject_cast<QComboBox *>(control); combo && combo->lineEdit()) {
             combo->lineEdit()->setAccessibleName(name);
+            combo->view()->setAccessibleName(name);
+        }
         if (entry.label)
             if (auto *label = findChild<QLabel *>(QString::fromLatin1(entry.label)))
                 label->setBuddy(control);
