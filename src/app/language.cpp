@@ -61,11 +61,6 @@ QString install(QCoreApplication &app, const QStringList &uiLanguages)
     return g_current;
 }
 
-QString current()
-{
-    return g_current;
-}
-
 QString localized(const QString &fileName)
 {
     if (g_current.isEmpty())

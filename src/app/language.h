@@ -16,9 +16,6 @@ namespace Language {
 // its code ("de"), or the empty text for English.
 QString install(QCoreApplication &app, const QStringList &uiLanguages);
 
-// The language install chose; empty for English.
-QString current();
-
 // A shipped file in the chosen language: "help.html" becomes
 // "help_de.html" for German.
 QString localized(const QString &fileName);
