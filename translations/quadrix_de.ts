@@ -512,10 +512,6 @@
         <translation>Speichern oder verwerfen Sie Ihre Änderungen, bevor Sie diesen Pool sperren oder entsperren.</translation>
     </message>
     <message>
-        <source>No current record.</source>
-        <translation>Kein aktueller Pool.</translation>
-    </message>
-    <message>
         <source>Save this pool before you lock it: only a saved pool can be locked.</source>
         <translation>Speichern Sie diesen Pool, bevor Sie ihn sperren: Nur ein gespeicherter Pool kann gesperrt werden.</translation>
     </message>

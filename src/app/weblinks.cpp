@@ -71,8 +71,7 @@ void frmScore::Label8_Click()
     // Help that cannot be opened must say where it is.
     if (m_services.urls && !m_services.urls->open(helpPage()))
         m_services.dialogs->message(
-            QCoreApplication::translate(
-                "frmScore", "Quadrix could not open the help page in a web browser. The help page "
-                            "is the file '%1'.")
+            tr("Quadrix could not open the help page in a web browser. The help page "
+               "is the file '%1'.")
                 .arg(QDir::toNativeSeparators(localHelp(QString()).toLocalFile())));
 }

@@ -113,13 +113,11 @@ void frmScore::cmdQuick_Click()
     } catch (const PoolError &) {
         // Without the offer the name is typed in full.
     }
-    const QString name = dialogs.input(
-        QCoreApplication::translate("frmScore", "What is Your Name?\n\n First,Last or Nickname"),
-        title, QString(), regulars);
+    const QString name = dialogs.input(tr("What is Your Name?\n\n First,Last or Nickname"), title,
+                                       QString(), regulars);
     if (name.isEmpty())
         return;
-    const QString answer = dialogs.input(
-        QCoreApplication::translate("frmScore", "How Many Squares?"), title, QStringLiteral("0"));
+    const QString answer = dialogs.input(tr("How Many Squares?"), title, QStringLiteral("0"));
     if (answer.isEmpty())
         return;
 
@@ -132,14 +130,12 @@ void frmScore::cmdQuick_Click()
         return;
     }
     if (*count < 0) {
-        dialogs.message(QCoreApplication::translate(
-            "frmScore", "The number of squares cannot be less than 0."));
+        dialogs.message(tr("The number of squares cannot be less than 0."));
         return;
     }
     // The player owes for the squares placed, and only whole squares can be.
     if (*count != std::floor(*count)) {
-        dialogs.message(
-            QCoreApplication::translate("frmScore", "Enter a whole number of squares."));
+        dialogs.message(tr("Enter a whole number of squares."));
         return;
     }
     const int freeSquares = BoardRules::kSquares - BoardRules::countTaken(squareTexts(*this));
@@ -157,9 +153,9 @@ void frmScore::cmdQuick_Click()
 
     // The player pays for the squares placed.
     const qint64 perSquare = Money::toCents(Money::read(lblAmountPer->text()).value_or(0.0));
-    dialogs.message(name + QCoreApplication::translate("frmScore", "   Owes   ") +
+    dialogs.message(name + tr("   Owes   ") +
                     Money::currencyOfCents(Money::times(perSquare, *count)) +
-                    QCoreApplication::translate("frmScore", "   Please Collect the Money Now"));
+                    tr("   Please Collect the Money Now"));
     AddUm();
 }
 
@@ -177,10 +173,8 @@ void frmScore::Command3_Click()
         return;
     if (BoardRules::leadingNumber(lblOpen->text()) < BoardRules::kSquares) {
         const Dialogs::Answer answer = m_services.dialogs->question(
-            QCoreApplication::translate(
-                "frmScore", "You Have Unused Squares, Do You Want TO Set The Numbers Anyway? "),
-            QCoreApplication::translate("frmScore", "All Squares Are Not Used!!!"),
-            Dialogs::Icon::Critical, Dialogs::Answer::No);
+            tr("You Have Unused Squares, Do You Want TO Set The Numbers Anyway? "),
+            tr("All Squares Are Not Used!!!"), Dialogs::Icon::Critical, Dialogs::Answer::No);
         if (answer != Dialogs::Answer::Yes)
             return;
     }
@@ -259,8 +253,7 @@ void frmScore::Quarter_Click(int index)
     // bought its winning square and so its winner box stays empty.
     for (int q = 0; q < index; ++q) {
         if (Who[q]->text().isEmpty() && !m_doc->scores()[size_t(q)]) {
-            m_services.dialogs->message(
-                QCoreApplication::translate("frmScore", " You Left A Quarter Blank"));
+            m_services.dialogs->message(tr(" You Left A Quarter Blank"));
             return;
         }
     }

@@ -117,7 +117,7 @@ QString message(Text text)
         return QCoreApplication::translate(
             "PoolDocument", "Save or cancel your changes before you lock or unlock this pool.");
     case Text::NoCurrentRecord:
-        return QCoreApplication::translate("PoolDocument", "No current record.");
+        return noCurrentRecord().description();
     case Text::SaveFirst:
         return QCoreApplication::translate(
             "PoolDocument", "Save this pool before you lock it: only a saved pool can be locked.");
@@ -133,12 +133,6 @@ QString message(Text text)
                             "saved pool.");
     }
     return {};
-}
-
-PoolError noCurrentRecord()
-{
-    return PoolError(ErrorNumber::NoCurrentRecord, kStoreSource,
-                     QCoreApplication::translate("PoolError", "No current record."));
 }
 
 } // namespace

@@ -29,8 +29,9 @@ void frmScore::showLock()
     txtGameDate->setReadOnly(locked);
     if (locked) {
         LockControls();
-        if (!windowTitle().endsWith(tr("  LOCKED")))
-            setWindowTitle(windowTitle() + tr("  LOCKED"));
+        const QString locked = tr("  LOCKED");
+        if (!windowTitle().endsWith(locked))
+            setWindowTitle(windowTitle() + locked);
     } else {
         UnlockControls();
     }
@@ -48,9 +49,8 @@ void frmScore::storeDrawOfLockedPool()
     } catch (const PoolError &error) {
         m_services.dialogs->message(
             error.description() +
-            QCoreApplication::translate(
-                "frmScore", "\nThe drawn numbers were not saved. Press SET Numbers to save them "
-                            "again once the pool file can be written."));
+            tr("\nThe drawn numbers were not saved. Press SET Numbers to save them "
+               "again once the pool file can be written."));
     }
 }
 
@@ -93,11 +93,11 @@ void frmScore::cmdLock_Click()
         lblAgain->hide();
     });
     if (Text2->text().isEmpty()) {
-        refuseLockCommand(QCoreApplication::translate("frmScore", "Please enter Password"));
+        refuseLockCommand(tr("Please enter Password"));
         return;
     }
     if (Text2->text() != Text1->text()) {
-        refuseLockCommand(QCoreApplication::translate("frmScore", "Passwords do not match"));
+        refuseLockCommand(tr("Passwords do not match"));
         return;
     }
     // A lock holds what the file holds: unsaved changes are saved first, or
@@ -113,8 +113,7 @@ void frmScore::cmdLock_Click()
     try {
         refusal = m_doc->lock(password);
     } catch (const PoolError &error) {
-        refusal = error.description() +
-                  QCoreApplication::translate("frmScore", "\nThe pool was not locked.");
+        refusal = error.description() + tr("\nThe pool was not locked.");
     }
     if (!refusal.isEmpty()) {
         Text2->setText(password);
@@ -136,8 +135,7 @@ void frmScore::cmdunlock_Click()
     try {
         refusal = m_doc->unlock(Text2->text());
     } catch (const PoolError &error) {
-        refusal = error.description() +
-                  QCoreApplication::translate("frmScore", "\nThe pool is still locked.");
+        refusal = error.description() + tr("\nThe pool is still locked.");
     }
     if (!refusal.isEmpty()) {
         refuseLockCommand(refusal);

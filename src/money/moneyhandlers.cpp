@@ -53,8 +53,7 @@ void frmScore::txtPoolAmount_LostFocus(bool fromLoad)
         if (!fromLoad && !m_filling && text != m_lastGoodAmount) {
             // Keep the figures the user last saw rather than guessing.
             m_services.dialogs->message(
-                QCoreApplication::translate(
-                    "frmScore", "The pool amount must be a number of 0 or more, such as %1.")
+                tr("The pool amount must be a number of 0 or more, such as %1.")
                     .arg(Money::examples(locale)));
             txtPoolAmount->setText(m_lastGoodAmount);
             fitFigures();
@@ -80,9 +79,9 @@ void frmScore::Payout()
     if (!m_filling && !proceed(PoolDocument::Command::Period))
         return;
     const bool perQuarter = Option1[2]->isChecked(), perHalf = Option1[1]->isChecked();
-    Label6[4]->setText(perQuarter ? QCoreApplication::translate("frmScore", "PayOut Per Quarter")
-                       : perHalf  ? QCoreApplication::translate("frmScore", "PayOut Per Half")
-                                  : QCoreApplication::translate("frmScore", "PayOut Game"));
+    Label6[4]->setText(perQuarter ? tr("PayOut Per Quarter")
+                       : perHalf  ? tr("PayOut Per Half")
+                                  : tr("PayOut Game"));
     const qint64 payout =
         Money::payout(Money::poolCents(txtPoolAmount->text()), perQuarter, perHalf);
     lblPayOut->setText(Money::currencyOfCents(payout));

@@ -114,7 +114,7 @@ PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialog
                              QWidget *parent)
     : QDialog(parent), m_pool(pool), m_db(db), m_dialogs(dialogs), m_print(print)
 {
-    setWindowTitle(QCoreApplication::translate("PlayersDialog", "Players"));
+    setWindowTitle(tr("Players"));
     m_players = Ledger::playersOf(pool.squares);
     QHash<QString, std::optional<qint64>> paid;
     try {
@@ -129,12 +129,9 @@ PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialog
     heading->setObjectName(QStringLiteral("heading"));
     layout->addWidget(heading);
     if (pool.unsaved || pool.id <= 0)
-        layout->addWidget(new QLabel(
-            pool.id <= 0
-                ? QCoreApplication::translate("PlayersDialog", "Save this pool to record payments.")
-                : QCoreApplication::translate("PlayersDialog",
-                                              "The board has changes that are not "
-                                              "saved; this is the pool as saved.")));
+        layout->addWidget(new QLabel(pool.id <= 0 ? tr("Save this pool to record payments.")
+                                                  : tr("The board has changes that are not "
+                                                       "saved; this is the pool as saved.")));
 
     m_table = new QTableWidget(int(m_players.size()), Won + 1, this);
     m_table->setAccessibleName(tr("Players"));
@@ -216,10 +213,8 @@ PlayersDialog::PlayersDialog(const Pool &pool, PoolDatabase &db, Dialogs &dialog
     showTotals();
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton *printButton = buttons->addButton(
-        QCoreApplication::translate("PlayersDialog", "&Print"), QDialogButtonBox::ActionRole);
-    QPushButton *pdfButton = buttons->addButton(
-        QCoreApplication::translate("PlayersDialog", "Save as P&DF"), QDialogButtonBox::ActionRole);
+    QPushButton *printButton = buttons->addButton(tr("&Print"), QDialogButtonBox::ActionRole);
+    QPushButton *pdfButton = buttons->addButton(tr("Save as P&DF"), QDialogButtonBox::ActionRole);
     connect(printButton, &QPushButton::clicked, this, &PlayersDialog::printLedger);
     connect(pdfButton, &QPushButton::clicked, this, &PlayersDialog::savePdf);
     QPushButton *resultsButton =
@@ -310,9 +305,8 @@ void PlayersDialog::showTotals()
         outstanding += std::max<qint64>(0, owed(row) - paidSoFar(row));
     }
     m_totals->setText(
-        QCoreApplication::translate("PlayersDialog",
-                                    "Squares sold: %1   Unsold: %2   Collected: %3   "
-                                    "Outstanding: %4")
+        tr("Squares sold: %1   Unsold: %2   Collected: %3   "
+           "Outstanding: %4")
             .arg(sold)
             .arg(100 - sold)
             .arg(Money::currencyOfCents(collected), Money::currencyOfCents(outstanding)));
@@ -333,9 +327,8 @@ QString PlayersDialog::html() const
         for (int column = Name; column <= Won; ++column)
             html += QStringLiteral("<td>%1</td>")
                         .arg(column != Paid ? m_table->item(row, column)->text().toHtmlEscaped()
-                             : m_table->item(row, Paid)->checkState() == Qt::Checked
-                                 ? QCoreApplication::translate("PlayersDialog", "paid")
-                                 : QString());
+                             : m_table->item(row, Paid)->checkState() == Qt::Checked ? tr("paid")
+                                                                                     : QString());
         html += QStringLiteral("</tr>");
     }
     html += QStringLiteral("</table>");
@@ -369,15 +362,13 @@ void PlayersDialog::printLedger()
         return;
     }
     if (!printDocument(*printer))
-        m_dialogs.message(QCoreApplication::translate("PlayersDialog",
-                                                      "The printer would not start the ledger."));
+        m_dialogs.message(tr("The printer would not start the ledger."));
 }
 
 void PlayersDialog::savePdf()
 {
     QString name = PrintJob::pdfFileName(m_pool.date, m_pool.team1, m_pool.team2);
     name.insert(name.size() - 4, QStringLiteral(" players"));
-    PdfFile::save(m_dialogs, QCoreApplication::translate("PlayersDialog", "Save the Ledger as PDF"),
-                  name, PdfFile::What::Ledger,
+    PdfFile::save(m_dialogs, tr("Save the Ledger as PDF"), name, PdfFile::What::Ledger,
                   [this](QPrinter &printer) { return printDocument(printer); });
 }

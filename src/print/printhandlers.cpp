@@ -78,20 +78,19 @@ QPointF frmScore::screenDpi() const
 
 void frmScore::savePdf()
 {
-    PdfFile::save(
-        *m_services.dialogs, QCoreApplication::translate("frmScore", "Save the Board as PDF"),
-        PrintJob::pdfFileName(txtGameDate->text(), Combo1[1]->currentText(),
-                              Combo1[2]->currentText()),
-        PdfFile::What::Board,
-        [page = boardPage()](QPrinter &printer) { return BoardPage::print(printer, page); });
+    PdfFile::save(*m_services.dialogs, tr("Save the Board as PDF"),
+                  PrintJob::pdfFileName(txtGameDate->text(), Combo1[1]->currentText(),
+                                        Combo1[2]->currentText()),
+                  PdfFile::What::Board, [page = boardPage()](QPrinter &printer) {
+                      return BoardPage::print(printer, page);
+                  });
 }
 
 void frmScore::cmdPrint_Click()
 {
     Dialogs &dialogs = *m_services.dialogs;
     PrintCopies =
-        dialogs.input(QCoreApplication::translate("frmScore", "How many Copies Do You Want?"),
-                      QCoreApplication::translate("frmScore", "How many Copies?"), QString());
+        dialogs.input(tr("How many Copies Do You Want?"), tr("How many Copies?"), QString());
     if (PrintCopies.isEmpty())
         return;
     PrintSeam *seam = m_services.print;
@@ -103,16 +102,14 @@ void frmScore::cmdPrint_Click()
     }
     const std::optional<int> copies = PrintJob::copiesFrom(PrintCopies, Money::userLocale());
     if (!copies) {
-        dialogs.message(QCoreApplication::translate(
-            "frmScore", "Please enter a number of copies from 1 to 32767."));
+        dialogs.message(tr("Please enter a number of copies from 1 to 32767."));
         return;
     }
     const QPixmap picture = pictureOfTheWindow();
     const QPointF dpi = screenDpi();
     if (!PrintJob::print(*printer, picture, *copies, dpi.x(), dpi.y()))
-        dialogs.message(QCoreApplication::translate(
-            "frmScore", "The printer did not accept the board, so nothing was "
-                        "printed."));
+        dialogs.message(tr("The printer did not accept the board, so nothing was "
+                           "printed."));
 }
 
 void frmScore::exportSeason()

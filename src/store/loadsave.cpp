@@ -221,8 +221,7 @@ bool frmScore::proceed(PoolDocument::Command command)
         return false;
     case PoolDocument::Verdict::AskToDelete:
         return m_services.dialogs->confirm(
-            QCoreApplication::translate("frmScore",
-                                        "Delete the pool of %1, %2 VS %3? This cannot be undone.")
+            tr("Delete the pool of %1, %2 VS %3? This cannot be undone.")
                 .arg(dateOf(txtGameDate), RecordMapping::isolated(Combo1[1]->currentText()),
                      RecordMapping::isolated(Combo1[2]->currentText())));
     case PoolDocument::Verdict::AskToSave:

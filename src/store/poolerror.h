@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <exception>
 
@@ -47,3 +48,10 @@ constexpr int NotADatabase = 3343;
 
 // The source named in reports of the store's errors.
 inline const QString kStoreSource = QStringLiteral("Quadrix pool store");
+
+// A move or a save with no pool to act on.
+inline PoolError noCurrentRecord()
+{
+    return PoolError(ErrorNumber::NoCurrentRecord, kStoreSource,
+                     QCoreApplication::translate("PoolError", "No current record."));
+}

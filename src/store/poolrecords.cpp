@@ -6,16 +6,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-namespace {
-
-PoolError noCurrentRecord()
-{
-    return PoolError(ErrorNumber::NoCurrentRecord, kStoreSource,
-                     QCoreApplication::translate("PoolError", "No current record."));
-}
-
-} // namespace
-
 PoolRecords::PoolRecords(PoolDatabase &database, PoolQuery query)
     : m_db(database), m_query(std::move(query))
 {

@@ -12,12 +12,6 @@
 
 namespace {
 
-PoolError noCurrentRecord()
-{
-    return PoolError(ErrorNumber::NoCurrentRecord, kStoreSource,
-                     QCoreApplication::translate("PoolError", "No current record."));
-}
-
 // The pool's value of each column but ID, in the schema's order; the
 // flags as numbers, a missing text as Null.
 QVariantList columnValues(const Pool &pool)

@@ -38,11 +38,9 @@ bool PoolStore::OpenRecordSet(const PoolQuery &query)
 void PoolStore::OpenAllPoolsAt(qint64 id)
 {
     if (!m_database.isOpen())
-        throw PoolError(ErrorNumber::NoCurrentRecord, kStoreSource,
-                        QCoreApplication::translate("PoolError", "No current record."));
+        throw noCurrentRecord();
     auto records = std::make_unique<PoolRecords>(m_database, PoolQuery::all());
     if (!records->MoveTo(id))
-        throw PoolError(ErrorNumber::NoCurrentRecord, kStoreSource,
-                        QCoreApplication::translate("PoolError", "No current record."));
+        throw noCurrentRecord();
     m_records = std::move(records);
 }

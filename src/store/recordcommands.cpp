@@ -72,7 +72,7 @@ void frmScore::cmdAdd_Click()
         return;
     m_doc->beginAdd();
     ClearBoard();
-    lblStatus->setText(QCoreApplication::translate("frmScore", "Add record"));
+    lblStatus->setText(tr("Add record"));
     txtGameDate->setText(RecordMapping::dateText(QDate::currentDate()));
     Quarter[0]->setChecked(true); // a new game starts at its first quarter
     // Nothing is typed into the new pool yet.
@@ -86,7 +86,7 @@ void frmScore::cmdEdit_Click()
     if (!proceed(Command::Edit))
         return;
     m_doc->beginEdit();
-    lblStatus->setText(QCoreApplication::translate("frmScore", "Edit record"));
+    lblStatus->setText(tr("Edit record"));
     showMode();
 }
 

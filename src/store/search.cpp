@@ -32,9 +32,8 @@ void frmScore::cmdFind_Click()
     const QString date = txtSearch->text().trimmed();
     // Every digit typed, or the search could find nothing by its nature.
     if (date.size() != 10) {
-        m_services.dialogs->message(
-            QCoreApplication::translate("frmScore", "Type the game date to find, for example "
-                                                    "12/28/2025."));
+        m_services.dialogs->message(tr("Type the game date to find, for example "
+                                       "12/28/2025."));
         txtSearch->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -47,8 +46,7 @@ void frmScore::cmdFind_Click()
         const auto noPoolHasIt = [&] {
             if (!PoolRecords(m_services.store->database(), PoolQuery::byDate(date)).isEmpty())
                 return false;
-            m_services.dialogs->message(
-                QCoreApplication::translate("frmScore", "No pool has the game date %1.").arg(date));
+            m_services.dialogs->message(tr("No pool has the game date %1.").arg(date));
             return true;
         };
         // A save of the changes may give the pool another date.
